@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Writes the code to general/language and installs the translation
+// ":/res/languages/language_<code>.qm" (an empty translator when there is none).
+void setLanguage(const QString& code);
+
+// The language for a first start, from the system locale's name.
+QString defaultLanguage();
+// The same for a given locale name such as "de_DE": the name cut at its last underscore
+// must equal an embedded language code exactly, otherwise "en".
+QString defaultLanguageFor(const QString& localeName);
+
+// Start-up: installs the stored language, or on a first start the default language for
+// the given system locale name, which is then stored.
+void initLanguage(const QString& systemLocaleName);

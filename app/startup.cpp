@@ -1,0 +1,44 @@
+#include "app/startup.h"
+
+#include "app/appsettings.h"
+#include "app/language.h"
+#include "app/look.h"
+#include "app/mainwindow.h"
+#include "app/resources.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QLocale>
+#include <QPixmap>
+#include <QScreen>
+#include <QSplashScreen>
+
+int runApplication(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    initResources();
+
+    QSplashScreen splash(QPixmap(QStringLiteral(":/res/images/splash.png")));
+    splash.show();
+
+    QScreen* screen = QGuiApplication::screens().value(0);
+    if (screen) {
+        screenDpi = screen->logicalDotsPerInch();
+        qDebug() << "Resolution: " << screen->size();
+    }
+    qDebug() << "Dots per inch: " << screenDpi;
+
+    currentPosition = QGeoCoordinate(0.0, 0.0);
+
+    const QString settingsPath = defaultSettingsPath();
+    qDebug() << "Documents Location: " << settingsPath;
+    openAppSettings(settingsPath);
+
+    initLanguage(QLocale::system().name());
+    applyLook(app, screenDpi);
+
+    MainWindow window;
+    window.showMaximized();
+    splash.finish(&window);
+    return app.exec();
+}

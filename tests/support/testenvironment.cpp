@@ -1,0 +1,145 @@
+#include "testenvironment.h"
+
+#include "app/appsettings.h"
+#include "app/resources.h"
+#include "app/settingskeys.h"
+#include "scannersimulator.h"
+
+#include <QDir>
+#include <QMutex>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTemporaryDir>
+
+namespace TestSupport {
+
+namespace {
+QTemporaryDir& privateHome()
+{
+    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/sorvanel-test-XXXXXX"));
+    return dir;
+}
+
+QMutex logMutex;
+QStringList* logLines = nullptr;
+QtMessageHandler previousHandler = nullptr;
+
+void collectLine(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    {
+        QMutexLocker lock(&logMutex);
+        if (logLines)
+            logLines->append(message);
+    }
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+} // namespace
+
+void prepareProcess()
+{
+    const QByteArray home = privateHome().path().toUtf8();
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", home + "/.config");
+    qputenv("XDG_DATA_HOME", home + "/.local/share");
+    qputenv("XDG_CACHE_HOME", home + "/.cache");
+    QDir().mkpath(privateHome().path() + "/runtime");
+    QFile::setPermissions(privateHome().path() + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", home + "/runtime");
+    qunsetenv("XDG_DOCUMENTS_DIR");
+    qunsetenv("XDG_DOWNLOAD_DIR");
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void prepareApplication()
+{
+    initResources();
+    QDir().mkpath(documentsFolder() + "config");
+    resetSettings();
+}
+
+void resetSettings()
+{
+    openAppSettings(defaultSettingsPath());
+    appSettings().clear();
+    // Nothing in a test may reach for the scanner's real address.
+    Settings::scannerHost.write(QStringLiteral("127.0.0.1"));
+    appSettings().sync();
+}
+
+MessageBoxSpy::MessageBoxSpy()
+{
+    MessageBox::setHandler([this](const MessageBox::Request& request) {
+        asked.append(request);
+        if (!answers.isEmpty())
+            return answers.takeFirst();
+        if (request.buttons.testFlag(QMessageBox::Ok))
+            return QMessageBox::Ok;
+        if (request.buttons.testFlag(QMessageBox::Yes))
+            return QMessageBox::Yes;
+        return QMessageBox::NoButton;
+    });
+}
+
+MessageBoxSpy::~MessageBoxSpy()
+{
+    MessageBox::setHandler(nullptr);
+}
+
+DebugLog::DebugLog()
+{
+    QMutexLocker lock(&logMutex);
+    logLines = new QStringList;
+    previousHandler = qInstallMessageHandler(collectLine);
+}
+
+DebugLog::~DebugLog()
+{
+    qInstallMessageHandler(previousHandler);
+    QMutexLocker lock(&logMutex);
+    delete logLines;
+    logLines = nullptr;
+}
+
+QStringList DebugLog::lines() const
+{
+    QMutexLocker lock(&logMutex);
+    return logLines ? *logLines : QStringList();
+}
+
+int DebugLog::count(const QString& fragment) const
+{
+    int n = 0;
+    for (const QString& line : lines())
+        n += line.contains(fragment) ? 1 : 0;
+    return n;
+}
+
+InProcessScanner::InProcessScanner(ScannerSimulator::Options options)
+{
+    options.host = QHostAddress::LocalHost;
+    options.port = 0;
+    sim = std::make_unique<ScannerSimulator>(options);
+    if (!sim->start())
+        qFatal("scanner simulator could not listen on loopback");
+    Settings::scannerHost.write(QStringLiteral("127.0.0.1"));
+    Settings::scannerPort.write(int(sim->port()));
+}
+
+InProcessScanner::~InProcessScanner() = default;
+
+quint16 InProcessScanner::port() const
+{
+    return sim->port();
+}
+
+quint16 closedLoopbackPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return port;
+}
+
+} // namespace TestSupport

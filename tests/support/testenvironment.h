@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/messagebox.h"
+#include "scannersimulator.h"
+
+#include <QApplication>
+#include <QList>
+#include <QStringList>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+
+namespace TestSupport {
+
+// Before the application object exists: a private HOME (so the documents folder is a
+// temporary one) and Qt's test mode for the standard paths.
+void prepareProcess();
+// After the application object exists: resources, a fresh settings store in the private
+// documents folder, and the scanner address pointed at loopback before anything connects.
+void prepareApplication();
+// Empties the settings store and points the scanner address at loopback again.
+void resetSettings();
+
+// Answers every message box the program asks for, and remembers what was asked.
+class MessageBoxSpy
+{
+public:
+    MessageBoxSpy();
+    ~MessageBoxSpy();
+    // Answers given in order; when none is queued, Ok (or Yes) is pressed.
+    void queueAnswer(QMessageBox::StandardButton answer) { answers.append(answer); }
+    const QList<MessageBox::Request>& requests() const { return asked; }
+    void clear() { asked.clear(); }
+
+private:
+    QList<MessageBox::Request> asked;
+    QList<QMessageBox::StandardButton> answers;
+};
+
+// Collects the debug log while it lives.
+class DebugLog
+{
+public:
+    DebugLog();
+    ~DebugLog();
+    QStringList lines() const;
+    int count(const QString& fragment) const;
+};
+
+// A scanner simulator on 127.0.0.1 with a free port, with the settings pointed at it.
+class InProcessScanner
+{
+public:
+    // Host and port of the options are replaced by 127.0.0.1 and a free port.
+    explicit InProcessScanner(ScannerSimulator::Options options = {});
+    ~InProcessScanner();
+    ScannerSimulator& simulator() { return *sim; }
+    quint16 port() const;
+
+private:
+    std::unique_ptr<ScannerSimulator> sim;
+};
+
+// A loopback port on which nothing listens.
+quint16 closedLoopbackPort();
+
+} // namespace TestSupport
+
+// Like QTEST_MAIN, with the program's test environment prepared around the application.
+#define SORVANEL_TEST_MAIN(TestObject)                                                     \
+    int main(int argc, char* argv[])                                                       \
+    {                                                                                      \
+        TestSupport::prepareProcess();                                                     \
+        QApplication app(argc, argv);                                                      \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                           \
+        TestSupport::prepareApplication();                                                 \
+        TestObject tc;                                                                     \
+        QTEST_SET_MAIN_SOURCE_PATH                                                         \
+        return QTest::qExec(&tc, argc, argv);                                              \
+    }

@@ -1,0 +1,70 @@
+#include "scannersimulator.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+int intOption(const QCommandLineParser& parser, const QString& name, int fallback)
+{
+    bool ok = false;
+    const int value = parser.value(name).toInt(&ok);
+    return ok ? value : fallback;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("sorvanel-scanner-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Scanner simulator: sends the probe messages of a synthetic field survey to every client.\n"
+        "Fault modes: --silent-after, --close-after, --short (every third message cut short),\n"
+        "--garbage (every third message random after the probe id byte)."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {"host", "Address to listen on (default 127.0.0.1).", "address", "127.0.0.1"},
+        {"port", "TCP port (default 9876; 0 picks a free one).", "port", "9876"},
+        {"probe", "Probe id sent as byte 0 (default 170).", "id", "170"},
+        {"interval-ms", "Milliseconds between messages (default 40).", "ms", "40"},
+        {"plain", "Send payloads without the cipher."},
+        {"battery", "Battery level in percent (default 87).", "percent", "87"},
+        {"silent-after", "Stop sending after N messages, keeping the connection.", "N"},
+        {"close-after", "Close the connection after N messages.", "N"},
+        {"short", "Cut every third message short."},
+        {"garbage", "Fill every third message with random bytes."},
+    });
+    parser.process(app);
+
+    ScannerSimulator::Options options;
+    options.host = QHostAddress(parser.value("host"));
+    if (options.host.isNull()) {
+        QTextStream(stderr) << "Invalid --host address\n";
+        return 2;
+    }
+    options.port = quint16(intOption(parser, "port", 9876));
+    options.probeId = intOption(parser, "probe", 170) & 0xFF;
+    options.intervalMs = intOption(parser, "interval-ms", 40);
+    options.encipher = !parser.isSet("plain");
+    options.battery = intOption(parser, "battery", 87);
+    options.silentAfter = intOption(parser, "silent-after", -1);
+    options.closeAfter = intOption(parser, "close-after", -1);
+    options.shortMessages = parser.isSet("short");
+    options.garbage = parser.isSet("garbage");
+
+    ScannerSimulator simulator(options);
+    if (!simulator.start()) {
+        QTextStream(stderr) << "Cannot listen on " << options.host.toString() << ":" << options.port
+                            << ": " << simulator.errorString() << "\n";
+        return 1;
+    }
+    QTextStream(stdout) << "sorvanel-scanner-sim: probe " << options.probeId << " on "
+                        << options.host.toString() << ":" << simulator.port()
+                        << (options.encipher ? " (enciphered)" : " (plain)") << Qt::endl;
+    QObject::connect(&simulator, &ScannerSimulator::clientConnected, [] {
+        QTextStream(stdout) << "client connected" << Qt::endl;
+    });
+    return app.exec();
+}
