@@ -38,6 +38,9 @@ int runApplication(int argc, char* argv[])
     applyLook(app, screenDpi);
 
     MainWindow window;
+    // Without a window manager (a bare X server) "maximized" is only a hint; fill the screen anyway.
+    if (screen)
+        window.setGeometry(screen->availableGeometry());
     window.showMaximized();
     splash.finish(&window);
     return app.exec();

@@ -25,8 +25,8 @@ sim=$!
 trap 'kill $sim 2>/dev/null || true' EXIT
 sleep 0.5
 
-run=(env HOME="$demo_home" XDG_CONFIG_HOME="$demo_home/.config" XDG_DATA_HOME="$demo_home/.local/share"
-     XDG_CACHE_HOME="$demo_home/.cache" XDG_RUNTIME_DIR="$demo_home/runtime" -u XDG_DOCUMENTS_DIR
+run=(env -u XDG_DOCUMENTS_DIR HOME="$demo_home" XDG_CONFIG_HOME="$demo_home/.config" XDG_DATA_HOME="$demo_home/.local/share"
+     XDG_CACHE_HOME="$demo_home/.cache" XDG_RUNTIME_DIR="$demo_home/runtime"
      "$build/Sorvanel3D")
 if [ -n "${DEMO_SECONDS:-}" ]; then
   run=(timeout "$DEMO_SECONDS" "${run[@]}")
