@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   xvfb xauth libgl1-mesa-dri libglx-mesa0 mesa-utils
   fonts-dejavu-core imagemagick
+  libqt5svg5-dev
 )
 
 missing=()
