@@ -27,9 +27,11 @@ QMessageBox::StandardButton ask(QWidget* parent, Kind kind, const QString& title
 }
 } // namespace
 
-void setHandler(Handler handler)
+Handler setHandler(Handler handler)
 {
+    Handler previous = std::move(currentHandler());
     currentHandler() = std::move(handler);
+    return previous;
 }
 
 QMessageBox::StandardButton show(QWidget* parent, const Request& request)

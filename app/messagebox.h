@@ -23,8 +23,8 @@ struct Request
 
 using Handler = std::function<QMessageBox::StandardButton(const Request&)>;
 
-// Replaces the real dialogs; an empty handler restores them.
-void setHandler(Handler handler);
+// Replaces the real dialogs (an empty handler restores them); returns the previous handler.
+Handler setHandler(Handler handler);
 
 QMessageBox::StandardButton show(QWidget* parent, const Request& request);
 

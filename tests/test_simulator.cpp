@@ -113,9 +113,9 @@ private slots:
     void surveyRisesAndFallsOverBuriedObjects()
     {
         SurveyField field;
-        // Over the whole walk (six tracks of eight seconds) the objects stand out of the ground.
+        // Over the whole walk (six tracks of eight seconds and their stops) the objects stand out of the ground.
         double lowest = 1e9, highest = -1e9;
-        for (double t = 0; t < 48.0; t += 0.04) {
+        for (double t = 0; t < 60.0; t += 0.04) {
             lowest = std::min(lowest, field.readingAt(t));
             highest = std::max(highest, field.readingAt(t));
         }
@@ -124,11 +124,13 @@ private slots:
         QVERIFY(highest > field.baseline() + 4000);  // the metal
         QVERIFY(highest < 32767 && lowest > -32768);
         // Zig-zag: the second track is walked back towards the start edge.
-        int track = -1;
-        double along = -1;
-        field.positionAt(8.0 + 0.5, track, along);
-        QCOMPARE(track, 1);
-        QVERIFY(along > 3.5);
+        const SurveyField::Pose stop = field.poseAt(field.trackSeconds() + 0.5);
+        QVERIFY(!stop.walking);
+        QCOMPARE(stop.tracksFinished, 1);
+        const SurveyField::Pose back = field.poseAt(field.trackSeconds() + field.stopSeconds() + 0.5);
+        QVERIFY(back.walking);
+        QCOMPARE(back.track, 1);
+        QVERIFY(back.along > 3.5);
     }
 };
 

@@ -54,6 +54,11 @@ void prepareProcess()
 void prepareApplication()
 {
     initResources();
+    // A box that no test expected is answered at once (and logged) instead of blocking the run.
+    MessageBox::setHandler([](const MessageBox::Request& request) {
+        qWarning().noquote() << "unexpected message box:" << request.title << request.text;
+        return request.buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::No;
+    });
     QDir().mkpath(documentsFolder() + "config");
     resetSettings();
 }
@@ -69,7 +74,7 @@ void resetSettings()
 
 MessageBoxSpy::MessageBoxSpy()
 {
-    MessageBox::setHandler([this](const MessageBox::Request& request) {
+    previous = MessageBox::setHandler([this](const MessageBox::Request& request) {
         asked.append(request);
         if (!answers.isEmpty())
             return answers.takeFirst();
@@ -83,7 +88,7 @@ MessageBoxSpy::MessageBoxSpy()
 
 MessageBoxSpy::~MessageBoxSpy()
 {
-    MessageBox::setHandler(nullptr);
+    MessageBox::setHandler(previous);
 }
 
 DebugLog::DebugLog()

@@ -34,6 +34,7 @@ public:
     void clear() { asked.clear(); }
 
 private:
+    MessageBox::Handler previous;
     QList<MessageBox::Request> asked;
     QList<QMessageBox::StandardButton> answers;
 };

@@ -21,6 +21,9 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Scanner simulator: sends the probe messages of a synthetic field survey to every client.\n"
+        "Probe ids: 170 Brol Sensor, 10 KM, 1 Z-Series, 11 and 13 Levelplane, 2 Spanwell,\n"
+        "3 Spanwell Gen2, 21 Plumbset. The operator walks six 4 m tracks in zig-zag, holding\n"
+        "the trigger while walking and flipping the track toggle after each track.\n"
         "Fault modes: --silent-after, --close-after, --short (every third message cut short),\n"
         "--garbage (every third message random after the probe id byte)."));
     parser.addHelpOption();
@@ -35,6 +38,8 @@ int main(int argc, char* argv[])
         {"close-after", "Close the connection after N messages.", "N"},
         {"short", "Cut every third message short."},
         {"garbage", "Fill every third message with random bytes."},
+        {"battery-drain", "Seconds per percent of battery lost (default 60; 0 keeps it).", "seconds", "60"},
+        {"sensor-controls", "Z-Series: let the probe's trigger and toggle drive the recording."},
     });
     parser.process(app);
 
@@ -53,6 +58,8 @@ int main(int argc, char* argv[])
     options.closeAfter = intOption(parser, "close-after", -1);
     options.shortMessages = parser.isSet("short");
     options.garbage = parser.isSet("garbage");
+    options.batteryDrainSeconds = intOption(parser, "battery-drain", 60);
+    options.sensorControls = parser.isSet("sensor-controls");
 
     ScannerSimulator simulator(options);
     if (!simulator.start()) {

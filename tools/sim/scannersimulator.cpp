@@ -1,6 +1,6 @@
 #include "scannersimulator.h"
 
-#include "acquisition/brolsensormessage.h"
+#include "acquisition/probemessage.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -63,17 +63,22 @@ QByteArray ScannerSimulator::messageAt(int index)
     const double noise = (random.generateDouble() - 0.5) * 60.0;
     const double value = std::clamp(field.readingAt(seconds) + noise, -32768.0, 32767.0);
 
-    BrolSensorMessage message;
-    message.probeId = std::uint8_t(options.probeId);
-    message.widthCode = 1;
-    message.battery = std::int8_t(options.battery);
-    message.reading = std::int32_t(std::lround(value)) * 256;
-    message.magnetometerZ = 1; // a steady field: the reading alone carries the signal
-    QByteArray bytes = encodeBrolSensorMessage(message, options.encipher);
+    const SurveyField::Pose pose = field.poseAt(seconds);
+
+    ProbeReading reading;
+    reading.probeId = options.probeId;
+    reading.value = std::int16_t(std::lround(value));
+    const int drained = options.batteryDrainSeconds > 0 ? int(seconds / options.batteryDrainSeconds) : 0;
+    reading.battery = std::int8_t(std::max(5, options.battery - drained));
+    // The operator holds the trigger while walking and flips the track toggle after each track.
+    reading.trigger = pose.walking;
+    reading.toggle = pose.tracksFinished % 2 == 1;
+    reading.sensorControls = options.sensorControls;
+    QByteArray bytes = encodeProbeMessage(reading, options.encipher);
 
     const bool faulty = index % 3 == 2;
     if (options.shortMessages && faulty)
-        bytes.truncate(1 + int(random.bounded(brolSensorMessageLength - 1)));
+        bytes.truncate(1 + int(random.bounded(std::max(1, probeMessageLength(options.probeId) - 1))));
     if (options.garbage && faulty) {
         for (int i = 1; i < bytes.size(); ++i)
             bytes[i] = char(random.bounded(256));

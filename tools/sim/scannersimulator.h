@@ -30,6 +30,8 @@ public:
         int closeAfter = -1;          // close the connection after N messages
         bool shortMessages = false;   // every third message is cut short
         bool garbage = false;         // every third message carries random bytes after byte 0
+        int batteryDrainSeconds = 60; // the battery loses one percent this often; 0 keeps it
+        bool sensorControls = false;  // Z-Series: the probe's trigger and toggle drive the recording
     };
 
     explicit ScannerSimulator(const Options& options, QObject* parent = nullptr);

@@ -10,14 +10,19 @@ SurveyField::SurveyField()
 {
 }
 
-void SurveyField::positionAt(double seconds, int& track, double& along) const
+SurveyField::Pose SurveyField::poseAt(double seconds) const
 {
-    const double trackSeconds = trackLength_ / walkingSpeed_;
-    const long walked = long(std::floor(seconds / trackSeconds));
-    track = int(walked % trackCount_);
-    const double fraction = (seconds - double(walked) * trackSeconds) / trackSeconds;
+    const double cycle = trackSeconds() + stopSeconds_;
+    const long cycles = long(std::floor(seconds / cycle));
+    const double intoCycle = seconds - double(cycles) * cycle;
+    Pose pose;
+    pose.track = int(cycles % trackCount_);
+    pose.walking = intoCycle < trackSeconds();
+    pose.tracksFinished = int(cycles) + (pose.walking ? 0 : 1);
+    const double fraction = pose.walking ? intoCycle / trackSeconds() : 1.0;
     // Zig-zag: every second track is walked back towards the start edge.
-    along = (track % 2 == 0 ? fraction : 1.0 - fraction) * trackLength_;
+    pose.along = (pose.track % 2 == 0 ? fraction : 1.0 - fraction) * trackLength_;
+    return pose;
 }
 
 double SurveyField::readingAt(double across, double along) const
@@ -33,8 +38,6 @@ double SurveyField::readingAt(double across, double along) const
 
 double SurveyField::readingAt(double seconds) const
 {
-    int track = 0;
-    double along = 0.0;
-    positionAt(seconds, track, along);
-    return readingAt(track * trackSpacing_, along);
+    const Pose pose = poseAt(seconds);
+    return readingAt(pose.track * trackSpacing_, pose.along);
 }
