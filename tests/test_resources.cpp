@@ -56,6 +56,37 @@ private slots:
         }
     }
 
+    // Icons that stand for two states of one button must be told apart at a glance: at
+    // least a tenth of the pixels differ clearly between the two pictures.
+    void stateVariantsDiffer()
+    {
+        static const char* const pairs[][2] = {
+            {"connected", "not connected"}, {"options", "options_open"}, {"gps_on", "gps_off"},
+            {"sound_on", "sound_off"}, {"language_on", "language_off"},
+            {"scanColor_on", "scanColor_offpng"}, {"zigzag_selected", "zigzag_unselected"},
+            {"parallel_selected", "parralel_unselected"}, {"screenshot", "screenshot_pressed"},
+            {"combobox_checked", "combobox_unchecked"}, {"pause", "resume"}, {"record", "stop"},
+            {"upArrow", "downArrow"},
+        };
+        for (const auto& pair : pairs) {
+            const QString a = QStringLiteral(":/res/images/new/%1.png").arg(pair[0]);
+            const QString b = QStringLiteral(":/res/images/new/%1.png").arg(pair[1]);
+            const QImage first = QImage(a).convertToFormat(QImage::Format_ARGB32);
+            const QImage second = QImage(b).convertToFormat(QImage::Format_ARGB32);
+            QVERIFY2(first.size() == second.size(), qPrintable(a + " and " + b + " differ in size"));
+            int differing = 0;
+            for (int y = 0; y < first.height(); ++y) {
+                for (int x = 0; x < first.width(); ++x) {
+                    const QRgb p = first.pixel(x, y), q = second.pixel(x, y);
+                    const int d = qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q))
+                                  + qAbs(qBlue(p) - qBlue(q)) + qAbs(qAlpha(p) - qAlpha(q));
+                    differing += d > 60;
+                }
+            }
+            QVERIFY2(differing * 10 >= first.width() * first.height(), qPrintable(a + " and " + b + " look alike"));
+        }
+    }
+
     void stylesheetIsEmbedded()
     {
         QFile file(":/res/styles/UniversalDesign.qss");
