@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDate>
+#include <QGeoCoordinate>
+#include <QString>
+#include <QTime>
+#include <QVariant>
+#include <cstdint>
+#include <vector>
+
+// One survey of a field: a grid of signed 16-bit readings, walked as tracks (columns of
+// "rows" values each), with its metadata and named properties. Every probe family has its
+// own concrete class; the rest of the program uses them through this interface.
+//
+// Grid convention: values() holds all tracks in walking order, each track in row order;
+// "start index" and "parallel" say where each value lies on the ground
+// (datasets/groundposition.h).
+//
+// Each concrete class also has the non-virtual appendTrack(std::vector<int16_t>), through
+// which the family's recorder commits every finished track.
+class Dataset
+{
+public:
+    virtual ~Dataset() = default;
+
+    // The value of a property of the family's list (int, float or bool QVariant).
+    // Throws std::runtime_error("Property retrieval failed") for any other key.
+    virtual QVariant getProperty(const QString& key) const = 0;
+    // Takes the value with toInt/toFloat/toBool as the property's type needs. Keys that are
+    // constants of the family are accepted and change nothing. Throws
+    // std::runtime_error("setting Property failed") for a key outside the family's list.
+    virtual void setProperty(const QString& key, const QVariant& value) = 0;
+    // columns × rows values, track after track.
+    virtual std::vector<int16_t> values() const = 0;
+    virtual QString id() const = 0;
+    // Writes the dataset's three files into documentsFolder(). Returns true only when all of
+    // them were written; an empty dataset (no rows, no columns) writes nothing and gives false.
+    virtual bool save() = 0;
+    // Replaces identifier, metadata, properties and grid by the stored dataset `id`. On any
+    // failure the user is told, the dataset stays as it was and false is returned.
+    virtual bool load(const QString& id) = 0;
+    virtual QString name() const = 0;
+    virtual QDate date() const = 0;
+    virtual void setTime(const QTime& time) = 0;
+    virtual QTime time() const = 0;
+    virtual QString location() const = 0;
+    virtual QGeoCoordinate coordinate() const = 0;
+    virtual void setName(const QString& name) = 0;
+    virtual void setDate(const QDate& date) = 0;
+    virtual void setLocation(const QString& location) = 0;
+    virtual void setCoordinate(const QGeoCoordinate& coordinate) = 0;
+};
