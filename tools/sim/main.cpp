@@ -39,6 +39,8 @@ int main(int argc, char* argv[])
         {"short", "Cut every third message short."},
         {"garbage", "Fill every third message with random bytes."},
         {"battery-drain", "Seconds per percent of battery lost (default 60; 0 keeps it).", "seconds", "60"},
+        {"track-seconds", "Seconds to walk one 4 m track (default 8).", "seconds", "8"},
+        {"stop-seconds", "Seconds standing still after a track (default 1.5).", "seconds", "1.5"},
         {"sensor-controls", "Z-Series: let the probe's trigger and toggle drive the recording."},
     });
     parser.process(app);
@@ -60,6 +62,8 @@ int main(int argc, char* argv[])
     options.garbage = parser.isSet("garbage");
     options.batteryDrainSeconds = intOption(parser, "battery-drain", 60);
     options.sensorControls = parser.isSet("sensor-controls");
+    options.trackSeconds = parser.value("track-seconds").toDouble();
+    options.stopSeconds = parser.value("stop-seconds").toDouble();
 
     ScannerSimulator simulator(options);
     if (!simulator.start()) {

@@ -12,6 +12,7 @@ ScannerSimulator::ScannerSimulator(const Options& opts, QObject* parent)
     , options(opts)
     , server(new QTcpServer(this))
 {
+    field.setPace(options.trackSeconds, options.stopSeconds);
     connect(server, &QTcpServer::newConnection, this, &ScannerSimulator::acceptClients);
     connect(&sendTimer, &QTimer::timeout, this, &ScannerSimulator::sendToClients);
 }

@@ -32,6 +32,8 @@ public:
         bool garbage = false;         // every third message carries random bytes after byte 0
         int batteryDrainSeconds = 60; // the battery loses one percent this often; 0 keeps it
         bool sensorControls = false;  // Z-Series: the probe's trigger and toggle drive the recording
+        double trackSeconds = 8.0;    // walking one track
+        double stopSeconds = 1.5;     // standing still after a track
     };
 
     explicit ScannerSimulator(const Options& options, QObject* parent = nullptr);

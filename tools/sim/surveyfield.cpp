@@ -1,5 +1,6 @@
 #include "surveyfield.h"
 
+#include <algorithm>
 #include <cmath>
 
 SurveyField::SurveyField()
@@ -8,6 +9,12 @@ SurveyField::SurveyField()
                {1.5, 0.6, 0.45, -3500.0},
                {2.6, 1.4, 0.25, 7000.0}}
 {
+}
+
+void SurveyField::setPace(double trackSeconds, double stopSeconds)
+{
+    walkingSpeed_ = trackLength_ / std::max(0.01, trackSeconds);
+    stopSeconds_ = std::max(0.0, stopSeconds);
 }
 
 SurveyField::Pose SurveyField::poseAt(double seconds) const

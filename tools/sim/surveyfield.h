@@ -25,6 +25,8 @@ public:
     };
 
     SurveyField();
+    // Seconds to walk one track and to stand still after it.
+    void setPace(double trackSeconds, double stopSeconds);
 
     Pose poseAt(double seconds) const;
     // The reading at `seconds` since the walk began, without noise.
