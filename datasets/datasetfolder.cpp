@@ -1,0 +1,46 @@
+#include "datasets/datasetfolder.h"
+
+#include "app/appsettings.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+QString datasetFilePath(const QString& id, const QString& suffix)
+{
+    return documentsFolder() + id + suffix;
+}
+
+bool ensureDatasetFolder()
+{
+    return QDir().mkpath(documentsFolder());
+}
+
+bool isPlainDatasetId(const QString& id)
+{
+    return !id.isEmpty() && !id.contains(QLatin1Char('/')) && !id.contains(QLatin1Char('\\'))
+           && id != QLatin1String(".") && id != QLatin1String("..");
+}
+
+bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!write(file)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& content, QIODevice::OpenMode extraMode)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | extraMode))
+        return false;
+    if (file.write(content) != content.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

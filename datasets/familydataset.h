@@ -1,0 +1,67 @@
+#pragma once
+
+#include "datasets/dataset.h"
+#include "datasets/datasetfamily.h"
+#include "datasets/datasetmetadata.h"
+#include "datasets/propertytable.h"
+
+#include <QCoreApplication>
+#include <memory>
+#include <vector>
+
+// Everything load() replaces at once, so that a failed load leaves the dataset untouched.
+struct DatasetContent
+{
+    QString identifier;
+    std::vector<std::vector<int16_t>> tracks;
+    DatasetMetadata metadata;
+    // Aligned with the family's property specs.
+    std::vector<QVariant> properties;
+};
+
+// The behaviour shared by the eight dataset families; each family only supplies its
+// DatasetFamily table and its descriptor list.
+class FamilyDataset : public Dataset
+{
+    Q_DECLARE_TR_FUNCTIONS(Dataset)
+
+public:
+    FamilyDataset(const DatasetFamily& family, std::unique_ptr<DatasetProperties> descriptor);
+    ~FamilyDataset() override;
+
+    QVariant getProperty(const QString& key) const override;
+    void setProperty(const QString& key, const QVariant& value) override;
+    std::vector<int16_t> values() const override;
+    QString id() const override;
+    bool save() override;
+    bool load(const QString& id) override;
+    QString name() const override;
+    QDate date() const override;
+    void setTime(const QTime& time) override;
+    QTime time() const override;
+    QString location() const override;
+    QGeoCoordinate coordinate() const override;
+    void setName(const QString& name) override;
+    void setDate(const QDate& date) override;
+    void setLocation(const QString& location) override;
+    void setCoordinate(const QGeoCoordinate& coordinate) override;
+
+    // Commits a finished track. The first track fixes "rows"; later ones are resampled to it.
+    void appendTrack(std::vector<int16_t> track);
+
+    const DatasetProperties& properties() const { return *descriptor; }
+    const DatasetFamily& family() const { return familyTable; }
+
+private:
+    int indexOf(const QString& key) const;
+    int intProperty(int index) const { return content.properties[size_t(index)].toInt(); }
+    void assign(DatasetContent& target, const QString& key, const QVariant& value) const;
+    bool failLoading() const;
+
+    const DatasetFamily& familyTable;
+    std::unique_ptr<DatasetProperties> descriptor;
+    const std::vector<PropertySpec> specs;
+    const int rowsIndex;
+    const int columnsIndex;
+    DatasetContent content;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "datasets/datasetfamily.h"
+#include "datasets/datasetproperties.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <vector>
+
+enum class PropertyType { Int, Float, Bool };
+
+// One property of a family: its key, type, whether setProperty may change it, and the
+// value of a new dataset.
+struct PropertySpec
+{
+    QString key;
+    PropertyType type;
+    bool settable;
+    QVariant initial;
+};
+
+// The family's properties in descriptor order.
+std::vector<PropertySpec> propertySpecsOf(const DatasetFamily& family);
+
+// The descriptor list of a field input mode, the ("field dimension input", mode) entry first.
+QList<PropertyEntry> propertyEntries(FieldInput input);
+
+QString typeName(PropertyType type);
+// A value of the property's type: toInt, toFloat or toBool of `value`.
+QVariant convertedTo(PropertyType type, const QVariant& value);
