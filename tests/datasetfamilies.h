@@ -1,0 +1,59 @@
+#pragma once
+
+// The eight dataset families, for data-driven tests.
+
+#include "datasets/dataset100levelplane.h"
+#include "datasets/dataset50levelplane.h"
+#include "datasets/dataset85plumbset.h"
+#include "datasets/datasetbrolsensor.h"
+#include "datasets/datasetkm.h"
+#include "datasets/datasetspanwell.h"
+#include "datasets/datasetspanwellgen2.h"
+#include "datasets/datasetzseries.h"
+
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+using DatasetMaker = std::function<std::unique_ptr<FamilyDataset>()>;
+
+template <typename T>
+DatasetMaker makerOf()
+{
+    return [] { return std::make_unique<T>(); };
+}
+
+struct FamilyRow
+{
+    const char* name;
+    DatasetMaker make;
+    int probeId;
+    bool byLength;           // "track width" present, "width" a float that follows the tracks
+    int numberOfSensors;
+    bool sensorControls;     // value of a new dataset
+    bool sensorControlsSettable;
+    bool logsFailedSet;
+};
+
+inline QList<FamilyRow> allFamilies()
+{
+    return {
+        {"BrolSensor", makerOf<DataSetBrolSensor>(), 170, true, 1, false, false, false},
+        {"KM", makerOf<DataSetKM>(), 10, true, 0, false, false, false},
+        {"ZSeries", makerOf<DataSetZSeries>(), 1, false, 0, false, true, false},
+        {"50Levelplane", makerOf<DataSet50Levelplane>(), 11, false, 0, false, true, false},
+        {"100Levelplane", makerOf<DataSet100Levelplane>(), 13, false, 0, false, true, false},
+        {"Spanwell", makerOf<DataSetSpanwell>(), 2, false, 1, true, false, true},
+        {"SpanwellGen2", makerOf<DataSetSpanwellGen2>(), 3, false, 1, true, false, true},
+        {"85Plumbset", makerOf<DataSet85Plumbset>(), 21, false, 1, true, false, true},
+    };
+}
+
+// One data row per family, with the column "family" indexing allFamilies().
+inline void addFamilyRows()
+{
+    QTest::addColumn<int>("family");
+    const QList<FamilyRow> families = allFamilies();
+    for (int i = 0; i < families.size(); ++i)
+        QTest::newRow(families[i].name) << i;
+}
