@@ -72,14 +72,17 @@ double trackWidthForCode(std::uint8_t code)
     }
 }
 
-void addSingleSensorProperties(const QByteArray& message, DecodedMessage& out)
+bool addSingleSensorProperties(const QByteArray& message, const MessageContext& context, DecodedMessage& out)
 {
+    if (!context.datasetAttached || !context.recordingActive)
+        return false;
     out.properties.emplace_back(QStringLiteral("track width"), 0.9);
     const std::uint8_t code = std::uint8_t(message[2]);
     if (code >= 1 && code <= 3)
         out.properties.emplace_back(QStringLiteral("track width"), trackWidthForCode(code));
     out.properties.emplace_back(QStringLiteral("sensor min"), 0);
     out.properties.emplace_back(QStringLiteral("sensor max"), 20000);
+    return true;
 }
 
 void decodeStatusMessage(const QByteArray& message, FamilyState& state, const MessageContext& context,

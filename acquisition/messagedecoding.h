@@ -67,8 +67,9 @@ std::int16_t s16(const QByteArray& message, int index);
 std::int32_t s24(const QByteArray& message, int index);
 // 1 = 0.9, 2 = 1.8, 3 = 0.4, anything else 0.9.
 double trackWidthForCode(std::uint8_t code);
-// "track width", "sensor min" 0 and "sensor max" 20000, as the single-sensor probes report them.
-void addSingleSensorProperties(const QByteArray& message, DecodedMessage& out);
+// Single-sensor probes report "track width", "sensor min" 0 and "sensor max" 20000 while a
+// recording runs; returns false (and reports nothing) otherwise.
+bool addSingleSensorProperties(const QByteArray& message, const MessageContext& context, DecodedMessage& out);
 
 // Layout of the families whose byte 2 is a status byte.
 enum class SensorControlsSource { None, Computed, AlwaysFalse };

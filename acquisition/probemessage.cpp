@@ -4,6 +4,7 @@
 #include "acquisition/xtea.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -51,8 +52,10 @@ QByteArray statusMessage(const ProbeReading& r, int length, std::uint8_t byte1)
     return m;
 }
 
-QByteArray plainMessage(const ProbeReading& r)
+QByteArray plainMessage(ProbeReading r)
 {
+    const auto [low, high] = probeValueRange(r.probeId);
+    r.value = std::int16_t(std::clamp(int(r.value), low, high));
     switch (layoutFor(r.probeId)) {
     case Layout::KM: {
         QByteArray m(7, '\0');
@@ -107,6 +110,16 @@ QByteArray plainMessage(const ProbeReading& r)
     return encodeBrolSensorMessage(fields, false);
 }
 } // namespace
+
+std::pair<int, int> probeValueRange(int probeId)
+{
+    switch (layoutFor(probeId)) {
+    case Layout::ZSeries:
+    case Layout::Levelplane100: return {-8192, 8191};
+    case Layout::Levelplane50: return {-16384, 16383};
+    default: return {-32768, 32767};
+    }
+}
 
 int probeMessageLength(int probeId)
 {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <cstdint>
+#include <utility>
 
 // Builds the message a probe of any family sends for one reading, laid out so that the
 // family's recorder decodes `value` from it. Used by the scanner simulator and the tests.
@@ -18,6 +19,10 @@ struct ProbeReading
     std::int16_t sensorMin = -2000;
     std::int16_t sensorMax = 2000;
 };
+
+// The values a family's message can carry: probes that average several sensors sum them in
+// 16 bits, so their mean stays within 32768 / sensors. The encoder clamps to this range.
+std::pair<int, int> probeValueRange(int probeId);
 
 // The message length of a family; 0 for an id outside the catalogue.
 int probeMessageLength(int probeId);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "acquisition/familyrecorder.h"
+#include "datasets/datasetkm.h"
+
+// Recorder of the KM probe (id 10): one sensor, its 24-bit reading scaled to 16 bits.
+class DataRecorderKM : public FamilyRecorder<DataSetKM>
+{
+public:
+    static const RecorderFamily family;
+    DataRecorderKM();
+};

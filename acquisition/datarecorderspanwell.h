@@ -1,0 +1,16 @@
+#pragma once
+
+#include "acquisition/familyrecorder.h"
+#include "datasets/datasetspanwell.h"
+
+// Recorder of the Spanwell probe (id 2): one sensor; trigger and track toggle drive the recording.
+// The Spanwell's message fields, also spoken by the 85 Plumbset.
+void decodeSpanwellFields(const QByteArray& message, FamilyState& state, const MessageContext& context,
+                          DecodedMessage& out);
+
+class DataRecorderSpanwell : public FamilyRecorder<DataSetSpanwell>
+{
+public:
+    static const RecorderFamily family;
+    DataRecorderSpanwell();
+};

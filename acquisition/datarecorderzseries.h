@@ -1,0 +1,12 @@
+#pragma once
+
+#include "acquisition/familyrecorder.h"
+#include "datasets/datasetzseries.h"
+
+// Recorder of the Z-Series probe (id 1): four sensors, or their difference while the probe drives the recording.
+class DataRecorderZSeries : public FamilyRecorder<DataSetZSeries>
+{
+public:
+    static const RecorderFamily family;
+    DataRecorderZSeries();
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "acquisition/recorderbase.h"
+
+#include <stdexcept>
+
+// A recorder bound to its family's dataset class: it accepts no other dataset, because
+// appendTrack belongs to the concrete class.
+template <class DatasetClass>
+class FamilyRecorder : public RecorderBase
+{
+public:
+    explicit FamilyRecorder(const RecorderFamily& family)
+        : RecorderBase(family)
+    {
+    }
+
+    void setDataset(Dataset* d) override
+    {
+        if (!d) {
+            typed = nullptr;
+            attach(nullptr);
+            return;
+        }
+        auto* own = dynamic_cast<DatasetClass*>(d);
+        if (!own)
+            throw std::runtime_error("wrong type of dataset");
+        typed = own;
+        attach(d);
+    }
+
+protected:
+    void commitTrack(std::vector<std::int16_t> track) override { typed->appendTrack(std::move(track)); }
+
+private:
+    DatasetClass* typed = nullptr;
+};
