@@ -9,7 +9,7 @@ tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 cd "$root/res/images"
 
-# One tile per picture, scaled to fit 192 px (wide and tall ones keep their shape).
+# One tile per picture, scaled to fit 248 x 192 px (wide and tall ones keep their shape).
 # The on-screen size of most icons is about half of that.
 i=0
 while IFS= read -r -d '' file; do
@@ -17,10 +17,10 @@ while IFS= read -r -d '' file; do
   label="${file#./}"
   label="${label#new/}"
   size="$(identify -format '%wx%h' "$file[0]")"
-  convert "$file" -background none -resize 192x192 -gravity center -extent 200x200 \
+  convert "$file" -background none -resize 248x192 -gravity center -extent 256x200 \
           -set label "$label ($size)" "$tmp/$(printf '%03d' "$i").png"
 done < <(find . -type f \( -name '*.png' -o -name '*.jpg' \) -print0 | sort -z)
 
-montage "$tmp"/*.png -tile 8x -geometry 200x200+8+8 -background '#c6c6c6' -fill '#303030' \
-        -font DejaVu-Sans -pointsize 12 -title 'Sorvanel 3D artwork' "$out"
+montage "$tmp"/*.png -tile 7x -geometry 256x200+8+8 -background '#c6c6c6' -fill '#303030' \
+        -font DejaVu-Sans -pointsize 12 -title 'Sorvanel 3D artwork' -depth 8 "$out"
 echo "$out"

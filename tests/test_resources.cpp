@@ -1,5 +1,7 @@
 #include "testenvironment.h"
 
+#include "visualization/colormap.h"
+
 #include <QFile>
 #include <QFontDatabase>
 #include <QImage>
@@ -84,6 +86,28 @@ private slots:
                 }
             }
             QVERIFY2(differing * 10 >= first.width() * first.height(), qPrintable(a + " and " + b + " look alike"));
+        }
+    }
+
+    // The colour map icons show their map's own gradient: along the middle row, column x of
+    // the 192-pixel icon's inner 160 columns (x = 16 .. 175) is the colour of the value
+    // x - 16 in the range 0 .. 159. Catches icons left stale after a colour map change.
+    void colormapIconsShowTheirMap()
+    {
+        const std::pair<ColormapId, const char*> icons[] = {
+            {ColormapId::Jet, "Jet"}, {ColormapId::BlackBody, "BlackBodyRadiation"},
+            {ColormapId::GreyScale, "GrayScale"}, {ColormapId::Temperature, "Temperature"}};
+        for (const auto& [map, name] : icons) {
+            const QString path = QStringLiteral(":/res/images/new/%1.png").arg(name);
+            const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(image.size(), QSize(192, 192));
+            for (int x = 24; x < 168; x += 8) {
+                const Rgb expected = colorFromValue(float(x - 16), 0.0f, 159.0f, int(map));
+                const QRgb actual = image.pixel(x, 96);
+                QVERIFY2(qRed(actual) == expected.red && qGreen(actual) == expected.green
+                             && qBlue(actual) == expected.blue,
+                         qPrintable(QStringLiteral("%1 at column %2").arg(path).arg(x)));
+            }
         }
     }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDir>
+#include <QColor>
 #include <QString>
 
 namespace art {
@@ -22,4 +23,9 @@ bool drawColormaps(const QDir& imagesDir);
 // Saves an image, reporting a failure on stderr.
 bool save(const QImage& image, const QString& path, int quality = -1);
 
+} // namespace art
+
+namespace art {
+// The program's colour map function, as a QColor (map numbers as in the settings: 1 to 4).
+QColor mapColour(float value, float low, float high, int map);
 } // namespace art
