@@ -24,19 +24,23 @@ void setLanguage(const QString& code)
     QCoreApplication::installTranslator(&translator());
 }
 
-QString defaultLanguageFor(const QString& localeName)
+QStringList embeddedLanguageCodes()
 {
-    const QString language = localeName.left(localeName.lastIndexOf('_'));
     const QStringList entries = QDir(QStringLiteral(":/res/languages/"))
                                     .entryList({QStringLiteral("language_*.qm")}, QDir::NoFilter,
                                                QDir::NoSort);
+    QStringList codes;
     for (QString entry : entries) {
         entry = entry.left(entry.lastIndexOf('.'));
-        entry = entry.mid(entry.indexOf('_') + 1);
-        if (entry == language)
-            return entry;
+        codes.append(entry.mid(entry.indexOf('_') + 1));
     }
-    return QStringLiteral("en");
+    return codes;
+}
+
+QString defaultLanguageFor(const QString& localeName)
+{
+    const QString language = localeName.left(localeName.lastIndexOf('_'));
+    return embeddedLanguageCodes().contains(language) ? language : QStringLiteral("en");
 }
 
 QString defaultLanguage()

@@ -1,10 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Writes the code to general/language and installs the translation
 // ":/res/languages/language_<code>.qm" (an empty translator when there is none).
 void setLanguage(const QString& code);
+
+// Codes of the embedded translations, in the resource folder's order: "language_zh_CN.qm"
+// gives "zh_CN".
+QStringList embeddedLanguageCodes();
 
 // The language for a first start, from the system locale's name.
 QString defaultLanguage();
