@@ -1,13 +1,6 @@
 #include "datasets/datasetbrolsensor.h"
 
-namespace {
-const DatasetFamily& thisFamily()
-{
-    static const DatasetFamily table{170, "SV-Brol_Sensor 3D-File ", FieldInput::Length, 1, SensorControls::Off, false};
-    return table;
-}
-} // namespace
+static constexpr DatasetFamily table{170, "SV-Brol_Sensor 3D-File ", FieldInput::Length, 1, SensorControls::Off, false};
 
-PropertiesBrolSensor::PropertiesBrolSensor() : FamilyProperties(thisFamily().fieldInput) {}
-
-DataSetBrolSensor::DataSetBrolSensor() : FamilyDataset(thisFamily(), std::make_unique<PropertiesBrolSensor>()) {}
+PropertiesBrolSensor::PropertiesBrolSensor() : FamilyProperties(table.fieldInput) {}
+DataSetBrolSensor::DataSetBrolSensor() : FamilyDataset(table, std::make_unique<PropertiesBrolSensor>()) {}

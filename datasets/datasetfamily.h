@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QByteArray>
-
 // How a family's field is entered and stored.
 enum class FieldInput {
     // Entered by length, tracks of a fixed "track width"; "width" is a float that follows
@@ -23,7 +21,7 @@ struct DatasetFamily
 {
     int probeId;
     // Start of the family's value file, including its final blank.
-    QByteArray header;
+    const char* header;
     FieldInput fieldInput;
     int numberOfSensors;
     SensorControls sensorControls;

@@ -1,13 +1,6 @@
 #include "datasets/datasetkm.h"
 
-namespace {
-const DatasetFamily& thisFamily()
-{
-    static const DatasetFamily table{10, "SV-KM 3D-File ", FieldInput::Length, 0, SensorControls::Off, false};
-    return table;
-}
-} // namespace
+static constexpr DatasetFamily table{10, "SV-KM 3D-File ", FieldInput::Length, 0, SensorControls::Off, false};
 
-PropertiesKM::PropertiesKM() : FamilyProperties(thisFamily().fieldInput) {}
-
-DataSetKM::DataSetKM() : FamilyDataset(thisFamily(), std::make_unique<PropertiesKM>()) {}
+PropertiesKM::PropertiesKM() : FamilyProperties(table.fieldInput) {}
+DataSetKM::DataSetKM() : FamilyDataset(table, std::make_unique<PropertiesKM>()) {}

@@ -1,13 +1,6 @@
 #include "datasets/datasetspanwell.h"
 
-namespace {
-const DatasetFamily& thisFamily()
-{
-    static const DatasetFamily table{2, "SV-Spanwell 3D-File ", FieldInput::WidthAndLength, 1, SensorControls::On, true};
-    return table;
-}
-} // namespace
+static constexpr DatasetFamily table{2, "SV-Spanwell 3D-File ", FieldInput::WidthAndLength, 1, SensorControls::On, true};
 
-PropertiesSpanwell::PropertiesSpanwell() : FamilyProperties(thisFamily().fieldInput) {}
-
-DataSetSpanwell::DataSetSpanwell() : FamilyDataset(thisFamily(), std::make_unique<PropertiesSpanwell>()) {}
+PropertiesSpanwell::PropertiesSpanwell() : FamilyProperties(table.fieldInput) {}
+DataSetSpanwell::DataSetSpanwell() : FamilyDataset(table, std::make_unique<PropertiesSpanwell>()) {}

@@ -1,13 +1,6 @@
 #include "datasets/datasetzseries.h"
 
-namespace {
-const DatasetFamily& thisFamily()
-{
-    static const DatasetFamily table{1, "SV-ZSeries 3D-File ", FieldInput::WidthAndLength, 0, SensorControls::Settable, false};
-    return table;
-}
-} // namespace
+static constexpr DatasetFamily table{1, "SV-ZSeries 3D-File ", FieldInput::WidthAndLength, 0, SensorControls::Settable, false};
 
-PropertiesZSeries::PropertiesZSeries() : FamilyProperties(thisFamily().fieldInput) {}
-
-DataSetZSeries::DataSetZSeries() : FamilyDataset(thisFamily(), std::make_unique<PropertiesZSeries>()) {}
+PropertiesZSeries::PropertiesZSeries() : FamilyProperties(table.fieldInput) {}
+DataSetZSeries::DataSetZSeries() : FamilyDataset(table, std::make_unique<PropertiesZSeries>()) {}

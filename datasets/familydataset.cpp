@@ -184,9 +184,10 @@ bool FamilyDataset::load(const QString& id)
     QFile valueFile(datasetFilePath(id, QStringLiteral(".s3d")));
     if (!valueFile.open(QIODevice::ReadOnly))
         return failLoading();
-    const QByteArray header = valueFile.read(familyTable.header.size());
+    const QByteArray expected(familyTable.header);
+    const QByteArray header = valueFile.read(expected.size());
     qDebug().noquote().nospace() << "Open File: " << valueFile.fileName() << " Header: " << header;
-    if (header != familyTable.header)
+    if (header != expected)
         return failLoading();
 
     QJsonObject object;

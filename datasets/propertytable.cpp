@@ -27,7 +27,7 @@ std::vector<PropertySpec> propertySpecsOf(const DatasetFamily& family)
 QList<PropertyEntry> propertyEntries(FieldInput input)
 {
     // The keys and types depend on the field input only, not on the family's values.
-    const DatasetFamily sample{0, {}, input, 0, SensorControls::Off, false};
+    const DatasetFamily sample{0, "", input, 0, SensorControls::Off, false};
     QList<PropertyEntry> entries{{QStringLiteral("field dimension input"),
                                   input == FieldInput::Length ? QStringLiteral("length") : QString()}};
     for (const PropertySpec& spec : propertySpecsOf(sample))

@@ -33,19 +33,20 @@ struct FamilyRow
     bool sensorControls;     // value of a new dataset
     bool sensorControlsSettable;
     bool logsFailedSet;
+    const char* header;      // start of the value file
 };
 
 inline QList<FamilyRow> allFamilies()
 {
     return {
-        {"BrolSensor", makerOf<DataSetBrolSensor>(), 170, true, 1, false, false, false},
-        {"KM", makerOf<DataSetKM>(), 10, true, 0, false, false, false},
-        {"ZSeries", makerOf<DataSetZSeries>(), 1, false, 0, false, true, false},
-        {"50Levelplane", makerOf<DataSet50Levelplane>(), 11, false, 0, false, true, false},
-        {"100Levelplane", makerOf<DataSet100Levelplane>(), 13, false, 0, false, true, false},
-        {"Spanwell", makerOf<DataSetSpanwell>(), 2, false, 1, true, false, true},
-        {"SpanwellGen2", makerOf<DataSetSpanwellGen2>(), 3, false, 1, true, false, true},
-        {"85Plumbset", makerOf<DataSet85Plumbset>(), 21, false, 1, true, false, true},
+        {"BrolSensor", makerOf<DataSetBrolSensor>(), 170, true, 1, false, false, false, "SV-Brol_Sensor 3D-File "},
+        {"KM", makerOf<DataSetKM>(), 10, true, 0, false, false, false, "SV-KM 3D-File "},
+        {"ZSeries", makerOf<DataSetZSeries>(), 1, false, 0, false, true, false, "SV-ZSeries 3D-File "},
+        {"50Levelplane", makerOf<DataSet50Levelplane>(), 11, false, 0, false, true, false, "SV-50Levelplane 3D-File "},
+        {"100Levelplane", makerOf<DataSet100Levelplane>(), 13, false, 0, false, true, false, "SV-100Levelplane 3D-File "},
+        {"Spanwell", makerOf<DataSetSpanwell>(), 2, false, 1, true, false, true, "SV-Spanwell 3D-File "},
+        {"SpanwellGen2", makerOf<DataSetSpanwellGen2>(), 3, false, 1, true, false, true, "SV-Spanwell 3D-File "},
+        {"85Plumbset", makerOf<DataSet85Plumbset>(), 21, false, 1, true, false, true, "SV-85Plum.P 3D-File "},
     };
 }
 
@@ -56,4 +57,11 @@ inline void addFamilyRows()
     const QList<FamilyRow> families = allFamilies();
     for (int i = 0; i < families.size(); ++i)
         QTest::newRow(families[i].name) << i;
+}
+
+// The family of the running data row.
+inline FamilyRow fetchedFamily()
+{
+    QFETCH(int, family);
+    return allFamilies()[family];
 }

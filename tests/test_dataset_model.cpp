@@ -59,9 +59,8 @@ private slots:
     void newDatasetIsEmpty_data() { addFamilyRows(); }
     void newDatasetIsEmpty()
     {
-        QFETCH(int, family);
         currentPosition = QGeoCoordinate(48.5, 9.25);
-        auto dataset = allFamilies()[family].make();
+        auto dataset = fetchedFamily().make();
         QCOMPARE(dataset->getProperty("rows"), QVariant(0));
         QCOMPARE(dataset->getProperty("columns"), QVariant(0));
         QVERIFY(dataset->values().empty());
@@ -70,14 +69,13 @@ private slots:
         QVERIFY(dataset->location().isEmpty());
         QCOMPARE(dataset->coordinate(), QGeoCoordinate(48.5, 9.25));
         QCOMPARE(dataset->id().size(), 36);
-        QVERIFY(dataset->id() != allFamilies()[family].make()->id());
+        QVERIFY(dataset->id() != fetchedFamily().make()->id());
     }
 
     void propertyTablesOfEveryFamily_data() { addFamilyRows(); }
     void propertyTablesOfEveryFamily()
     {
-        QFETCH(int, family);
-        const FamilyRow row = allFamilies()[family];
+        const FamilyRow row = fetchedFamily();
         auto dataset = row.make();
 
         QStringList keys{"probe id", "width", "length", "rows", "columns", "sensor min", "sensor max",
@@ -115,8 +113,7 @@ private slots:
     void ignoredKeysKeepTheirValues_data() { addFamilyRows(); }
     void ignoredKeysKeepTheirValues()
     {
-        QFETCH(int, family);
-        const FamilyRow row = allFamilies()[family];
+        const FamilyRow row = fetchedFamily();
         auto dataset = row.make();
         dataset->setProperty("probe id", 5);
         dataset->setProperty("scalar2", false);
@@ -140,8 +137,7 @@ private slots:
     void unknownKeysThrow_data() { addFamilyRows(); }
     void unknownKeysThrow()
     {
-        QFETCH(int, family);
-        const FamilyRow row = allFamilies()[family];
+        const FamilyRow row = fetchedFamily();
         auto dataset = row.make();
         TestSupport::DebugLog log;
         QCOMPARE(thrownBy([&] { dataset->getProperty("depth"); }), QString("Property retrieval failed"));
@@ -199,8 +195,7 @@ private slots:
     void widthFollowsTheTracksOfLengthFamilies_data() { addFamilyRows(); }
     void widthFollowsTheTracksOfLengthFamilies()
     {
-        QFETCH(int, family);
-        const FamilyRow row = allFamilies()[family];
+        const FamilyRow row = fetchedFamily();
         auto dataset = row.make();
         dataset->setProperty("width", 5);
         const QGeoCoordinate recorded(51.0, 7.0);
