@@ -306,6 +306,52 @@ private slots:
         QCOMPARE(groundGrid(values, layout, columnParityPosition), Ground({{4, 3}, {1, 2}}));
     }
 
+    void columnParityGridIsTheTerrainsGrid_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<bool>("parallel");
+        QTest::addColumn<int>("columns");
+        for (int start = 0; start < 4; ++start)
+            for (const bool parallel : {false, true})
+                for (const int columns : {1, 2, 3, 4})
+                    QTest::addRow("start %d %s %d columns", start, parallel ? "parallel" : "zig-zag", columns)
+                        << start << parallel << columns;
+    }
+    void columnParityGridIsTheTerrainsGrid()
+    {
+        // The 3D view's grid, column i sample j = F[index + l * R], with l the track of
+        // column i and index reversed by the start row XOR (zig-zag and i odd).
+        QFETCH(int, start);
+        QFETCH(bool, parallel);
+        QFETCH(int, columns);
+        const int rows = 3;
+        Track flat(size_t(rows * columns));
+        for (size_t k = 0; k < flat.size(); ++k)
+            flat[k] = int16_t(k * 7 - 20);
+        const Ground grid = groundGrid(flat, {rows, columns, start, parallel}, columnParityPosition);
+        for (int i = 0; i < columns; ++i) {
+            const int l = start < 2 ? i : columns - 1 - i;
+            for (int j = 0; j < rows; ++j) {
+                const bool reversed = (start == 1 || start == 2) != (!parallel && i % 2 == 1);
+                const int index = reversed ? rows - 1 - j : j;
+                QCOMPARE(grid[size_t(i)][size_t(j)], flat[size_t(index + l * rows)]);
+            }
+        }
+    }
+
+    void exportOrderOfAParallelField()
+    {
+        // Rows from the last down to the first, x fastest: the first value is the last of
+        // track 0 and the twelfth the first of track 2.
+        const Track flat{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+        const Ground grid = groundGrid(flat, {4, 3, 0, true}, columnParityPosition);
+        Track lines;
+        for (int y = 3; y >= 0; --y)
+            for (int x = 0; x < 3; ++x)
+                lines.push_back(grid[size_t(x)][size_t(y)]);
+        QCOMPARE(lines, Track({4, 8, 12, 3, 7, 11, 2, 6, 10, 1, 5, 9}));
+    }
+
     void groundGridOfTheDatasetsLayout()
     {
         DataSetSpanwell dataset;
