@@ -8,7 +8,7 @@
 #include <cstdio>
 
 namespace {
-// Icons are drawn on a 96-unit canvas and shown at up to about 100 px; twice that stays
+// Icon sources are 96 units high and shown at up to about 100 px; twice that stays
 // sharp on a high-density screen.
 constexpr int scale = 2;
 }
