@@ -13,6 +13,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QJsonDocument>
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -207,7 +208,9 @@ bool FamilyDataset::load(const QString& id)
     if (!plausibleGrid(rows, columns))
         return failLoading();
     // A value file shorter than declared leaves the missing values at 0.
-    loaded.tracks = decodeTracks(valueFile.read(2 * qint64(rows) * columns), rows, columns);
+    const qint64 declaredBytes = 2 * qint64(rows) * columns;
+    const qint64 storedBytes = valueFile.size() - valueFile.pos();
+    loaded.tracks = decodeTracks(valueFile.read(std::min(declaredBytes, storedBytes)), rows, columns);
 
     content = std::move(loaded);
     return true;
