@@ -12,6 +12,11 @@
 #include <cstdint>
 #include <cstdlib>
 
+namespace {
+// The decoders' debug lines would drown the fuzzer's own output.
+const QtMessageHandler quiet = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static const RecorderFamily* const families[] = {

@@ -1,0 +1,114 @@
+// Screenshots of the running program for review: the main window connected to an in-process
+// scanner simulator on 127.0.0.1, in landscape and portrait, with and without the settings
+// menu open. Runs in a throw-away home folder. Usage: sorvanel-shots OUTPUT_DIR
+// (under Xvfb: scripts/screenshots.sh).
+#include "acquisition/probeinterface.h"
+#include "app/appsettings.h"
+#include "app/language.h"
+#include "app/look.h"
+#include "app/mainwindow.h"
+#include "app/messagebox.h"
+#include "app/navbar.h"
+#include "app/resources.h"
+#include "app/settingskeys.h"
+#include "scannersimulator.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+#include <QToolButton>
+
+namespace {
+void settle(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+}
+
+bool waitFor(const std::function<bool()>& done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        settle(50);
+    return done();
+}
+
+void saveScreen(const QString& path)
+{
+    QGuiApplication::primaryScreen()->grabWindow(0).save(path);
+    QTextStream(stdout) << path << Qt::endl;
+}
+
+void shoot(const QString& out, const QString& name, const QSize& size)
+{
+    MainWindow window;
+    window.setGeometry(QRect(QPoint(0, 0), size));
+    window.show();
+    if (!waitFor([&] { return window.currentProbe() != nullptr; }, 8000))
+        QTextStream(stderr) << "no probe identified" << Qt::endl;
+    settle(800);
+    saveScreen(out + "/welcome-" + name + ".png");
+
+    QToolButton* settings = window.navigationBar()->settingsButtonWidget();
+    QMenu* menu = window.navigationBar()->currentSettingsMenu();
+    menu->popup(settings->mapToGlobal(QPoint(0, settings->height())));
+    settle(500);
+    saveScreen(out + "/settings-menu-" + name + ".png");
+    menu->close();
+
+    window.setWizardState();
+    settle(500);
+    saveScreen(out + "/wizard-" + name + ".png");
+    window.setRecordState();
+    settle(500);
+    saveScreen(out + "/recording-" + name + ".png");
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
+    qunsetenv("XDG_DOCUMENTS_DIR");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: sorvanel-shots OUTPUT_DIR" << Qt::endl;
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+
+    initResources();
+    screenDpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
+    QDir().mkpath(documentsFolder() + "config");
+    openAppSettings(defaultSettingsPath());
+    initLanguage(QStringLiteral("en_US"));
+    applyLook(app, screenDpi);
+
+    ScannerSimulator::Options options;
+    options.port = 0;
+    ScannerSimulator simulator(options);
+    if (!simulator.start())
+        return 1;
+    Settings::scannerHost.write(QStringLiteral("127.0.0.1"));
+    Settings::scannerPort.write(int(simulator.port()));
+    MessageBox::setHandler([](const MessageBox::Request& request) {
+        QTextStream(stdout) << "box: " << request.title << " | " << request.text << Qt::endl;
+        return QMessageBox::Ok;
+    });
+
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    shoot(out, screen.width() >= screen.height() ? "landscape" : "portrait", screen);
+    return 0;
+}
