@@ -1,4 +1,3 @@
-#include "app/settingskeys.h"
 #include "testenvironment.h"
 #include "visualization/colormap.h"
 #include "visualization/terraincoloring.h"
@@ -159,21 +158,6 @@ private slots:
         QVERIFY(distinct(quantizedColors) <= 13);
         QVERIFY(distinct(quantizedColors) >= 12);
         QVERIFY(distinct(plainColors) > 13);
-    }
-
-    void coloringFollowsTheSettings()
-    {
-        TestSupport::resetSettings();
-        TerrainColoring coloring = terrainColoringFromSettings({-100, 200});
-        QCOMPARE(coloring.map, 1);
-        QCOMPARE(coloring.quantize, false);
-        Settings::colormap.write(4);
-        Settings::colorQuantization.write(true);
-        coloring = terrainColoringFromSettings({-100, 200});
-        QCOMPARE(coloring.map, 4);
-        QCOMPARE(coloring.quantize, true);
-        QCOMPARE(coloring.range.low, -100);
-        TestSupport::resetSettings();
     }
 
     void stripColoursFollowTheStripLayout()

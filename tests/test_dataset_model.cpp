@@ -231,21 +231,6 @@ private slots:
         QVERIFY(dataset.values().empty());
     }
 
-    void metadataSetters()
-    {
-        DataSet85Plumbset dataset;
-        dataset.setName("Garden");
-        dataset.setDate(QDate(2024, 2, 29));
-        dataset.setTime(QTime(23, 59, 58));
-        dataset.setLocation("Behind the barn");
-        dataset.setCoordinate(QGeoCoordinate(-33.9, 151.2));
-        QCOMPARE(dataset.name(), QString("Garden"));
-        QCOMPARE(dataset.date(), QDate(2024, 2, 29));
-        QCOMPARE(dataset.time(), QTime(23, 59, 58));
-        QCOMPARE(dataset.location(), QString("Behind the barn"));
-        QCOMPARE(dataset.coordinate(), QGeoCoordinate(-33.9, 151.2));
-    }
-
     void walkingOrderArrangement()
     {
         // Three tracks of two rows: values 1 2 | 3 4 | 5 6, ground[x][y].
@@ -294,16 +279,6 @@ private slots:
             QCOMPARE(parity.y != walking.y, differ);
             QCOMPARE(parity.y == 0 || parity.y == 2, true);
         }
-    }
-
-    void columnParityOfAZigZagStartedInTheLastColumn()
-    {
-        // Start index 2, zig-zag, 2 columns: track 0 lies in column 1 (odd), so it runs
-        // forward there, while in walking order track 0 runs back from the last row.
-        const Track values{1, 2, 3, 4};
-        const FieldLayout layout{2, 2, 2, false};
-        QCOMPARE(groundGrid(values, layout, walkingOrderPosition), Ground({{3, 4}, {2, 1}}));
-        QCOMPARE(groundGrid(values, layout, columnParityPosition), Ground({{4, 3}, {1, 2}}));
     }
 
     void columnParityGridIsTheTerrainsGrid_data()
