@@ -46,7 +46,7 @@ bool readMetadataObject(const QString& path, QJsonObject& object)
 FamilyDataset::FamilyDataset(const DatasetFamily& family, std::unique_ptr<DatasetProperties> descriptorList)
     : familyTable(family)
     , descriptor(std::move(descriptorList))
-    , specs(propertySpecsOf(family))
+    , definitions(propertyDefinitionsOf(family))
     , rowsIndex(indexOf(QStringLiteral("rows")))
     , columnsIndex(indexOf(QStringLiteral("columns")))
 {
@@ -55,16 +55,16 @@ FamilyDataset::FamilyDataset(const DatasetFamily& family, std::unique_ptr<Datase
     content.metadata.date = QDate::currentDate();
     content.metadata.time = QTime::currentTime();
     content.metadata.coordinate = currentPosition;
-    for (const PropertySpec& spec : specs)
-        content.properties.push_back(spec.initial);
+    for (const PropertyDefinition& definition : definitions)
+        content.properties.push_back(definition.initial);
 }
 
 FamilyDataset::~FamilyDataset() = default;
 
 int FamilyDataset::indexOf(const QString& key) const
 {
-    for (size_t i = 0; i < specs.size(); ++i) {
-        if (specs[i].key == key)
+    for (size_t i = 0; i < definitions.size(); ++i) {
+        if (definitions[i].key == key)
             return int(i);
     }
     return -1;
@@ -86,9 +86,9 @@ void FamilyDataset::assign(DatasetContent& target, const QString& key, const QVa
             qDebug().noquote() << "Failed to set property " + key;
         throw std::runtime_error("setting Property failed");
     }
-    const PropertySpec& spec = specs[size_t(index)];
-    if (spec.settable)
-        target.properties[size_t(index)] = convertedTo(spec.type, value);
+    const PropertyDefinition& definition = definitions[size_t(index)];
+    if (definition.settable)
+        target.properties[size_t(index)] = convertedTo(definition.type, value);
 }
 
 void FamilyDataset::setProperty(const QString& key, const QVariant& value)

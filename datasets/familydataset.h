@@ -15,7 +15,7 @@ struct DatasetContent
     QString identifier;
     std::vector<std::vector<int16_t>> tracks;
     DatasetMetadata metadata;
-    // Aligned with the family's property specs.
+    // Aligned with the family's property definitions.
     std::vector<QVariant> properties;
 };
 
@@ -60,7 +60,7 @@ private:
 
     const DatasetFamily& familyTable;
     std::unique_ptr<DatasetProperties> descriptor;
-    const std::vector<PropertySpec> specs;
+    const std::vector<PropertyDefinition> definitions;
     const int rowsIndex;
     const int columnsIndex;
     DatasetContent content;

@@ -1,27 +1,27 @@
 #include "datasets/propertytable.h"
 
-std::vector<PropertySpec> propertySpecsOf(const DatasetFamily& family)
+std::vector<PropertyDefinition> propertyDefinitionsOf(const DatasetFamily& family)
 {
     using T = PropertyType;
     const bool byLength = family.fieldInput == FieldInput::Length;
-    std::vector<PropertySpec> specs;
-    specs.push_back({QStringLiteral("probe id"), T::Int, false, family.probeId});
+    std::vector<PropertyDefinition> definitions;
+    definitions.push_back({QStringLiteral("probe id"), T::Int, false, family.probeId});
     if (byLength)
-        specs.push_back({QStringLiteral("track width"), T::Float, true, 0.9f});
-    specs.push_back({QStringLiteral("width"), byLength ? T::Float : T::Int, true,
+        definitions.push_back({QStringLiteral("track width"), T::Float, true, 0.9f});
+    definitions.push_back({QStringLiteral("width"), byLength ? T::Float : T::Int, true,
                      byLength ? QVariant(0.0f) : QVariant(0)});
     for (const char* key : {"length", "rows", "columns", "sensor min", "sensor max"})
-        specs.push_back({QString::fromLatin1(key), T::Int, true, 0});
-    specs.push_back({QStringLiteral("number of sensors"), T::Int, true, family.numberOfSensors});
-    specs.push_back({QStringLiteral("start index"), T::Int, true, 0});
-    specs.push_back({QStringLiteral("parallel"), T::Bool, true, false});
-    specs.push_back({QStringLiteral("sensor controls"), T::Bool,
+        definitions.push_back({QString::fromLatin1(key), T::Int, true, 0});
+    definitions.push_back({QStringLiteral("number of sensors"), T::Int, true, family.numberOfSensors});
+    definitions.push_back({QStringLiteral("start index"), T::Int, true, 0});
+    definitions.push_back({QStringLiteral("parallel"), T::Bool, true, false});
+    definitions.push_back({QStringLiteral("sensor controls"), T::Bool,
                      family.sensorControls == SensorControls::Settable,
                      family.sensorControls == SensorControls::On});
-    specs.push_back({QStringLiteral("scalar2"), T::Bool, false, true});
+    definitions.push_back({QStringLiteral("scalar2"), T::Bool, false, true});
     for (const char* key : {"scale slider", "boundary slider", "grid transluency slider", "occlude grid"})
-        specs.push_back({QString::fromLatin1(key), T::Int, true, 0});
-    return specs;
+        definitions.push_back({QString::fromLatin1(key), T::Int, true, 0});
+    return definitions;
 }
 
 QList<PropertyEntry> propertyEntries(FieldInput input)
@@ -30,8 +30,8 @@ QList<PropertyEntry> propertyEntries(FieldInput input)
     const DatasetFamily sample{0, "", input, 0, SensorControls::Off, false};
     QList<PropertyEntry> entries{{QStringLiteral("field dimension input"),
                                   input == FieldInput::Length ? QStringLiteral("length") : QString()}};
-    for (const PropertySpec& spec : propertySpecsOf(sample))
-        entries.append({spec.key, typeName(spec.type)});
+    for (const PropertyDefinition& definition : propertyDefinitionsOf(sample))
+        entries.append({definition.key, typeName(definition.type)});
     return entries;
 }
 

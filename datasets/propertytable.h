@@ -12,7 +12,7 @@ enum class PropertyType { Int, Float, Bool };
 
 // One property of a family: its key, type, whether setProperty may change it, and the
 // value of a new dataset.
-struct PropertySpec
+struct PropertyDefinition
 {
     QString key;
     PropertyType type;
@@ -21,7 +21,7 @@ struct PropertySpec
 };
 
 // The family's properties in descriptor order.
-std::vector<PropertySpec> propertySpecsOf(const DatasetFamily& family);
+std::vector<PropertyDefinition> propertyDefinitionsOf(const DatasetFamily& family);
 
 // The descriptor list of a field input mode, the ("field dimension input", mode) entry first.
 QList<PropertyEntry> propertyEntries(FieldInput input);
