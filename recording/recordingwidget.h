@@ -2,13 +2,20 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
 
+class DataRecorder;
 class Dataset;
 class ProbeInterface;
+class QBoxLayout;
+class QHBoxLayout;
+class QLabel;
 class QPushButton;
+class RecordingVisualization;
+class VisualizationChooser;
 
-// The recording screen. Until the live views are built it offers RECORD and STOP with the
-// recorder's own controls between them, and saves the dataset at STOP.
+// The screen on which the operator walks the field: RECORD and STOP, the recorder's own
+// controls while recording, one chosen live view, and naming and saving at STOP.
 class RecordingWidget : public QWidget
 {
     Q_OBJECT
@@ -18,17 +25,41 @@ public:
 
     bool isRecording() const { return recording; }
 
+    // For tests and screenshots.
+    VisualizationChooser* visualizationChooser() const { return chooser; }
+    RecordingVisualization* currentVisualization() const { return current; }
+    const std::vector<RecordingVisualization*>& views() const { return visualizations; }
+    QPushButton* recordButtonWidget() const { return recordButton; }
+    QPushButton* stopButtonWidget() const { return stopButton; }
+    const std::vector<QWidget*>& recorderControls() const { return controls; }
+    Dataset* currentDataset() const { return dataset.get(); }
+    bool showsNoPreview() const;
+
 signals:
     void finishedRecording(QString id, int probeId);
 
 public slots:
     void startRecording();
     void stopRecording();
+    void changeVisualization(int index);
 
 private:
+    void createVisualizations();
+    void saveRecording();
+    void replaceDataset();
+
+    bool recording = false;
     ProbeInterface* probe;
+    DataRecorder* recorder;
     std::unique_ptr<Dataset> dataset;
+    QBoxLayout* mainLayout = nullptr;
+    QHBoxLayout* buttonBar = nullptr;
+    QLabel* noPreviewLabel = nullptr;
+    VisualizationChooser* chooser = nullptr;
     QPushButton* recordButton = nullptr;
     QPushButton* stopButton = nullptr;
-    bool recording = false;
+    QBoxLayout* buttonColumn = nullptr;
+    std::vector<RecordingVisualization*> visualizations;
+    std::vector<QWidget*> controls;
+    RecordingVisualization* current = nullptr;
 };

@@ -1,0 +1,133 @@
+#include "datasets/datasetbrolsensor.h"
+#include "datasets/datasetzseries.h"
+#include "recording/fieldpreview.h"
+#include "recording/fieldpreviewcolumns.h"
+#include "recording/trackwidget.h"
+#include "recording/wrongvisexception.h"
+#include "testenvironment.h"
+#include "visualization/colormap.h"
+
+#include <QWidget>
+
+using namespace FieldPreviewColumns;
+
+namespace {
+const QRgb grey = qRgb(198, 198, 198);
+
+QRgb colorAt(int value, int low, int high)
+{
+    const Rgb c = colorFromValue(float(value), float(low), float(high), 1);
+    return qRgb(c.red, c.green, c.blue);
+}
+
+// Feeds a whole track into the preview the way the recorder does, then commits it.
+void walkTrack(FieldPreview& preview, DataSetBrolSensor& dataset, const std::vector<std::int16_t>& track)
+{
+    for (std::int16_t v : track)
+        preview.addValues({v});
+    dataset.appendTrack(track);
+}
+} // namespace
+
+class FieldPreviewTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { TestSupport::resetSettings(); }
+
+    void columnDirections()
+    {
+        // Corner 2, zig-zag: the first column bottom-up, the second top-down, and so on.
+        QCOMPARE(finishedTrackTopDown(0, true, false), false);
+        QCOMPARE(finishedTrackTopDown(1, true, false), true);
+        QCOMPARE(finishedTrackTopDown(2, true, false), false);
+        QCOMPARE(currentTrackReversed(0, true, false), true);
+        QCOMPARE(currentTrackReversed(1, true, false), false);
+        // Corner 0: top-down, zig-zag reverses every second track.
+        QCOMPARE(finishedTrackTopDown(0, false, false), true);
+        QCOMPARE(finishedTrackTopDown(1, false, false), false);
+        QCOMPARE(currentTrackReversed(1, false, false), true);
+        // Parallel walks keep one direction.
+        for (int k = 0; k < 4; ++k) {
+            QCOMPARE(finishedTrackTopDown(k, false, true), true);
+            QCOMPARE(finishedTrackTopDown(k, true, true), false);
+            QCOMPARE(currentTrackReversed(k, true, true), true);
+        }
+    }
+
+    void currentColumnAtTheFirstTracksScale()
+    {
+        // rowScale 2 (a first track of 200 samples): a 50-sample track fills 100 rows.
+        const std::vector<std::int16_t> samples(50, 300);
+        const QImage column = currentColumn(samples, false, 2.0f, 0, 600, 1);
+        QCOMPARE(column.height(), columnHeight);
+        QCOMPARE(column.pixel(0, 0), colorAt(300, 0, 600));
+        QCOMPARE(column.pixel(0, 99), colorAt(300, 0, 600));
+        QCOMPARE(column.pixel(0, 100), grey);
+        const QImage reversed = currentColumn(samples, true, 2.0f, 0, 600, 1);
+        QCOMPARE(reversed.pixel(0, 399), colorAt(300, 0, 600));
+        QCOMPARE(reversed.pixel(0, 299), grey);
+        // Longer than the first track: compressed into the column.
+        const QImage longer = currentColumn(std::vector<std::int16_t>(900, 300), false, 1.0f, 0, 600, 1);
+        QCOMPARE(longer.pixel(0, 399), colorAt(300, 0, 600));
+    }
+
+    void acceptsAndRejects()
+    {
+        FieldPreview preview;
+        DataSetZSeries z;
+        QVERIFY(preview.accepts(&z));
+        QVERIFY(!preview.accepts(nullptr));
+        QVERIFY_EXCEPTION_THROWN(preview.setDataset(nullptr), S3D::WrongVisException);
+        QCOMPARE(QString(S3D::WrongVisException().what()), QString("Recording Visualization not applicable for probe type"));
+    }
+
+    void rangeScaleAndColumns()
+    {
+        FieldPreview preview;
+        preview.addValues({5});                    // before setDataset: nothing
+        QCOMPARE(preview.trackLabelText(), QString("Current Track:  1"));
+
+        DataSetBrolSensor dataset;
+        dataset.setProperty("start index", 2);
+        dataset.setProperty("parallel", false);
+        preview.setDataset(&dataset);
+        QWidget* view = preview.widget();
+        view->resize(600, 500);
+        view->show();
+
+        preview.addValues({1000});
+        QCOMPARE(preview.colorLow(), 900);
+        QCOMPARE(preview.colorHigh(), 1100);
+
+        walkTrack(preview, dataset, std::vector<std::int16_t>(199, 1000));
+        preview.addValues({1050});                 // the first sample of track 2 sees "columns" 1
+        QCOMPARE(preview.scaleOfRows(), 2.0f);
+        QCOMPARE(preview.trackLabelText(), QString("Current Track:  2"));
+        QCOMPARE(preview.trackColumns().size(), std::size_t(2));
+
+        // Corner 2: later tracks stand to the left; the finished first column runs bottom-up.
+        for (int i = 0; i < 49; ++i)
+            preview.addValues({1050});
+        const TrackWidget* first = preview.trackColumns()[0];
+        const TrackWidget* current = preview.trackColumns()[1];
+        QTest::qWait(10); // let the strip lay its columns out
+        QVERIFY(current->x() < first->x());
+        QCOMPARE(first->image().pixel(0, 399), colorAt(1000, 900, 1100));
+        // 50 samples at scale 2 fill 100 rows from the top (zig-zag: the second track runs down).
+        QCOMPARE(current->image().pixel(0, 99), colorAt(1050, 900, 1100));
+        QCOMPARE(current->image().pixel(0, 100), grey);
+
+        // A new extreme recolours the finished columns.
+        preview.addValues({3000});
+        QCOMPARE(preview.colorHigh(), 3000);
+        QCOMPARE(preview.trackColumns()[0]->image().pixel(0, 399), colorAt(1000, 900, 3000));
+
+        preview.reset();
+        QCOMPARE(preview.trackLabelText(), QString("Current Track:  1"));
+        QTRY_VERIFY(view->findChildren<TrackWidget*>().isEmpty());
+    }
+};
+
+SORVANEL_TEST_MAIN(FieldPreviewTest)
+#include "test_field_preview.moc"
