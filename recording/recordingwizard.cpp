@@ -1,26 +1,81 @@
 #include "recording/recordingwizard.h"
 
-#include "app/settingskeys.h"
+#include "acquisition/probeinterface.h"
+#include "datasets/datasetproperties.h"
+#include "recording/fielddimensionwidget.h"
+#include "recording/nowidgetsexception.h"
+#include "recording/walkingdirectionwidget.h"
+#include "recording/wizardpageplan.h"
+#include "recording/wizardwidget.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include <QGridLayout>
 
 RecordingWizard::RecordingWizard(QWidget* parent)
     : QWidget(parent)
 {
-    auto* layout = new QVBoxLayout(this);
-    summary = new QLabel(this);
-    summary->setAlignment(Qt::AlignCenter);
-    auto* next = new QPushButton(tr("NEXT"), this);
-    layout->addWidget(summary, 1);
-    layout->addWidget(next);
-    connect(next, &QPushButton::pressed, this, &RecordingWizard::done);
+    grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
 }
 
 void RecordingWizard::rebuildPages()
 {
-    summary->setText(tr("Field %1 x %2")
-                         .arg(Settings::recordWidth.read().toInt())
-                         .arg(Settings::recordLength.read().toInt()));
+    if (!probe)
+        return;
+
+    for (WizardWidget* page : pages) {
+        page->hide();
+        page->deleteLater();
+    }
+    pages.clear();
+    current = 0;
+
+    for (const WizardPagePlan::Page& planned : WizardPagePlan::plan(probe->properties()->fieldDimensionInput())) {
+        QWidget* content = nullptr;
+        if (planned.kind == WizardPagePlan::PageKind::FieldDimension)
+            content = new FieldDimensionWidget(planned.mode);
+        else
+            content = new WalkingDirectionWidget;
+        // Children of the wizard, so pages not on show are released with it.
+        auto* page = new WizardWidget(this);
+        connect(page, SIGNAL(nextButtonPushed()), this, SLOT(nextPage()));
+        connect(page, SIGNAL(backButtonPushed()), this, SLOT(previousPage()));
+        page->addContent(content);
+        pages.push_back(page);
+    }
+    if (pages.empty())
+        throw NoWidgetsException();
+
+    while (QLayoutItem* item = grid->takeAt(0))
+        delete item;
+    showPage(0);
+}
+
+void RecordingWizard::showPage(size_t index)
+{
+    for (WizardWidget* page : pages) {
+        grid->removeWidget(page);
+        page->hide();
+    }
+    current = index;
+    grid->addWidget(pages[current], 0, 0);
+    pages[current]->show();
+}
+
+void RecordingWizard::nextPage()
+{
+    // No pages after a failed rebuild: nothing to move to and nothing finished.
+    if (pages.empty())
+        return;
+    if (current + 1 < pages.size())
+        showPage(current + 1);
+    else
+        emit done();
+}
+
+void RecordingWizard::previousPage()
+{
+    if (current == 0 || pages.empty())
+        return;
+    showPage(current - 1);
 }
