@@ -1,0 +1,128 @@
+#pragma once
+
+#include "visualization/terraingeometry.h"
+#include "visualization/terraingrid.h"
+#include "visualization/terrainoverlay.h"
+
+#include <QCoreApplication>
+#include <QVector3D>
+#include <cstdint>
+#include <vector>
+
+class Dataset;
+
+// The CPU side of the 3D view of one dataset: the grid built from the dataset's values,
+// filtered, interpolated across the tracks, normalised to heights 0..1, and the arrays the
+// renderer uploads (strip vertices with normals and colours, triangle indices, overlay
+// lines, isolines). Every build starts again from the dataset's values, so filters never
+// accumulate. The dataset is held, not owned.
+class Terrain
+{
+    Q_DECLARE_TR_FUNCTIONS(Terrain)
+
+public:
+    // Reads "rows" and "columns" and builds at once in value mode.
+    explicit Terrain(Dataset* dataset);
+
+    // The whole pipeline; false (and failed() 1) when nothing can be shown.
+    bool buildTerrain();
+    // Stores the mode and builds again. Depth analysis keeps the colours of the measured
+    // values on heights that show each point's deviation from the mean.
+    void setDepthAnalysis(bool depthAnalysis);
+    // zScale = (maxH / (maxH - minH) + minH) * s.
+    void setScale(float s);
+    // Blend between the data's (1) and the probe's (0) range for the colours; recolours.
+    void setBoundaryFactor(float b);
+    // Colours the strip vertices again with the colour settings read now.
+    void recolor();
+    void setGridTransluency(float t) { gridTransluency_ = t; }
+    void setOccludeGrid(bool occlude) { occludeGrid_ = occlude; }
+    // The isoline at minH + (maxH - minH) * fraction, replacing any previous one.
+    void computeIsolines(float fraction);
+    void clearIsolines();
+
+    int failed() const { return failed_; }
+    const Dataset* dataset() const { return dataset_; }
+    const TerrainGrid& grid() const { return grid_; }
+    int rows() const { return rows_; }
+    int columns() const { return columns_; }
+
+    const std::vector<QVector3D>& positions() const { return positions_; }
+    const std::vector<QVector3D>& colors() const { return colors_; }
+    const std::vector<QVector3D>& normals() const { return normals_; }
+    const std::vector<uint32_t>& indices() const { return indices_; }
+    const std::vector<QVector3D>& overlayLines() const { return overlayLines_; }
+    const std::vector<QVector3D>& overlayColors() const { return overlayColors_; }
+    const std::vector<QVector3D>& isolines() const { return isolines_; }
+    const std::vector<QVector3D>& isolineColors() const { return isolineColors_; }
+    // Per grid point, index column + terrainGridWidth * row (normals 3 floats per point).
+    const std::vector<float>& heights() const { return heights_; }
+    const std::vector<float>& rawValues() const { return rawValues_; }
+    const std::vector<float>& pointNormals() const { return pointNormals_; }
+
+    int terrainGridWidth() const { return terrainGridWidth_; }
+    int terrainGridLength() const { return terrainGridLength_; }
+    bool depthAnalysis() const { return depthAnalysis_; }
+    bool wireframe() const { return wireframe_; }
+    bool occludeGrid() const { return occludeGrid_; }
+    float gridTransluency() const { return gridTransluency_; }
+    int colormap() const { return colormap_; }
+    float dx() const { return spacing_.dx; }
+    float dy() const { return spacing_.dy; }
+    float zScale() const { return zScale_; }
+    float scale() const { return scale_; }
+    float boundaryFactor() const { return boundaryFactor_; }
+    float minH() const { return minH_; }
+    float maxH() const { return maxH_; }
+
+    QVector3D startCornerPoint() const;
+    std::vector<AxisLabel> axisLabels() const;
+    DepthBox depthBox() const;
+
+private:
+    void runPipeline();
+    bool createVisualization();
+    void fail();
+    TerrainFrame frame() const;
+    float heightScale(float s) const;
+
+    int failed_ = 1;
+    Dataset* dataset_ = nullptr;
+    TerrainGrid grid_;
+    int rows_ = 0;
+    int columns_ = 0;
+    // Rows of the assembled grid: the drawn length, whatever extras the filters append.
+    int gridRows_ = 0;
+
+    std::vector<QVector3D> positions_;
+    std::vector<QVector3D> colors_;
+    std::vector<QVector3D> normals_;
+    std::vector<QVector3D> overlayLines_;
+    std::vector<QVector3D> overlayColors_;
+    std::vector<uint32_t> indices_;
+    std::vector<QVector3D> isolines_;
+    std::vector<QVector3D> isolineColors_;
+    std::vector<float> heights_;
+    std::vector<float> rawValues_;
+    std::vector<float> pointNormals_;
+    // What the colours are made of: the value pass's raw values and grid range. In depth
+    // analysis the raw values of the measured grid are kept here, so that a recolour still
+    // shows the measured values and not the deviations.
+    std::vector<float> measuredRawValues_;
+    SampleRange colorRange_;
+    SampleRange gridRange_;
+
+    bool depthAnalysis_ = false;
+    float gridTransluency_ = 0.0f;
+    bool occludeGrid_ = false;
+    int colormap_ = 1;
+    bool wireframe_ = false;
+    SceneSpacing spacing_;
+    float zScale_ = 1.0f;
+    float scale_ = 1.0f;
+    float boundaryFactor_ = 0.0f;
+    float maxH_ = 1.0f;
+    float minH_ = 0.0f;
+    int terrainGridWidth_ = 0;
+    int terrainGridLength_ = 0;
+};

@@ -1,0 +1,201 @@
+#include "visualization/terraingeometry.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+HeightRange normalizeHeights(const TerrainGrid& grid, int width, int length, SampleRange range,
+                             float* heights, float* rawValues)
+{
+    const size_t points = size_t(width) * size_t(length);
+    if (range.empty || range.min == range.max) {
+        std::fill(heights, heights + points, 0.5f);
+        std::fill(rawValues, rawValues + points, 0.5f);
+        return {0.0f, 1.0f, true};
+    }
+    const float span = float(range.max - range.min);
+    float minH = 1e33f;
+    float maxH = -1e33f;
+    // Blocks of columns, so that every row of a block writes whole cache lines while the
+    // block's columns are read in order.
+    constexpr int block = 16;
+    for (int k0 = 0; k0 < width; k0 += block) {
+        const int k1 = std::min(width, k0 + block);
+        for (int r = 0; r < length; ++r) {
+            for (int k = k0; k < k1; ++k) {
+                const int v = grid[size_t(k)][size_t(r)];
+                const float h = float(v - range.min) / span;
+                const size_t index = size_t(k) + size_t(width) * size_t(r);
+                heights[index] = h;
+                rawValues[index] = float(v);
+                minH = std::min(minH, h);
+                maxH = std::max(maxH, h);
+            }
+        }
+    }
+    return {minH, maxH, false};
+}
+
+SceneSpacing sceneSpacing(float fieldWidth, float fieldLength, int width, int length,
+                          SceneSpacing previous)
+{
+    float a = fieldWidth / fieldLength * 3.5f;
+    float b = 3.5f;
+    if (a > 4.66f) {
+        b = 3.5f * 4.66f / a;
+        a = 4.66f;
+    }
+    if (!(a > 0.0f && b > 0.0f) || width < 2 || length < 1)
+        return previous;
+    return {a / float(width - 1), b / float(length)};
+}
+
+namespace {
+struct Vec
+{
+    float x, y, z;
+};
+
+inline Vec unit(float x, float y, float z)
+{
+    const float inverse = 1.0f / std::sqrt(x * x + y * y + z * z);
+    return {x * inverse, y * inverse, z * inverse};
+}
+
+inline void add(float* target, const Vec& v)
+{
+    target[0] += v.x;
+    target[1] += v.y;
+    target[2] += v.z;
+}
+
+inline void normalizeInPlace(float* n)
+{
+    const float length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+    if (length > 0.0f) {
+        n[0] /= length;
+        n[1] /= length;
+        n[2] /= length;
+    } else {
+        n[0] = 0.0f;
+        n[1] = 0.0f;
+        n[2] = 1.0f;
+    }
+}
+
+// A border or corner point: triangles with each consecutive pair of its axis neighbours,
+// taken counter-clockwise, so the normals point up.
+void borderNormal(const float* heights, int width, int length, SceneSpacing s, int i, int j,
+                  float* n)
+{
+    static constexpr std::array<std::array<int, 2>, 4> ring{{{-1, 0}, {0, 1}, {1, 0}, {0, -1}}};
+    const float h = heights[i + width * j];
+    std::array<bool, 4> present{};
+    std::array<Vec, 4> offset{};
+    for (size_t q = 0; q < ring.size(); ++q) {
+        const int ni = i + ring[q][0];
+        const int nj = j + ring[q][1];
+        present[q] = ni >= 0 && ni < width && nj >= 0 && nj < length;
+        if (present[q])
+            offset[q] = {float(ring[q][0]) * s.dx, -float(ring[q][1]) * s.dy,
+                         heights[ni + width * nj] - h};
+    }
+    n[0] = n[1] = n[2] = 0.0f;
+    for (size_t q = 0; q < ring.size(); ++q) {
+        const size_t next = (q + 1) % ring.size();
+        if (!present[q] || !present[next])
+            continue;
+        const Vec& a = offset[q];
+        const Vec& b = offset[next];
+        add(n, unit(a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x));
+    }
+    normalizeInPlace(n);
+}
+} // namespace
+
+void computePointNormals(const float* heights, int width, int length, SceneSpacing s,
+                         float* normals)
+{
+    const size_t points = size_t(width) * size_t(length);
+    std::fill(normals, normals + 3 * points, 0.0f);
+    const float area = s.dx * s.dy;
+    // Each cell holds four of the fan triangles: two on its diagonal a-d, shared by a and d,
+    // and two on its diagonal b-c, shared by b and c. Summed per cell, each triangle's
+    // normal is taken once instead of once per point that uses it.
+    for (int j = 0; j + 1 < length; ++j) {
+        const float* top = heights + size_t(width) * size_t(j);
+        const float* bottom = top + width;
+        float* nTop = normals + 3 * size_t(width) * size_t(j);
+        float* nBottom = nTop + 3 * size_t(width);
+        for (int i = 0; i + 1 < width; ++i) {
+            const float a = top[i], b = top[i + 1], c = bottom[i], d = bottom[i + 1];
+            const float xAB = s.dy * (a - b), xCD = s.dy * (c - d);
+            const float yCA = s.dx * (c - a), yDB = s.dx * (d - b);
+            const Vec acd = unit(xCD, yCA, area);
+            const Vec adb = unit(xAB, yDB, area);
+            const Vec abc = unit(xAB, yCA, area);
+            const Vec bcd = unit(xCD, yDB, area);
+            const Vec diagonalAD{acd.x + adb.x, acd.y + adb.y, acd.z + adb.z};
+            const Vec diagonalBC{abc.x + bcd.x, abc.y + bcd.y, abc.z + bcd.z};
+            add(nTop + 3 * i, diagonalAD);
+            add(nBottom + 3 * (i + 1), diagonalAD);
+            add(nTop + 3 * (i + 1), diagonalBC);
+            add(nBottom + 3 * i, diagonalBC);
+        }
+    }
+    for (int j = 1; j + 1 < length; ++j)
+        for (int i = 1; i + 1 < width; ++i)
+            normalizeInPlace(normals + 3 * (size_t(i) + size_t(width) * size_t(j)));
+    const auto border = [&](int i, int j) {
+        borderNormal(heights, width, length, s, i, j,
+                     normals + 3 * (size_t(i) + size_t(width) * size_t(j)));
+    };
+    for (int j = 0; j < length; ++j) {
+        if (j == 0 || j == length - 1) {
+            for (int i = 0; i < width; ++i)
+                border(i, j);
+        } else if (width > 0) {
+            border(0, j);
+            if (width > 1)
+                border(width - 1, j);
+        }
+    }
+}
+
+void fillStripPositions(const float* heights, int width, int length, SceneSpacing s,
+                        std::vector<QVector3D>& positions)
+{
+    resizeForBuild(positions, stripVertexCount(width, length));
+    const int halfWidth = width / 2;
+    const int halfLength = length / 2;
+    fillStrip(positions.data(), width, length, [&](int k, int r) {
+        return QVector3D(float(k - halfWidth) * s.dx, float(halfLength - r) * s.dy,
+                         heights[size_t(k) + size_t(width) * size_t(r)]);
+    });
+}
+
+void fillStripNormals(const float* pointNormals, int width, int length,
+                      std::vector<QVector3D>& normals)
+{
+    resizeForBuild(normals, stripVertexCount(width, length));
+    fillStrip(normals.data(), width, length, [&](int k, int r) {
+        const float* n = pointNormals + 3 * (size_t(k) + size_t(width) * size_t(r));
+        return QVector3D(n[0], n[1], n[2]);
+    });
+}
+
+void fillStripIndices(int width, int length, std::vector<uint32_t>& indices)
+{
+    resizeForBuild(indices, stripIndexCount(width, length));
+    uint32_t* out = indices.data();
+    for (int r = 0; r + 1 < length; ++r) {
+        const uint32_t begin = uint32_t(2) * uint32_t(r) * uint32_t(width);
+        const uint32_t end = uint32_t(2) * uint32_t(r + 1) * uint32_t(width) - 2;
+        for (uint32_t j = begin; j < end; ++j) {
+            const bool odd = (j & 1u) != 0;
+            *out++ = j;
+            *out++ = odd ? j + 1 : j + 2;
+            *out++ = odd ? j + 2 : j + 1;
+        }
+    }
+}

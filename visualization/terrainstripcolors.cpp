@@ -1,0 +1,53 @@
+#include "visualization/terrainstripcolors.h"
+
+#include "visualization/terraingeometry.h"
+
+#include <limits>
+
+namespace {
+class ColorTable
+{
+public:
+    ColorTable(const TerrainColoring& coloring, SampleRange values)
+        : coloring(coloring)
+        , low(values.min)
+    {
+        if (values.empty)
+            return;
+        table.reserve(size_t(values.max - values.min + 1));
+        for (int v = values.min; v <= values.max; ++v)
+            table.push_back(terrainColor(float(v), coloring));
+    }
+
+    QVector3D operator()(float raw)
+    {
+        const int whole = int(raw);
+        const size_t slot = size_t(whole - low);
+        if (float(whole) == raw && whole >= low && slot < table.size())
+            return table[slot];
+        // A flat field's 0.5 everywhere: one colour, worked out once.
+        if (!(raw == lastRaw)) {
+            lastRaw = raw;
+            lastColor = terrainColor(raw, coloring);
+        }
+        return lastColor;
+    }
+
+private:
+    TerrainColoring coloring;
+    int low = 0;
+    std::vector<QVector3D> table;
+    float lastRaw = std::numeric_limits<float>::quiet_NaN();
+    QVector3D lastColor;
+};
+} // namespace
+
+void fillStripColors(const float* rawValues, int width, int length, const TerrainColoring& coloring,
+                     SampleRange values, std::vector<QVector3D>& colors)
+{
+    resizeForBuild(colors, stripVertexCount(width, length));
+    ColorTable color(coloring, values);
+    fillStrip(colors.data(), width, length, [&](int k, int r) {
+        return color(rawValues[size_t(k) + size_t(width) * size_t(r)]);
+    });
+}

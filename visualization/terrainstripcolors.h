@@ -1,0 +1,13 @@
+#pragma once
+
+#include "visualization/terraincoloring.h"
+#include "visualization/terraingrid.h"
+
+#include <QVector3D>
+#include <vector>
+
+// Colours of the strip vertices (layout of the strip mesh) from the raw values, filled in
+// place. `values` is the range of the grid the raw values came from: each whole value in it
+// is coloured once and then looked up.
+void fillStripColors(const float* rawValues, int width, int length, const TerrainColoring& coloring,
+                     SampleRange values, std::vector<QVector3D>& colors);
