@@ -1,0 +1,198 @@
+#include "acquisition/probefactory.h"
+#include "acquisition/probeinterface.h"
+#include "app/mainwindow.h"
+#include "app/settingskeys.h"
+#include "app/welcomescreen.h"
+#include "datasets/dataset.h"
+#include "datasets/datasetfolder.h"
+#include "recording/fieldpreview.h"
+#include "recording/namewidget.h"
+#include "recording/recordingwidget.h"
+#include "recording/recordingwizard.h"
+#include "recording/visualizationchooser.h"
+#include "testenvironment.h"
+
+#include <QPushButton>
+#include <QToolButton>
+#include <memory>
+
+namespace {
+ScannerSimulator::Options fastWalk(int probeId)
+{
+    ScannerSimulator::Options options;
+    options.probeId = probeId;
+    options.intervalMs = 15;
+    options.battery = 1;            // a new recorder accepts the first message
+    options.batteryDrainSeconds = 0;
+    options.trackSeconds = 0.9;
+    options.stopSeconds = 0.45;
+    return options;
+}
+
+QPushButton* buttonNamed(const std::vector<QWidget*>& widgets, const QString& text)
+{
+    for (QWidget* w : widgets)
+        if (auto* b = qobject_cast<QPushButton*>(w); b && b->text() == text)
+            return b;
+    return nullptr;
+}
+
+// Opens the window on the simulated probe and walks it to the recording screen with the
+// field preview chosen: width 3, length 4, corner 0, zig-zag.
+RecordingWidget* openRecordingScreen(MainWindow& window)
+{
+    if (!QTest::qWaitFor([&] { return window.currentProbe() != nullptr; }, 6000))
+        return nullptr;
+    Settings::recordWidth.write(3);
+    Settings::recordLength.write(4);
+    Settings::recordCorner.write(0);
+    Settings::recordParallel.write(false);
+    QTest::mouseClick(window.welcomeScreen()->recordButtonWidget(), Qt::LeftButton);
+    if (window.screenState() != MainWindow::Wizard)
+        return nullptr;
+    emit window.recordingWizard()->done();
+    RecordingWidget* screen = window.recordingWidget();
+    if (!screen || window.screenState() != MainWindow::Record)
+        return nullptr;
+    screen->visualizationChooser()->buttons().front()->click();
+    return screen;
+}
+
+std::unique_ptr<Dataset> loadStored(const QString& id, int probeId)
+{
+    std::unique_ptr<Dataset> stored(createDatasetForProbe(probeId));
+    if (!stored->load(id))
+        return nullptr;
+    return stored;
+}
+} // namespace
+
+class RecordingEndToEndTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        TestSupport::resetSettings();
+        NameWidget::setAnswer([](const QString&) { return std::optional<QString>("Field A"); });
+    }
+    void cleanup() { NameWidget::setAnswer(nullptr); }
+
+    void brolSensorFieldOfThreeTracks()
+    {
+        TestSupport::InProcessScanner scanner(fastWalk(170));
+        TestSupport::MessageBoxSpy boxes;
+        MainWindow window;
+        window.resize(1280, 800);
+        window.show();
+        RecordingWidget* screen = openRecordingScreen(window);
+        QVERIFY(screen);
+        QVERIFY(dynamic_cast<FieldPreview*>(screen->currentVisualization()));
+
+        QTest::mousePress(screen->recordButtonWidget(), Qt::LeftButton);
+        QVERIFY(screen->isRecording());
+        QVERIFY(screen->recordButtonWidget()->isHidden());
+        QPushButton* pause = buttonNamed(screen->recorderControls(), "START");
+        QPushButton* next = buttonNamed(screen->recorderControls(), "NEXT TRACK");
+        QVERIFY(pause && next);
+        QVERIFY(!screen->stopButtonWidget()->isHidden());
+
+        for (int track = 0; track < 3; ++track) {
+            QTest::mousePress(pause, Qt::LeftButton);   // START / RESUME
+            QTest::qWait(450);
+            QTest::mousePress(pause, Qt::LeftButton);   // PAUSE
+            QTest::mousePress(next, Qt::LeftButton);    // NEXT TRACK
+        }
+        window.goBack();                                // refused while recording
+        QCOMPARE(window.screenState(), int(MainWindow::Record));
+
+        QSignalSpy finished(screen, &RecordingWidget::finishedRecording);
+        QTest::mousePress(screen->stopButtonWidget(), Qt::LeftButton);
+        QCOMPARE(finished.size(), 1);
+        const QString id = finished.first().at(0).toString();
+        QCOMPARE(finished.first().at(1).toInt(), 170);
+        QCOMPARE(window.screenState(), int(MainWindow::Visualization));
+        QVERIFY(!screen->isRecording());
+
+        for (const char* suffix : {".s3d", ".xml", ".png"})
+            QVERIFY2(QFile::exists(datasetFilePath(id, suffix)), suffix);
+        std::unique_ptr<Dataset> stored = loadStored(id, 170);
+        QVERIFY(stored);
+        QCOMPARE(stored->name(), QString("Field A"));
+        QCOMPARE(stored->getProperty("columns").toInt(), 3);
+        const int rows = stored->getProperty("rows").toInt();
+        QVERIFY(rows >= 5);
+        QCOMPARE(int(stored->values().size()), 3 * rows);
+        QCOMPARE(stored->getProperty("width").toFloat(), 2.7f);
+        QCOMPARE(stored->getProperty("length").toInt(), 4);
+        QCOMPARE(stored->getProperty("start index").toInt(), 0);
+        QCOMPARE(stored->getProperty("parallel").toBool(), false);
+        QCOMPARE(stored->getProperty("sensor max").toInt(), 20000);
+        QVERIFY(boxes.requests().size() == 1); // only "Connected to"
+    }
+
+    void spanwellTracksFollowTheProbe()
+    {
+        TestSupport::InProcessScanner scanner(fastWalk(2));
+        TestSupport::MessageBoxSpy boxes;
+        MainWindow window;
+        window.resize(800, 1280);
+        window.show();
+        RecordingWidget* screen = openRecordingScreen(window);
+        QVERIFY(screen);
+
+        QTest::mousePress(screen->recordButtonWidget(), Qt::LeftButton);
+        QVERIFY(screen->recorderControls().empty());
+        // STOP takes RECORD's place at the left.
+        QTest::qWait(10);
+        QVERIFY(screen->stopButtonWidget()->isVisible());
+        QVERIFY(screen->stopButtonWidget()->x() < screen->width() / 2);
+
+        QTRY_VERIFY_WITH_TIMEOUT(screen->currentDataset()->getProperty("columns").toInt() >= 2, 8000);
+        QSignalSpy finished(screen, &RecordingWidget::finishedRecording);
+        QTest::mousePress(screen->stopButtonWidget(), Qt::LeftButton);
+        QCOMPARE(finished.size(), 1);
+        std::unique_ptr<Dataset> stored = loadStored(finished.first().at(0).toString(), 2);
+        QVERIFY(stored);
+        QVERIFY(stored->getProperty("columns").toInt() >= 2);
+        QCOMPARE(int(stored->values().size()),
+                 stored->getProperty("columns").toInt() * stored->getProperty("rows").toInt());
+        QCOMPARE(stored->getProperty("sensor max").toInt(), 2000);
+        QCOMPARE(window.screenState(), int(MainWindow::Visualization));
+    }
+
+    void discardedOrEmptyRecordingsSaveNothing()
+    {
+        TestSupport::InProcessScanner scanner(fastWalk(170));
+        TestSupport::MessageBoxSpy boxes;
+        MainWindow window;
+        window.show();
+        RecordingWidget* screen = openRecordingScreen(window);
+        QVERIFY(screen);
+        int asked = 0;
+        NameWidget::setAnswer([&asked](const QString& name) {
+            ++asked;
+            return name == "Dataset" ? std::nullopt : std::optional<QString>(name);
+        });
+        QSignalSpy finished(screen, &RecordingWidget::finishedRecording);
+
+        // Nothing walked: no dialog.
+        QTest::mousePress(screen->recordButtonWidget(), Qt::LeftButton);
+        QTest::mousePress(screen->stopButtonWidget(), Qt::LeftButton);
+        QCOMPARE(asked, 0);
+
+        // Walked, then DELETE: nothing saved, nothing announced.
+        QTest::mousePress(screen->recordButtonWidget(), Qt::LeftButton);
+        QPushButton* pause = buttonNamed(screen->recorderControls(), "START");
+        QTest::mousePress(pause, Qt::LeftButton);
+        QTest::qWait(200);
+        QTest::mousePress(screen->stopButtonWidget(), Qt::LeftButton);
+        QCOMPARE(asked, 1);
+        QCOMPARE(finished.size(), 0);
+        QCOMPARE(window.screenState(), int(MainWindow::Record));
+        QVERIFY(screen->currentDataset()->values().empty());
+    }
+};
+
+SORVANEL_TEST_MAIN(RecordingEndToEndTest)
+#include "test_recording_e2e.moc"
