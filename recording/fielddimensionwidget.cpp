@@ -3,6 +3,7 @@
 #include "app/appsettings.h"
 #include "app/settingskeys.h"
 #include "recording/walkingdirectionwidget.h"
+#include "recording/wizardbutton.h"
 #include "recording/wizardpageplan.h"
 
 #include <QBoxLayout>
@@ -21,15 +22,6 @@ int storedDimension(const SettingKey& key)
     key.write(1);
     return 1;
 }
-
-QToolButton* stepButton(const QString& text, const QString& name, QWidget* parent)
-{
-    auto* button = new QToolButton(parent);
-    button->setText(text);
-    button->setObjectName(name);
-    button->setMinimumSize(int(0.75 * screenDpi), int(0.75 * screenDpi));
-    return button;
-}
 } // namespace
 
 FieldDimensionWidget::FieldDimensionWidget(const QString& mode, QWidget* parent)
@@ -41,22 +33,13 @@ FieldDimensionWidget::FieldDimensionWidget(const QString& mode, QWidget* parent)
     dimensions = new QVBoxLayout;
     // Rows that the mode leaves out are not built, so no stray controls remain on the page.
     if (WizardPagePlan::showsWidthRow(mode)) {
-        const Row row = makeRow(tr("WIDTH"), QStringLiteral("width"), width, SLOT(decreaseWidth()),
-                                SLOT(increaseWidth()));
-        widthRow = row.layout;
-        widthValueLabel = row.value;
-        widthMinus = row.minus;
-        widthPlus = row.plus;
-        dimensions->addLayout(widthRow);
+        widthRow = makeRow(tr("WIDTH"), QStringLiteral("width"), width, SLOT(decreaseWidth()), SLOT(increaseWidth()));
+        dimensions->addLayout(widthRow.layout);
     }
     if (WizardPagePlan::showsLengthRow(mode)) {
-        const Row row = makeRow(tr("LENGTH"), QStringLiteral("length"), length, SLOT(decreaseLength()),
-                                SLOT(increaseLength()));
-        lengthRow = row.layout;
-        lengthValueLabel = row.value;
-        lengthMinus = row.minus;
-        lengthPlus = row.plus;
-        dimensions->addLayout(lengthRow);
+        lengthRow = makeRow(tr("LENGTH"), QStringLiteral("length"), length, SLOT(decreaseLength()),
+                            SLOT(increaseLength()));
+        dimensions->addLayout(lengthRow.layout);
     }
 
     walkingDirection = new WalkingDirectionWidget(this);
@@ -68,14 +51,15 @@ FieldDimensionWidget::FieldDimensionWidget(const QString& mode, QWidget* parent)
 FieldDimensionWidget::Row FieldDimensionWidget::makeRow(const QString& caption, const QString& name, int value,
                                                         const char* minusSlot, const char* plusSlot)
 {
+    const QSize buttonSize(int(0.75 * screenDpi), int(0.75 * screenDpi));
     Row row;
     row.layout = new QHBoxLayout;
-    auto* captionLabel = new QLabel(caption, this);
-    row.minus = stepButton(QStringLiteral("-"), name + QStringLiteral("Minus"), this);
+    row.caption = new QLabel(caption, this);
+    row.minus = wizardButton(QStringLiteral("-"), name + QStringLiteral("Minus"), buttonSize, this);
     row.value = new QLabel(QStringLiteral("%1").arg(value), this);
     row.value->setObjectName(name + QStringLiteral("Value"));
-    row.plus = stepButton(QStringLiteral("+"), name + QStringLiteral("Plus"), this);
-    row.layout->addWidget(captionLabel, 0, Qt::AlignLeft);
+    row.plus = wizardButton(QStringLiteral("+"), name + QStringLiteral("Plus"), buttonSize, this);
+    row.layout->addWidget(row.caption, 0, Qt::AlignLeft);
     row.layout->addWidget(row.minus, 0, Qt::AlignHCenter);
     row.layout->addWidget(row.value, 0, Qt::AlignHCenter);
     row.layout->addWidget(row.plus, 0, Qt::AlignHCenter);
@@ -86,22 +70,22 @@ FieldDimensionWidget::Row FieldDimensionWidget::makeRow(const QString& caption, 
 
 void FieldDimensionWidget::increaseWidth()
 {
-    change(width, 1, widthValueLabel, Settings::recordWidth);
+    change(width, 1, widthRow.value, Settings::recordWidth);
 }
 
 void FieldDimensionWidget::decreaseWidth()
 {
-    change(width, -1, widthValueLabel, Settings::recordWidth);
+    change(width, -1, widthRow.value, Settings::recordWidth);
 }
 
 void FieldDimensionWidget::increaseLength()
 {
-    change(length, 1, lengthValueLabel, Settings::recordLength);
+    change(length, 1, lengthRow.value, Settings::recordLength);
 }
 
 void FieldDimensionWidget::decreaseLength()
 {
-    change(length, -1, lengthValueLabel, Settings::recordLength);
+    change(length, -1, lengthRow.value, Settings::recordLength);
 }
 
 void FieldDimensionWidget::change(int& value, int delta, QLabel* label, const SettingKey& key)

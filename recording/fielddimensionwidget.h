@@ -22,12 +22,12 @@ public:
     int widthValue() const { return width; }
     int lengthValue() const { return length; }
     // Null where the mode leaves the row out.
-    QLabel* widthLabel() const { return widthValueLabel; }
-    QLabel* lengthLabel() const { return lengthValueLabel; }
-    QToolButton* widthMinusButton() const { return widthMinus; }
-    QToolButton* widthPlusButton() const { return widthPlus; }
-    QToolButton* lengthMinusButton() const { return lengthMinus; }
-    QToolButton* lengthPlusButton() const { return lengthPlus; }
+    QLabel* widthLabel() const { return widthRow.value; }
+    QLabel* lengthLabel() const { return lengthRow.value; }
+    QToolButton* widthMinusButton() const { return widthRow.minus; }
+    QToolButton* widthPlusButton() const { return widthRow.plus; }
+    QToolButton* lengthMinusButton() const { return lengthRow.minus; }
+    QToolButton* lengthPlusButton() const { return lengthRow.plus; }
     WalkingDirectionWidget* walkingDirectionWidget() const { return walkingDirection; }
     QBoxLayout* mainBoxLayout() const { return mainLayout; }
 
@@ -41,12 +41,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Caption, minus, value and plus of one dimension; all null when the row is left out.
     struct Row
     {
-        QHBoxLayout* layout;
-        QLabel* value;
-        QToolButton* minus;
-        QToolButton* plus;
+        QHBoxLayout* layout = nullptr;
+        QLabel* caption = nullptr;
+        QToolButton* minus = nullptr;
+        QLabel* value = nullptr;
+        QToolButton* plus = nullptr;
     };
     void change(int& value, int delta, QLabel* label, const SettingKey& key);
     Row makeRow(const QString& caption, const QString& name, int value, const char* minusSlot,
@@ -54,15 +56,9 @@ private:
 
     QBoxLayout* mainLayout = nullptr;
     QVBoxLayout* dimensions = nullptr;
-    QHBoxLayout* widthRow = nullptr;
-    QHBoxLayout* lengthRow = nullptr;
+    Row widthRow;
+    Row lengthRow;
     WalkingDirectionWidget* walkingDirection = nullptr;
-    QLabel* widthValueLabel = nullptr;
-    QLabel* lengthValueLabel = nullptr;
-    QToolButton* widthMinus = nullptr;
-    QToolButton* widthPlus = nullptr;
-    QToolButton* lengthMinus = nullptr;
-    QToolButton* lengthPlus = nullptr;
     int width = 3;
     int length = 4;
 };

@@ -1,20 +1,10 @@
 #include "recording/wizardwidget.h"
 
 #include "app/appsettings.h"
+#include "recording/wizardbutton.h"
 
 #include <QBoxLayout>
 #include <QToolButton>
-
-namespace {
-QToolButton* navigationButton(const QString& text, const QString& name, QWidget* parent)
-{
-    auto* button = new QToolButton(parent);
-    button->setText(text);
-    button->setObjectName(name);
-    button->setMinimumSize(int(1.5 * screenDpi), int(0.66 * screenDpi));
-    return button;
-}
-} // namespace
 
 WizardWidget::WizardWidget(QWidget* parent)
     : QWidget(parent)
@@ -22,8 +12,9 @@ WizardWidget::WizardWidget(QWidget* parent)
     outer = new QVBoxLayout(this);
     content = new QBoxLayout(QBoxLayout::TopToBottom);
     navigation = new QHBoxLayout;
-    back = navigationButton(tr("BACK"), QStringLiteral("backButton"), this);
-    next = navigationButton(tr("NEXT"), QStringLiteral("nextButton"), this);
+    const QSize buttonSize(int(1.5 * screenDpi), int(0.66 * screenDpi));
+    back = wizardButton(tr("BACK"), QStringLiteral("backButton"), buttonSize, this);
+    next = wizardButton(tr("NEXT"), QStringLiteral("nextButton"), buttonSize, this);
     navigation->addWidget(back);
     navigation->addStretch(1);
     navigation->addWidget(next);
