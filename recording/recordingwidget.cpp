@@ -50,6 +50,8 @@ RecordingWidget::RecordingWidget(ProbeInterface* probe, QWidget* parent)
     buttonBar->setAlignment(buttonColumn, leftBottom);
     buttonBar->addWidget(stopButton, 0, rightBottom);
     stopButton->hide();
+    // The buttons appear with the bar, once a view is chosen.
+    recordButton->hide();
     connect(recordButton, SIGNAL(pressed()), this, SLOT(startRecording()));
     connect(stopButton, SIGNAL(pressed()), this, SLOT(stopRecording()));
 
@@ -118,6 +120,8 @@ void RecordingWidget::changeVisualization(int index)
     shown->show();
     shown->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::MinimumExpanding);
     mainLayout->addLayout(buttonBar);
+    if (!recording)
+        recordButton->show();
 }
 
 void RecordingWidget::startRecording()

@@ -54,7 +54,12 @@ RecordingWidget* openRecordingScreen(MainWindow& window)
     RecordingWidget* screen = window.recordingWidget();
     if (!screen || window.screenState() != MainWindow::Record)
         return nullptr;
+    // Nothing to record with before a view is chosen.
+    if (screen->recordButtonWidget()->isVisible())
+        return nullptr;
     screen->visualizationChooser()->buttons().front()->click();
+    if (!screen->recordButtonWidget()->isVisible())
+        return nullptr;
     return screen;
 }
 

@@ -10,6 +10,9 @@
 #include "app/messagebox.h"
 #include "app/navbar.h"
 #include "app/resources.h"
+#include "acquisition/recorderbase.h"
+#include "recording/recordingwidget.h"
+#include "recording/visualizationchooser.h"
 #include "app/settingskeys.h"
 #include "scannersimulator.h"
 
@@ -72,6 +75,23 @@ void shoot(const QString& out, const QString& name, const QSize& size)
     window.setRecordState();
     settle(500);
     saveScreen(out + "/recording-" + name + ".png");
+
+    // Three tracks walked with the field preview shown.
+    RecordingWidget* screen = window.recordingWidget();
+    screen->visualizationChooser()->buttons().front()->click();
+    settle(300);
+    screen->startRecording();
+    auto* recorder = dynamic_cast<RecorderBase*>(window.currentProbe()->recorder());
+    for (int track = 0; track < 3; ++track) {
+        recorder->pauseRecording();
+        settle(2500);
+        recorder->pauseRecording();
+        recorder->changeRow();
+    }
+    recorder->pauseRecording();
+    settle(1200);
+    saveScreen(out + "/field-preview-" + name + ".png");
+    recorder->pauseRecording();
 }
 } // namespace
 
