@@ -1,0 +1,403 @@
+#include "app/settingskeys.h"
+#include "datasets/datasetbrolsensor.h"
+#include "testenvironment.h"
+#include "visualization/depthanalysis.h"
+#include "visualization/isolines.h"
+#include "visualization/terrain.h"
+#include "visualization/terraincoloring.h"
+
+#include <cmath>
+#include <memory>
+
+namespace {
+using Track = std::vector<int16_t>;
+
+std::unique_ptr<DataSetBrolSensor> fieldOf(const std::vector<Track>& tracks, float width = 3.0f,
+                                           int length = 3)
+{
+    auto dataset = std::make_unique<DataSetBrolSensor>();
+    for (const Track& track : tracks)
+        dataset->appendTrack(track);
+    dataset->setProperty("width", width);
+    dataset->setProperty("length", length);
+    dataset->setProperty("sensor min", -1000);
+    dataset->setProperty("sensor max", 1000);
+    return dataset;
+}
+
+// tracks x rows of a gentle slope with a bump, so nothing is flat.
+std::vector<Track> hill(int tracks, int rows)
+{
+    std::vector<Track> field;
+    for (int t = 0; t < tracks; ++t) {
+        Track track;
+        for (int r = 0; r < rows; ++r)
+            track.push_back(int16_t(10 * r + 3 * t + ((t == tracks / 2 && r == rows / 2) ? 400 : 0)));
+        field.push_back(track);
+    }
+    return field;
+}
+
+bool near(float a, float b) { return std::fabs(a - b) < 1e-5f; }
+
+QString text(const QVector3D& v) { return QString("(%1, %2, %3)").arg(v.x()).arg(v.y()).arg(v.z()); }
+
+void setFilters(bool trackMatching, bool smoothing, bool outlier)
+{
+    Settings::trackMatchingFilter.write(trackMatching);
+    Settings::smoothingFilter.write(smoothing);
+    Settings::outlierFilter.write(outlier);
+}
+} // namespace
+
+class TerrainTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        TestSupport::resetSettings();
+        depthFactor = 0.0f;
+    }
+
+    void arraysHaveTheStripCounts()
+    {
+        auto dataset = fieldOf(hill(4, 7));
+        const Terrain terrain(dataset.get());
+        QCOMPARE(terrain.failed(), 0);
+        const int w = terrain.terrainGridWidth();
+        const int l = terrain.terrainGridLength();
+        QCOMPARE(w, 40);
+        QCOMPARE(l, 7);
+        QCOMPARE(terrain.positions().size(), size_t(2 * w * (l - 1)));
+        QCOMPARE(terrain.normals().size(), terrain.positions().size());
+        QCOMPARE(terrain.colors().size(), terrain.positions().size());
+        QCOMPARE(terrain.indices().size(), size_t(3 * (2 * w - 2) * (l - 1)));
+        QCOMPARE(terrain.heights().size(), size_t(w * l));
+        QCOMPARE(terrain.pointNormals().size(), size_t(3 * w * l));
+        QVERIFY(*std::max_element(terrain.indices().begin(), terrain.indices().end())
+                < terrain.positions().size());
+        // Strip vertex 2 (r W + k) + 1 is point (k, r + 1): one row further along.
+        QVERIFY(near(terrain.positions()[1].y(), terrain.positions()[0].y() - terrain.dy()));
+        QVERIFY(near(terrain.positions()[2].x(), terrain.positions()[0].x() + terrain.dx()));
+    }
+
+    void trianglesKeepOneWinding()
+    {
+        auto dataset = fieldOf(hill(2, 3));
+        const Terrain terrain(dataset.get());
+        const auto& p = terrain.positions();
+        const auto& index = terrain.indices();
+        for (size_t t = 0; t + 2 < index.size(); t += 3) {
+            const QVector3D a = p[index[t]], b = p[index[t + 1]], c = p[index[t + 2]];
+            const float z = (b.x() - a.x()) * (c.y() - a.y()) - (b.y() - a.y()) * (c.x() - a.x());
+            QVERIFY2(z < 0, qPrintable(QString("triangle %1").arg(t / 3)));
+        }
+    }
+
+    void oneTrackMakesTenColumns()
+    {
+        auto dataset = fieldOf({{1, 2, 3, 4}});
+        const Terrain terrain(dataset.get());
+        QCOMPARE(terrain.terrainGridWidth(), 10);
+        QCOMPARE(terrain.terrainGridLength(), 4);
+    }
+
+    void aLevelFieldIsDegenerateWithUpwardNormals()
+    {
+        TestSupport::DebugLog log;
+        auto dataset = fieldOf({{7, 7, 7}, {7, 7, 7}, {7, 7, 7}});
+        Terrain terrain(dataset.get());
+        QCOMPARE(terrain.failed(), 0);
+        QCOMPARE(log.count("Degenerated Field detected"), 1);
+        QCOMPARE(terrain.minH(), 0.0f);
+        QCOMPARE(terrain.maxH(), 1.0f);
+        for (const float h : terrain.heights())
+            QCOMPARE(h, 0.5f);
+        for (const QVector3D& n : terrain.normals())
+            QCOMPARE(text(n), text({0, 0, 1}));
+        terrain.setScale(2.0f);
+        QCOMPARE(terrain.zScale(), 2.0f);
+    }
+
+    void normalsAreUnitAndLeanAwayFromTheRise()
+    {
+        // Values rise along the rows: the surface falls toward +y, so normals lean to +y.
+        auto dataset = fieldOf(hill(3, 6));
+        Settings::smoothingFilter.write(false);
+        const Terrain terrain(dataset.get());
+        for (const QVector3D& n : terrain.normals()) {
+            QVERIFY(std::fabs(n.length() - 1.0f) < 1e-4f);
+            QVERIFY(n.z() > 0.0f);
+        }
+        const int w = terrain.terrainGridWidth();
+        const float* corner = terrain.pointNormals().data();
+        const float* interior = terrain.pointNormals().data() + 3 * (1 + w);
+        QVERIFY(corner[1] > 0.0f);
+        QVERIFY(interior[1] > 0.0f);
+    }
+
+    void theFieldSpans3Point5AlongTheRows_data()
+    {
+        QTest::addColumn<float>("width");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<float>("across");
+        QTest::addColumn<float>("along");
+        QTest::newRow("square") << 4.0f << 4 << 3.5f << 3.5f;
+        QTest::newRow("narrow") << 2.0f << 4 << 1.75f << 3.5f;
+        QTest::newRow("five times wider") << 20.0f << 4 << 4.66f << 3.5f * 4.66f / 17.5f;
+    }
+    void theFieldSpans3Point5AlongTheRows()
+    {
+        QFETCH(float, width);
+        QFETCH(int, length);
+        QFETCH(float, across);
+        QFETCH(float, along);
+        auto dataset = fieldOf(hill(3, 5), width, length);
+        const Terrain terrain(dataset.get());
+        QVERIFY(near(terrain.dx() * float(terrain.terrainGridWidth() - 1), across));
+        QVERIFY(near(terrain.dy() * float(terrain.terrainGridLength()), along));
+    }
+
+    void aFieldWithoutLengthKeepsUnitSpacing()
+    {
+        auto dataset = fieldOf(hill(2, 3), 2.0f, 0);
+        const Terrain terrain(dataset.get());
+        QCOMPARE(terrain.failed(), 0);
+        QCOMPARE(terrain.dx(), 1.0f);
+        QCOMPARE(terrain.dy(), 1.0f);
+    }
+
+    void anEmptyDatasetFailsWithTheMessageBox()
+    {
+        TestSupport::MessageBoxSpy boxes;
+        DataSetBrolSensor dataset;
+        const Terrain terrain(&dataset);
+        QCOMPARE(terrain.failed(), 1);
+        QVERIFY(terrain.positions().empty());
+        QCOMPARE(boxes.requests().size(), 1);
+        QCOMPARE(boxes.requests()[0].kind, MessageBox::Kind::Critical);
+        QCOMPARE(boxes.requests()[0].title, QString("Creating Visualization"));
+        QCOMPARE(boxes.requests()[0].text,
+                 QString("An internal error occured. Couldn't create Data from source.\n"));
+    }
+
+    void tracksWithoutRowsFailToo()
+    {
+        TestSupport::MessageBoxSpy boxes;
+        auto dataset = fieldOf({});
+        dataset->setProperty("columns", 3);
+        Terrain terrain(dataset.get());
+        QCOMPARE(terrain.failed(), 1);
+        QCOMPARE(boxes.requests().size(), 1);
+        terrain.computeIsolines(0.5f);
+        QVERIFY(terrain.isolines().empty());
+    }
+
+    void outlierFilterWithoutOutliersGivesAFlatField()
+    {
+        setFilters(true, true, true);
+        TestSupport::DebugLog log;
+        auto dataset = fieldOf({{1, 2, 3, 4}, {2, 3, 4, 5}, {3, 4, 5, 6}});
+        const Terrain terrain(dataset.get());
+        QCOMPARE(terrain.failed(), 0);
+        QVERIFY(log.count("Degenerated Field detected") >= 1);
+    }
+
+    void theOutlierPairOfASingleTrackIsNotDrawn()
+    {
+        setFilters(false, false, true);
+        auto dataset = fieldOf({{0, 0, 0, 0, 0, 0, 0, 900}});
+        const Terrain terrain(dataset.get());
+        QCOMPARE(terrain.failed(), 0);
+        QCOMPARE(terrain.terrainGridLength(), 8);
+        QCOMPARE(terrain.grid()[0].size(), size_t(10));
+    }
+
+    void smoothingIsSkippedWhileTheOutlierFilterIsOn()
+    {
+        auto dataset = fieldOf(hill(3, 8));
+        setFilters(false, true, true);
+        const TerrainGrid withSmoothing = Terrain(dataset.get()).grid();
+        setFilters(false, false, true);
+        const TerrainGrid withoutSmoothing = Terrain(dataset.get()).grid();
+        QVERIFY(withSmoothing == withoutSmoothing);
+
+        setFilters(false, true, false);
+        const TerrainGrid smoothed = Terrain(dataset.get()).grid();
+        setFilters(false, false, false);
+        QVERIFY(smoothed != Terrain(dataset.get()).grid());
+    }
+
+    void filtersNeverAccumulateOverRebuilds()
+    {
+        Settings::valueQuantization.write(true);
+        auto dataset = fieldOf(hill(3, 8));
+        Terrain terrain(dataset.get());
+        const TerrainGrid first = terrain.grid();
+        terrain.buildTerrain();
+        terrain.buildTerrain();
+        QVERIFY(terrain.grid() == first);
+    }
+
+    void coloursFollowTheValuesAndTheColourMap()
+    {
+        auto dataset = fieldOf(hill(3, 5));
+        Settings::colormap.write(2);
+        Terrain terrain(dataset.get());
+        QCOMPARE(terrain.colormap(), 2);
+        terrain.setBoundaryFactor(1.0f);
+        const SampleRange range = sampleRange(terrain.grid());
+        const TerrainColoring coloring = terrainColoringFromSettings(
+            terrainColorRange(range.min, range.max, -1000, 1000, 1.0f));
+        const int w = terrain.terrainGridWidth();
+        const auto& raw = terrain.rawValues();
+        // Vertex 2 (r W + k) + 1 shows point (k, r + 1).
+        QCOMPARE(text(terrain.colors()[2 * (w + 3) + 1]), text(terrainColor(raw[size_t(3 + 2 * w)], coloring)));
+        QCOMPARE(text(terrain.colors()[0]), text(terrainColor(raw[0], coloring)));
+    }
+
+    void depthAnalysisKeepsTheValueColoursOnDeviationHeights()
+    {
+        // Depth analysis skips the filters; smoothing alone applies in both modes.
+        setFilters(false, true, false);
+        auto dataset = fieldOf(hill(4, 9));
+        Terrain terrain(dataset.get());
+        const std::vector<QVector3D> valueColors = terrain.colors();
+        const std::vector<float> valueHeights = terrain.heights();
+        terrain.setScale(0.01f);
+
+        terrain.setDepthAnalysis(true);
+        QCOMPARE(terrain.failed(), 0);
+        QVERIFY(terrain.depthAnalysis());
+        QVERIFY(terrain.colors() == valueColors);
+        QVERIFY(terrain.heights() != valueHeights);
+        QCOMPARE(terrain.scale(), 1.0f);
+        QVERIFY(near(terrain.zScale(), terrain.maxH() / (terrain.maxH() - terrain.minH()) + terrain.minH()));
+        QVERIFY(depthFactor > 0.0f && depthFactor <= 1.0f);
+        // Track grid plus the twelve box edges.
+        auto valueMode = fieldOf(hill(4, 9));
+        QCOMPARE(terrain.overlayLines().size(), Terrain(valueMode.get()).overlayLines().size() + 24);
+
+        // A recolour in depth analysis still shows the measured values.
+        terrain.recolor();
+        QVERIFY(terrain.colors() == valueColors);
+
+        terrain.setDepthAnalysis(false);
+        QVERIFY(terrain.heights() == valueHeights);
+    }
+
+    void aConstantFieldInDepthAnalysisKeepsAFiniteScale()
+    {
+        auto dataset = fieldOf({{5, 5, 5}, {5, 5, 5}});
+        Terrain terrain(dataset.get());
+        terrain.setDepthAnalysis(true);
+        QCOMPARE(terrain.failed(), 0);
+        QVERIFY(std::isfinite(terrain.zScale()));
+        terrain.setScale(3.0f);
+        QVERIFY(std::isfinite(terrain.zScale()));
+    }
+
+    void isolinesAtTheEndsOfTheRangeAreEmpty()
+    {
+        auto dataset = fieldOf(hill(3, 6));
+        Terrain terrain(dataset.get());
+        terrain.computeIsolines(0.0f);
+        QVERIFY(terrain.isolines().empty());
+        terrain.computeIsolines(1.0f);
+        QVERIFY(terrain.isolines().empty());
+        terrain.computeIsolines(0.5f);
+        QVERIFY(!terrain.isolines().empty());
+        QCOMPARE(terrain.isolines().size() % 2, size_t(0));
+        QCOMPARE(terrain.isolineColors().size(), terrain.isolines().size());
+        QCOMPARE(text(terrain.isolineColors()[0]), text({0, 0, 0}));
+        const size_t once = terrain.isolines().size();
+        terrain.computeIsolines(0.5f);
+        QCOMPARE(terrain.isolines().size(), once);
+        terrain.clearIsolines();
+        QVERIFY(terrain.isolines().empty() && terrain.isolineColors().empty());
+    }
+
+    void aSaddleCellIsSplitByTheMeanOfItsCorners()
+    {
+        // One cell: c = h(1, 1) = 1, e = h(1, 0) = 0, ff = h(0, 0) = 1, g = h(0, 1) = 0; mean 0.5.
+        const std::vector<float> heights{1, 0, 0, 1, 0, 0};
+        std::vector<QVector3D> positions;
+        fillStripPositions(heights.data(), 2, 3, {1.0f, 1.0f}, positions);
+        const IsolineCells cells{heights.data(), &positions, 2, 3};
+
+        const std::vector<QVector3D> above = isolineSegments(cells, 0.6f);
+        QCOMPARE(above.size(), size_t(4));
+        // (p0, p1), (p2, p3): edges c-e, e-ff, ff-g, g-c.
+        QVERIFY(qFuzzyCompare(above[0], QVector3D(0, 0.4f, 0.6f)));
+        QVERIFY(qFuzzyCompare(above[1], QVector3D(-0.6f, 1, 0.6f)));
+        QVERIFY(qFuzzyCompare(above[2], QVector3D(-1, 0.6f, 0.6f)));
+        QVERIFY(qFuzzyCompare(above[3], QVector3D(-0.4f, 0, 0.6f)));
+
+        const std::vector<QVector3D> below = isolineSegments(cells, 0.4f);
+        QCOMPARE(below.size(), size_t(4));
+        // (p1, p2), (p3, p0).
+        QVERIFY(qFuzzyCompare(below[0], QVector3D(-0.4f, 1, 0.4f)));
+        QVERIFY(qFuzzyCompare(below[3], QVector3D(0, 0.6f, 0.4f)));
+    }
+
+    void aCellWithOneCrossingIsLoggedAndSkipped()
+    {
+        TestSupport::DebugLog log;
+        const std::vector<float> heights{1, 0, 1, 0.5f, 0, 0};
+        std::vector<QVector3D> positions;
+        fillStripPositions(heights.data(), 2, 3, {1.0f, 1.0f}, positions);
+        QVERIFY(isolineSegments({heights.data(), &positions, 2, 3}, 0.5f).empty());
+        QCOMPARE(log.count("Error: Point size: 1"), 1);
+        QCOMPARE(log.count("IsoValue: "), 1);
+    }
+
+    void overlayHasSeparatorsBorderAndArrowheads()
+    {
+        auto dataset = fieldOf(hill(4, 6));
+        const Terrain terrain(dataset.get());
+        const auto& lines = terrain.overlayLines();
+        QCOMPARE(lines.size(), size_t(2 * (3 + 4 + 3 * 4)));
+        QCOMPARE(terrain.overlayColors().size(), lines.size());
+        for (size_t i = 0; i < lines.size(); ++i) {
+            QCOMPARE(lines[i].z(), terrain.minH());
+            QCOMPARE(text(terrain.overlayColors()[i]), text({1, 1, 1}));
+        }
+        // Zig-zag from corner 0: the first arrow points down the field (its tip is its lowest
+        // corner), the second one up.
+        const size_t arrows = 2 * (3 + 4);
+        QVERIFY(lines[arrows].y() < lines[arrows + 1].y() && lines[arrows].y() < lines[arrows + 3].y());
+        QVERIFY(lines[arrows + 6].y() > lines[arrows + 7].y());
+    }
+
+    void startCornerLabelsAndBox()
+    {
+        auto dataset = fieldOf(hill(3, 5), 3.0f, 4);
+        dataset->setProperty("start index", 2);
+        const Terrain terrain(dataset.get());
+        const int w = terrain.terrainGridWidth();
+        const int l = terrain.terrainGridLength();
+        const float right = float(w / 2 - 1) * terrain.dx();
+        const float bottom = float(l / 2 - (l - 1)) * terrain.dy();
+        QCOMPARE(text(terrain.startCornerPoint()), text({right, bottom, terrain.minH()}));
+
+        const DepthBox box = terrain.depthBox();
+        QCOMPARE(text(box.low), text({-float(w / 2) * terrain.dx(), float(l / 2) * terrain.dy(), 0}));
+        QCOMPARE(text(box.high), text({right, bottom, 1.1f}));
+
+        const std::vector<AxisLabel> labels = terrain.axisLabels();
+        QCOMPARE(labels.size(), size_t(8));
+        QStringList texts;
+        for (const AxisLabel& label : labels)
+            texts << label.text;
+        QCOMPARE(texts.join(' '), QString("0 1 2 3 0 1.3 2.7 4"));
+        // Counted from the start corner: width from the right edge, length from the bottom.
+        QVERIFY(near(labels[0].position.x(), right));
+        QVERIFY(near(labels[0].position.y(), bottom - 0.2f));
+        QVERIFY(near(labels[4].position.y(), bottom));
+        QVERIFY(near(labels[4].position.x(), right + 0.1f));
+    }
+};
+
+SORVANEL_TEST_MAIN(TerrainTest)
+#include "test_terrain.moc"
