@@ -165,12 +165,8 @@ void MainWindow::setRecordState()
 {
     if (!probe)
         return;
-    if (recordingScreen) {
-        // Gone before the next one attaches its dataset to the same recorder.
-        grid->removeWidget(recordingScreen);
-        delete recordingScreen;
-        recordingScreen = nullptr;
-    }
+    // Gone before the next one attaches its dataset to the same recorder.
+    dropRecordingScreen();
     recordingScreen = new RecordingWidget(probe);
     connect(recordingScreen, SIGNAL(finishedRecording(QString, int)), this,
             SLOT(setVisualizationState(QString, int)));
@@ -324,16 +320,21 @@ void MainWindow::createProbe()
     navBar->setBatteryLevel(probe->recorder()->batteryLevel());
 }
 
+void MainWindow::dropRecordingScreen()
+{
+    if (!recordingScreen)
+        return;
+    grid->removeWidget(recordingScreen);
+    delete recordingScreen;
+    recordingScreen = nullptr;
+}
+
 void MainWindow::dropProbe()
 {
     if (!probe)
         return;
     // The recording screen and the link use the descriptor's recorder: let go of it first.
-    if (recordingScreen) {
-        grid->removeWidget(recordingScreen);
-        delete recordingScreen;
-        recordingScreen = nullptr;
-    }
+    dropRecordingScreen();
     wifi->setRecorder(nullptr);
     delete probe;
     probe = nullptr;

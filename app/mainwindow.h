@@ -79,6 +79,7 @@ private:
     void enterState(int state, QWidget* screen, const QString& title);
     void hideScreens();
     void dropProbe();
+    void dropRecordingScreen();
     void clearVisualization();
     void openLocalFile(const QString& path);
 

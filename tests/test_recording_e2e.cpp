@@ -17,17 +17,6 @@
 #include <memory>
 
 namespace {
-ScannerSimulator::Options fastWalk(int probeId)
-{
-    ScannerSimulator::Options options;
-    options.probeId = probeId;
-    options.intervalMs = 15;
-    options.battery = 1;            // a new recorder accepts the first message
-    options.batteryDrainSeconds = 0;
-    options.trackSeconds = 0.9;
-    options.stopSeconds = 0.45;
-    return options;
-}
 
 QPushButton* buttonNamed(const std::vector<QWidget*>& widgets, const QString& text)
 {
@@ -85,7 +74,7 @@ private slots:
 
     void brolSensorFieldOfThreeTracks()
     {
-        TestSupport::InProcessScanner scanner(fastWalk(170));
+        TestSupport::InProcessScanner scanner(TestSupport::fastWalk(170));
         TestSupport::MessageBoxSpy boxes;
         MainWindow window;
         window.resize(1280, 800);
@@ -138,7 +127,7 @@ private slots:
 
     void spanwellTracksFollowTheProbe()
     {
-        TestSupport::InProcessScanner scanner(fastWalk(2));
+        TestSupport::InProcessScanner scanner(TestSupport::fastWalk(2));
         TestSupport::MessageBoxSpy boxes;
         MainWindow window;
         window.resize(800, 1280);
@@ -168,7 +157,7 @@ private slots:
 
     void discardedOrEmptyRecordingsSaveNothing()
     {
-        TestSupport::InProcessScanner scanner(fastWalk(170));
+        TestSupport::InProcessScanner scanner(TestSupport::fastWalk(170));
         TestSupport::MessageBoxSpy boxes;
         MainWindow window;
         window.show();

@@ -44,18 +44,6 @@ struct Session
     std::unique_ptr<Dataset> dataset;
 };
 
-ScannerSimulator::Options fastWalk(int probeId, bool encipher)
-{
-    ScannerSimulator::Options options;
-    options.probeId = probeId;
-    options.encipher = encipher;
-    options.intervalMs = 15;
-    options.battery = 1;            // a new recorder accepts the first message
-    options.batteryDrainSeconds = 0;
-    options.trackSeconds = 0.9;
-    options.stopSeconds = 0.45;
-    return options;
-}
 } // namespace
 
 class RecordingIntegrationTest : public QObject
@@ -77,7 +65,7 @@ private slots:
     {
         QFETCH(int, probeId);
         QFETCH(bool, encipher);
-        Session session(fastWalk(probeId, encipher));
+        Session session(TestSupport::fastWalk(probeId, encipher));
         RecorderBase* recorder = session.recorderBase();
         for (int track = 0; track < 3; ++track) {
             recorder->pauseRecording();        // START / RESUME
@@ -107,7 +95,7 @@ private slots:
     {
         QFETCH(int, probeId);
         QFETCH(bool, encipher);
-        Session session(fastWalk(probeId, encipher));
+        Session session(TestSupport::fastWalk(probeId, encipher));
         QTRY_VERIFY_WITH_TIMEOUT(session.columns() >= 2, 8000);
         session.recorderBase()->stopRecording();
         const int columns = session.columns();
@@ -119,7 +107,7 @@ private slots:
 
     void zSeriesWithSensorControlsFollowsTheProbe()
     {
-        ScannerSimulator::Options options = fastWalk(1, true);
+        ScannerSimulator::Options options = TestSupport::fastWalk(1, true);
         options.sensorControls = true;
         Session session(options);
         QTRY_VERIFY_WITH_TIMEOUT(session.columns() >= 2, 8000);
@@ -129,7 +117,7 @@ private slots:
 
     void garbledStreamKeepsTheRecording()
     {
-        ScannerSimulator::Options options = fastWalk(170, true);
+        ScannerSimulator::Options options = TestSupport::fastWalk(170, true);
         options.garbage = true;
         Session session(options);
         RecorderBase* recorder = session.recorderBase();
@@ -144,7 +132,7 @@ private slots:
 
     void silentStreamLeavesCommittedTracks()
     {
-        ScannerSimulator::Options options = fastWalk(2, false);
+        ScannerSimulator::Options options = TestSupport::fastWalk(2, false);
         options.silentAfter = 150;    // a little over two tracks of the walk
         Session session(options);
         QSignalSpy errors(&session.link, &WiFiConnection::error);

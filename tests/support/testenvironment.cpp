@@ -138,6 +138,19 @@ quint16 InProcessScanner::port() const
     return sim->port();
 }
 
+ScannerSimulator::Options fastWalk(int probeId, bool encipher)
+{
+    ScannerSimulator::Options options;
+    options.probeId = probeId;
+    options.encipher = encipher;
+    options.intervalMs = 15;
+    options.battery = 1;
+    options.batteryDrainSeconds = 0;
+    options.trackSeconds = 0.9;
+    options.stopSeconds = 0.45;
+    return options;
+}
+
 quint16 closedLoopbackPort()
 {
     QTcpServer probe;
