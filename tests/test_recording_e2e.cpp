@@ -32,14 +32,25 @@ RecordingWidget* openRecordingScreen(MainWindow& window)
 {
     if (!QTest::qWaitFor([&] { return window.currentProbe() != nullptr; }, 6000))
         return nullptr;
-    Settings::recordWidth.write(3);
-    Settings::recordLength.write(4);
-    Settings::recordCorner.write(0);
-    Settings::recordParallel.write(false);
     QTest::mouseClick(window.welcomeScreen()->recordButtonWidget(), Qt::LeftButton);
     if (window.screenState() != MainWindow::Wizard)
         return nullptr;
-    emit window.recordingWizard()->done();
+    // The wizard's defaults are width 3, length 4 and corner 0; the walk is set to zig-zag.
+    RecordingWizard* wizard = window.recordingWizard();
+    QSignalSpy done(wizard, &RecordingWizard::done);
+    for (int page = 0; page < 4 && done.isEmpty(); ++page) {
+        if (auto* zigZag = wizard->findChild<QAbstractButton*>("zigZagButton"); zigZag && zigZag->isVisible())
+            zigZag->click();
+        QAbstractButton* next = nullptr;
+        for (auto* b : wizard->findChildren<QAbstractButton*>("nextButton"))
+            if (b->isVisible())
+                next = b;
+        if (!next)
+            return nullptr;
+        QTest::mouseClick(next, Qt::LeftButton);
+    }
+    if (done.isEmpty() || Settings::recordParallel.read().toBool())
+        return nullptr;
     RecordingWidget* screen = window.recordingWidget();
     if (!screen || window.screenState() != MainWindow::Record)
         return nullptr;
