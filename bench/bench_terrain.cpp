@@ -179,8 +179,8 @@ static void stripGeometryStage(benchmark::State& state)
 {
     prepareOnce();
     Surface s(*field(int(state.range(0)), int(state.range(1))));
-    std::vector<QVector3D> positions, normals;
-    std::vector<uint32_t> indices;
+    BuildArray<QVector3D> positions, normals;
+    BuildArray<uint32_t> indices;
     for (auto _ : state) {
         fillStripPositions(s.heights.data(), s.width, s.length, s.spacing, positions);
         fillStripNormals(s.normals.data(), s.width, s.length, normals);
@@ -197,7 +197,7 @@ static void stripColorsStage(benchmark::State& state)
     Surface s(*field(int(state.range(0)), int(state.range(1))));
     const SampleRange range = sampleRange(s.grid);
     const TerrainColoring coloring{terrainColorRange(range.min, range.max, -2000, 2000, 1.0f), 1, false};
-    std::vector<QVector3D> colors;
+    BuildArray<QVector3D> colors;
     for (auto _ : state) {
         fillStripColors(s.raw.data(), s.width, s.length, coloring, range, colors);
         benchmark::ClobberMemory();

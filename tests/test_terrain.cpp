@@ -95,6 +95,19 @@ private slots:
         }
     }
 
+    void largeBuildArraysHoldWhatIsWritten()
+    {
+        // 8 MB: mapped as a block of its own rather than taken from the heap.
+        BuildArray<float> array;
+        resizeForBuild(array, size_t(2) << 20);
+        for (size_t i = 0; i < array.size(); i += 4099)
+            array[i] = float(i);
+        const BuildArray<float> copy = array;
+        QCOMPARE(copy[4099 * 300], float(4099 * 300));
+        resizeForBuild(array, 10);
+        QCOMPARE(array.size(), size_t(10));
+    }
+
     void oneTrackMakesTenColumns()
     {
         auto dataset = fieldOf({{1, 2, 3, 4}});
@@ -263,8 +276,8 @@ private slots:
         setFilters(false, true, false);
         auto dataset = fieldOf(hill(4, 9));
         Terrain terrain(dataset.get());
-        const std::vector<QVector3D> valueColors = terrain.colors();
-        const std::vector<float> valueHeights = terrain.heights();
+        const BuildArray<QVector3D> valueColors = terrain.colors();
+        const BuildArray<float> valueHeights = terrain.heights();
         terrain.setScale(0.01f);
 
         terrain.setDepthAnalysis(true);
@@ -322,9 +335,9 @@ private slots:
     {
         // One cell: c = h(1, 1) = 1, e = h(1, 0) = 0, ff = h(0, 0) = 1, g = h(0, 1) = 0; mean 0.5.
         const std::vector<float> heights{1, 0, 0, 1, 0, 0};
-        std::vector<QVector3D> positions;
+        BuildArray<QVector3D> positions;
         fillStripPositions(heights.data(), 2, 3, {1.0f, 1.0f}, positions);
-        const IsolineCells cells{heights.data(), &positions, 2, 3};
+        const IsolineCells cells{heights.data(), positions.data(), positions.size(), 2, 3};
 
         const std::vector<QVector3D> above = isolineSegments(cells, 0.6f);
         QCOMPARE(above.size(), size_t(4));
@@ -345,9 +358,9 @@ private slots:
     {
         TestSupport::DebugLog log;
         const std::vector<float> heights{1, 0, 1, 0.5f, 0, 0};
-        std::vector<QVector3D> positions;
+        BuildArray<QVector3D> positions;
         fillStripPositions(heights.data(), 2, 3, {1.0f, 1.0f}, positions);
-        QVERIFY(isolineSegments({heights.data(), &positions, 2, 3}, 0.5f).empty());
+        QVERIFY(isolineSegments({heights.data(), positions.data(), positions.size(), 2, 3}, 0.5f).empty());
         QCOMPARE(log.count("Error: Point size: 1"), 1);
         QCOMPARE(log.count("IsoValue: "), 1);
     }

@@ -5,8 +5,9 @@
 
 struct IsolineCells
 {
-    const float* heights = nullptr;             // index column + width * row
-    const std::vector<QVector3D>* positions = nullptr; // strip vertices
+    const float* heights = nullptr;      // index column + width * row
+    const QVector3D* positions = nullptr; // strip vertices
+    size_t positionCount = 0;
     int width = 0;
     int length = 0;
 };

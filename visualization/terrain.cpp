@@ -91,7 +91,7 @@ void Terrain::runPipeline()
     if (!createVisualization())
         return;
     colorRange_ = gridRange_;
-    std::vector<float>().swap(measuredRawValues_);
+    BuildArray<float>().swap(measuredRawValues_);
     recolor();
     if (!depthAnalysis_) {
         failed_ = 0;
@@ -166,12 +166,13 @@ bool Terrain::createVisualization()
 void Terrain::fail()
 {
     failed_ = 1;
-    for (auto* array : {&positions_, &colors_, &normals_, &overlayLines_, &overlayColors_,
-                        &isolines_, &isolineColors_})
+    for (auto* array : {&positions_, &colors_, &normals_})
+        BuildArray<QVector3D>().swap(*array);
+    for (auto* array : {&overlayLines_, &overlayColors_, &isolines_, &isolineColors_})
         std::vector<QVector3D>().swap(*array);
-    std::vector<uint32_t>().swap(indices_);
+    BuildArray<uint32_t>().swap(indices_);
     for (auto* array : {&heights_, &rawValues_, &pointNormals_, &measuredRawValues_})
-        std::vector<float>().swap(*array);
+        BuildArray<float>().swap(*array);
     terrainGridWidth_ = 0;
     terrainGridLength_ = 0;
     MessageBox::critical(nullptr, tr("Creating Visualization"),
@@ -187,7 +188,7 @@ void Terrain::recolor()
         intProperty(*dataset_, "sensor max"), boundaryFactor_);
     const TerrainColoring coloring = terrainColoringFromSettings(range);
     colormap_ = coloring.map;
-    const std::vector<float>& source = measuredRawValues_.empty() ? rawValues_ : measuredRawValues_;
+    const BuildArray<float>& source = measuredRawValues_.empty() ? rawValues_ : measuredRawValues_;
     fillStripColors(source.data(), terrainGridWidth_, terrainGridLength_, coloring, colorRange_,
                     colors_);
 }
@@ -218,7 +219,8 @@ void Terrain::computeIsolines(float fraction)
     if (failed_)
         return;
     const float level = minH_ + (maxH_ - minH_) * fraction;
-    isolines_ = isolineSegments({heights_.data(), &positions_, terrainGridWidth_, terrainGridLength_},
+    isolines_ = isolineSegments({heights_.data(), positions_.data(), positions_.size(),
+                                 terrainGridWidth_, terrainGridLength_},
                                 level);
     isolineColors_.assign(isolines_.size(), QVector3D(0.0f, 0.0f, 0.0f));
 }

@@ -47,18 +47,18 @@ public:
     int rows() const { return rows_; }
     int columns() const { return columns_; }
 
-    const std::vector<QVector3D>& positions() const { return positions_; }
-    const std::vector<QVector3D>& colors() const { return colors_; }
-    const std::vector<QVector3D>& normals() const { return normals_; }
-    const std::vector<uint32_t>& indices() const { return indices_; }
+    const BuildArray<QVector3D>& positions() const { return positions_; }
+    const BuildArray<QVector3D>& colors() const { return colors_; }
+    const BuildArray<QVector3D>& normals() const { return normals_; }
+    const BuildArray<uint32_t>& indices() const { return indices_; }
     const std::vector<QVector3D>& overlayLines() const { return overlayLines_; }
     const std::vector<QVector3D>& overlayColors() const { return overlayColors_; }
     const std::vector<QVector3D>& isolines() const { return isolines_; }
     const std::vector<QVector3D>& isolineColors() const { return isolineColors_; }
     // Per grid point, index column + terrainGridWidth * row (normals 3 floats per point).
-    const std::vector<float>& heights() const { return heights_; }
-    const std::vector<float>& rawValues() const { return rawValues_; }
-    const std::vector<float>& pointNormals() const { return pointNormals_; }
+    const BuildArray<float>& heights() const { return heights_; }
+    const BuildArray<float>& rawValues() const { return rawValues_; }
+    const BuildArray<float>& pointNormals() const { return pointNormals_; }
 
     int terrainGridWidth() const { return terrainGridWidth_; }
     int terrainGridLength() const { return terrainGridLength_; }
@@ -94,21 +94,21 @@ private:
     // Rows of the assembled grid: the drawn length, whatever extras the filters append.
     int gridRows_ = 0;
 
-    std::vector<QVector3D> positions_;
-    std::vector<QVector3D> colors_;
-    std::vector<QVector3D> normals_;
+    BuildArray<QVector3D> positions_;
+    BuildArray<QVector3D> colors_;
+    BuildArray<QVector3D> normals_;
     std::vector<QVector3D> overlayLines_;
     std::vector<QVector3D> overlayColors_;
-    std::vector<uint32_t> indices_;
+    BuildArray<uint32_t> indices_;
     std::vector<QVector3D> isolines_;
     std::vector<QVector3D> isolineColors_;
-    std::vector<float> heights_;
-    std::vector<float> rawValues_;
-    std::vector<float> pointNormals_;
+    BuildArray<float> heights_;
+    BuildArray<float> rawValues_;
+    BuildArray<float> pointNormals_;
     // What the colours are made of: the value pass's raw values and grid range. In depth
     // analysis the raw values of the measured grid are kept here, so that a recolour still
     // shows the measured values and not the deviations.
-    std::vector<float> measuredRawValues_;
+    BuildArray<float> measuredRawValues_;
     SampleRange colorRange_;
     SampleRange gridRange_;
 

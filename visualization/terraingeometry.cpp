@@ -163,7 +163,7 @@ void computePointNormals(const float* heights, int width, int length, SceneSpaci
 }
 
 void fillStripPositions(const float* heights, int width, int length, SceneSpacing s,
-                        std::vector<QVector3D>& positions)
+                        BuildArray<QVector3D>& positions)
 {
     resizeForBuild(positions, stripVertexCount(width, length));
     const int halfWidth = width / 2;
@@ -175,7 +175,7 @@ void fillStripPositions(const float* heights, int width, int length, SceneSpacin
 }
 
 void fillStripNormals(const float* pointNormals, int width, int length,
-                      std::vector<QVector3D>& normals)
+                      BuildArray<QVector3D>& normals)
 {
     resizeForBuild(normals, stripVertexCount(width, length));
     fillStrip(normals.data(), width, length, [&](int k, int r) {
@@ -184,7 +184,7 @@ void fillStripNormals(const float* pointNormals, int width, int length,
     });
 }
 
-void fillStripIndices(int width, int length, std::vector<uint32_t>& indices)
+void fillStripIndices(int width, int length, BuildArray<uint32_t>& indices)
 {
     resizeForBuild(indices, stripIndexCount(width, length));
     uint32_t* out = indices.data();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "visualization/buildarray.h"
 #include "visualization/terraingrid.h"
 
 #include <QVector3D>
@@ -8,12 +9,12 @@
 
 // Sizes a per-build array. Storage of the same size is reused; otherwise the old storage is
 // released before the new is taken, so two builds never hold both at once.
-template <typename T>
-void resizeForBuild(std::vector<T>& array, size_t size)
+template <typename Array>
+void resizeForBuild(Array& array, size_t size)
 {
     if (array.size() == size)
         return;
-    std::vector<T>().swap(array);
+    Array().swap(array);
     array.resize(size);
 }
 
@@ -73,9 +74,9 @@ void fillStrip(QVector3D* out, int width, int length, PointValue value)
 
 // Scene positions x = (k - width/2) dx, y = (length/2 - r) dy, z = height.
 void fillStripPositions(const float* heights, int width, int length, SceneSpacing spacing,
-                        std::vector<QVector3D>& positions);
+                        BuildArray<QVector3D>& positions);
 void fillStripNormals(const float* pointNormals, int width, int length,
-                      std::vector<QVector3D>& normals);
+                      BuildArray<QVector3D>& normals);
 // Triangles (j, j+1, j+2) for odd and (j, j+2, j+1) for even j along each strip, so that the
 // whole strip has one winding.
-void fillStripIndices(int width, int length, std::vector<uint32_t>& indices);
+void fillStripIndices(int width, int length, BuildArray<uint32_t>& indices);

@@ -43,7 +43,7 @@ private:
 } // namespace
 
 void fillStripColors(const float* rawValues, int width, int length, const TerrainColoring& coloring,
-                     SampleRange values, std::vector<QVector3D>& colors)
+                     SampleRange values, BuildArray<QVector3D>& colors)
 {
     resizeForBuild(colors, stripVertexCount(width, length));
     ColorTable color(coloring, values);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "visualization/buildarray.h"
 #include "visualization/terraincoloring.h"
 #include "visualization/terraingrid.h"
 
@@ -10,4 +11,4 @@
 // place. `values` is the range of the grid the raw values came from: each whole value in it
 // is coloured once and then looked up.
 void fillStripColors(const float* rawValues, int width, int length, const TerrainColoring& coloring,
-                     SampleRange values, std::vector<QVector3D>& colors);
+                     SampleRange values, BuildArray<QVector3D>& colors);
