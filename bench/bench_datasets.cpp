@@ -1,4 +1,5 @@
 #include "app/appsettings.h"
+#include "benchenvironment.h"
 #include "datasets/datasetbrolsensor.h"
 #include "datasets/resampletrack.h"
 
@@ -12,21 +13,6 @@
 namespace {
 constexpr int tracks = 200;
 constexpr int rows = 2000;
-
-// A private documents folder, and the per-property debug lines kept out of the figures.
-void prepareOnce()
-{
-    static QTemporaryDir home;
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    qputenv("HOME", home.path().toUtf8());
-    qunsetenv("XDG_DOCUMENTS_DIR");
-    QStandardPaths::setTestModeEnabled(true);
-    openAppSettings(home.path() + "/options.ini");
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-}
 
 std::vector<int16_t> walkedTrack(int length, int seed)
 {

@@ -1,5 +1,6 @@
 #include "app/appsettings.h"
 #include "app/settingskeys.h"
+#include "benchenvironment.h"
 #include "datasets/datasetbrolsensor.h"
 #include "visualization/crosstrackspline.h"
 #include "visualization/depthanalysis.h"
@@ -9,8 +10,6 @@
 #include "visualization/terraingeometry.h"
 #include "visualization/terrainstripcolors.h"
 
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <memory>
@@ -18,21 +17,6 @@
 // Cases: tracks x rows. 40 x 330 is a typical field, 200 x 2000 the large one; the
 // others show how the cost grows with tracks x rows.
 namespace {
-void prepareOnce()
-{
-    static QTemporaryDir home;
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    qputenv("HOME", home.path().toUtf8());
-    qunsetenv("XDG_DOCUMENTS_DIR");
-    QStandardPaths::setTestModeEnabled(true);
-    openAppSettings(home.path() + "/options.ini");
-    // The settings' defaults: track matching and smoothing on.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-}
-
 std::unique_ptr<DataSetBrolSensor> field(int tracks, int rows)
 {
     auto dataset = std::make_unique<DataSetBrolSensor>();
