@@ -19,6 +19,8 @@ class Dataset;
 class Terrain
 {
     Q_DECLARE_TR_FUNCTIONS(Terrain)
+    // Its arrays run to hundreds of megabytes; nothing copies a terrain.
+    Q_DISABLE_COPY(Terrain)
 
 public:
     // Reads "rows" and "columns" and builds at once in value mode.
