@@ -8,6 +8,8 @@
 WiFiConnection::WiFiConnection(QObject* parent)
     : QObject(parent)
 {
+    // A coarse timer may fire up to 5 % early; the time-outs are promises to the operator.
+    watchdog.setTimerType(Qt::PreciseTimer);
 }
 
 WiFiConnection::~WiFiConnection()

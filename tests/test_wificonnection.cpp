@@ -61,7 +61,7 @@ private slots:
         clock.start();
         link.connectToScanner();
         QVERIFY(errors.wait(6000));
-        QVERIFY2(clock.elapsed() >= 2900 && clock.elapsed() < 4500, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() >= 2950 && clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(errors.first().first().toString(), QString("Connection Time Out"));
         // The watchdog is not restarted after the error.
         QTest::qWait(4500);
@@ -104,7 +104,7 @@ private slots:
         QVERIFY(errors.wait(10000));
         // Two tolerated silent ticks, then the error on the third: 6 to 8 s after the last chunk
         // once the 2 s ticks run, up to 9 s when the chunk came early in the first 3 s period.
-        QVERIFY2(silence.elapsed() > 5500 && silence.elapsed() < 9300, qPrintable(QString::number(silence.elapsed())));
+        QVERIFY2(silence.elapsed() > 5500 && silence.elapsed() < 10500, qPrintable(QString::number(silence.elapsed())));
         QStringList strikes;
         for (const QString& line : log.lines())
             if (line.startsWith("Connection Time out (strike "))
