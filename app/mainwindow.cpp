@@ -302,6 +302,7 @@ void MainWindow::createProbe()
         probeCheckTimer.start(250);
         return;
     }
+    qDebug() << "Probe identified:" << id;
     if (!isKnownProbe(id)) {
         wifiError(QStringLiteral("Unknown Probe ID"));
         return;
