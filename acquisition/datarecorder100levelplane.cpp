@@ -12,11 +12,6 @@ void decodeFields(const QByteArray& m, FamilyState& state, const MessageContext&
 } // namespace
 
 // Any change of the battery byte drops the message.
-const RecorderFamily DataRecorder100Levelplane::family = {
+const RecorderFamily levelplane100RecorderFamily = {
     13, 38, ShortMessageReport::Silent, BatteryRule::AnyChange,
     SamplingGate::NotPaused, RecorderControls::PauseNextTrack, 4, decodeFields};
-
-DataRecorder100Levelplane::DataRecorder100Levelplane()
-    : FamilyRecorder(family)
-{
-}

@@ -4,9 +4,8 @@
 #include "datasets/dataset100levelplane.h"
 
 // Recorder of the 100 Levelplane probe (id 13): the mean of four sensors.
-class DataRecorder100Levelplane : public FamilyRecorder<DataSet100Levelplane>
+extern const RecorderFamily levelplane100RecorderFamily;
+
+class DataRecorder100Levelplane : public FamilyRecorder<DataSet100Levelplane, levelplane100RecorderFamily>
 {
-public:
-    static const RecorderFamily family;
-    DataRecorder100Levelplane();
 };

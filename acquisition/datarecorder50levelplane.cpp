@@ -10,11 +10,6 @@ void decodeFields(const QByteArray& m, FamilyState& state, const MessageContext&
 }
 } // namespace
 
-const RecorderFamily DataRecorder50Levelplane::family = {
+const RecorderFamily levelplane50RecorderFamily = {
     11, 38, ShortMessageReport::Silent, BatteryRule::ToleratesOne,
     SamplingGate::NotPaused, RecorderControls::PauseNextTrack, 4, decodeFields};
-
-DataRecorder50Levelplane::DataRecorder50Levelplane()
-    : FamilyRecorder(family)
-{
-}

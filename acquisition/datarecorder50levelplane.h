@@ -4,9 +4,8 @@
 #include "datasets/dataset50levelplane.h"
 
 // Recorder of the 50 Levelplane probe (id 11): the mean of two sensors.
-class DataRecorder50Levelplane : public FamilyRecorder<DataSet50Levelplane>
+extern const RecorderFamily levelplane50RecorderFamily;
+
+class DataRecorder50Levelplane : public FamilyRecorder<DataSet50Levelplane, levelplane50RecorderFamily>
 {
-public:
-    static const RecorderFamily family;
-    DataRecorder50Levelplane();
 };

@@ -3,11 +3,6 @@
 #include "acquisition/datarecorderspanwell.h"
 
 // The Plumbset speaks the Spanwell's messages under its own probe id.
-const RecorderFamily DataRecorder85Plumbset::family = {
+const RecorderFamily plumbset85RecorderFamily = {
     21, 20, ShortMessageReport::WithLength, BatteryRule::ToleratesOne,
     SamplingGate::Trigger, RecorderControls::None, 10, decodeSpanwellFields};
-
-DataRecorder85Plumbset::DataRecorder85Plumbset()
-    : FamilyRecorder(family)
-{
-}

@@ -4,9 +4,8 @@
 #include "datasets/dataset85plumbset.h"
 
 // Recorder of the 85 Plumbset probe (id 21): read like the Spanwell.
-class DataRecorder85Plumbset : public FamilyRecorder<DataSet85Plumbset>
+extern const RecorderFamily plumbset85RecorderFamily;
+
+class DataRecorder85Plumbset : public FamilyRecorder<DataSet85Plumbset, plumbset85RecorderFamily>
 {
-public:
-    static const RecorderFamily family;
-    DataRecorder85Plumbset();
 };

@@ -20,11 +20,6 @@ void decodeFields(const QByteArray& m, FamilyState&, const MessageContext& conte
 }
 } // namespace
 
-const RecorderFamily DataRecorderBrolSensor::family = {
+const RecorderFamily brolSensorRecorderFamily = {
     170, 18, ShortMessageReport::TransmissionError, BatteryRule::ToleratesOne,
     SamplingGate::NotPaused, RecorderControls::ValuePauseNextTrack, 4, decodeFields};
-
-DataRecorderBrolSensor::DataRecorderBrolSensor()
-    : FamilyRecorder(family)
-{
-}

@@ -4,9 +4,8 @@
 #include "datasets/datasetbrolsensor.h"
 
 // Recorder of the Brol Sensor probe (id 170): the main sensor scaled to 16 bits times the magnetometer magnitude.
-class DataRecorderBrolSensor : public FamilyRecorder<DataSetBrolSensor>
+extern const RecorderFamily brolSensorRecorderFamily;
+
+class DataRecorderBrolSensor : public FamilyRecorder<DataSetBrolSensor, brolSensorRecorderFamily>
 {
-public:
-    static const RecorderFamily family;
-    DataRecorderBrolSensor();
 };

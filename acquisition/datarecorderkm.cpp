@@ -15,11 +15,6 @@ void decodeFields(const QByteArray& m, FamilyState&, const MessageContext& conte
 }
 } // namespace
 
-const RecorderFamily DataRecorderKM::family = {
+const RecorderFamily kmRecorderFamily = {
     10, 7, ShortMessageReport::TransmissionError, BatteryRule::ToleratesOne,
     SamplingGate::NotPaused, RecorderControls::ValuePauseNextTrack, 4, decodeFields};
-
-DataRecorderKM::DataRecorderKM()
-    : FamilyRecorder(family)
-{
-}

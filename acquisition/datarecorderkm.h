@@ -4,9 +4,8 @@
 #include "datasets/datasetkm.h"
 
 // Recorder of the KM probe (id 10): one sensor, its 24-bit reading scaled to 16 bits.
-class DataRecorderKM : public FamilyRecorder<DataSetKM>
+extern const RecorderFamily kmRecorderFamily;
+
+class DataRecorderKM : public FamilyRecorder<DataSetKM, kmRecorderFamily>
 {
-public:
-    static const RecorderFamily family;
-    DataRecorderKM();
 };

@@ -9,11 +9,6 @@ void decodeSpanwellFields(const QByteArray& m, FamilyState& state, const Message
     decodeStatusMessage(m, state, context, out, layout);
 }
 
-const RecorderFamily DataRecorderSpanwell::family = {
+const RecorderFamily spanwellRecorderFamily = {
     2, 20, ShortMessageReport::WithLength, BatteryRule::ToleratesOne,
     SamplingGate::Trigger, RecorderControls::None, 10, decodeSpanwellFields};
-
-DataRecorderSpanwell::DataRecorderSpanwell()
-    : FamilyRecorder(family)
-{
-}

@@ -8,9 +8,8 @@
 void decodeSpanwellFields(const QByteArray& message, FamilyState& state, const MessageContext& context,
                           DecodedMessage& out);
 
-class DataRecorderSpanwell : public FamilyRecorder<DataSetSpanwell>
+extern const RecorderFamily spanwellRecorderFamily;
+
+class DataRecorderSpanwell : public FamilyRecorder<DataSetSpanwell, spanwellRecorderFamily>
 {
-public:
-    static const RecorderFamily family;
-    DataRecorderSpanwell();
 };

@@ -10,11 +10,6 @@ void decodeFields(const QByteArray& m, FamilyState& state, const MessageContext&
 }
 } // namespace
 
-const RecorderFamily DataRecorderSpanwellGen2::family = {
+const RecorderFamily spanwellGen2RecorderFamily = {
     3, 20, ShortMessageReport::WithLength, BatteryRule::ToleratesOne,
     SamplingGate::Trigger, RecorderControls::None, 10, decodeFields};
-
-DataRecorderSpanwellGen2::DataRecorderSpanwellGen2()
-    : FamilyRecorder(family)
-{
-}

@@ -16,11 +16,6 @@ void decodeFields(const QByteArray& m, FamilyState& state, const MessageContext&
 }
 } // namespace
 
-const RecorderFamily DataRecorderZSeries::family = {
+const RecorderFamily zSeriesRecorderFamily = {
     1, 38, ShortMessageReport::Silent, BatteryRule::ToleratesOne,
     SamplingGate::TriggerWithSensorControls, RecorderControls::PauseNextTrack, 10, decodeFields};
-
-DataRecorderZSeries::DataRecorderZSeries()
-    : FamilyRecorder(family)
-{
-}

@@ -4,9 +4,8 @@
 #include "datasets/datasetzseries.h"
 
 // Recorder of the Z-Series probe (id 1): four sensors, or their difference while the probe drives the recording.
-class DataRecorderZSeries : public FamilyRecorder<DataSetZSeries>
+extern const RecorderFamily zSeriesRecorderFamily;
+
+class DataRecorderZSeries : public FamilyRecorder<DataSetZSeries, zSeriesRecorderFamily>
 {
-public:
-    static const RecorderFamily family;
-    DataRecorderZSeries();
 };

@@ -4,14 +4,16 @@
 
 #include <stdexcept>
 
-// A recorder bound to its family's dataset class: it accepts no other dataset, because
-// appendTrack belongs to the concrete class.
-template <class DatasetClass>
+// A recorder bound to its family's table and dataset class: it accepts no other dataset,
+// because appendTrack belongs to the concrete class.
+template <class DatasetClass, const RecorderFamily& Family>
 class FamilyRecorder : public RecorderBase
 {
 public:
-    explicit FamilyRecorder(const RecorderFamily& family)
-        : RecorderBase(family)
+    static constexpr const RecorderFamily& family = Family;
+
+    FamilyRecorder()
+        : RecorderBase(Family)
     {
     }
 

@@ -81,6 +81,26 @@ public:
     QTcpServer server;
 };
 
+// A manual served from loopback, no local copy yet, no scanner, and the desktop's URL
+// opening caught.
+struct ManualDownload
+{
+    ManualDownload(const QByteArray& body, int status)
+        : server(body, status)
+        , local(documentsFolder() + "Manual/manual_en.pdf")
+    {
+        MainWindow::setManualUrl(server.url());
+        Settings::scannerPort.write(int(TestSupport::closedLoopbackPort()));
+        QFile::remove(local);
+    }
+    ~ManualDownload() { MainWindow::setManualUrl(MainWindow::onlineManualUrl); }
+
+    OneFileServer server;
+    UrlCatcher urls;
+    TestSupport::MessageBoxSpy boxes;
+    QString local;
+};
+
 QString storeDataset(const QString& name)
 {
     DataSetBrolSensor dataset;
@@ -288,42 +308,28 @@ private slots:
     void manualIsDownloadedOnceThenOpened()
     {
         const QByteArray pdf = "%PDF-1.4 manual";
-        OneFileServer server(pdf);
-        MainWindow::setManualUrl(server.url());
-        UrlCatcher urls;
-        Settings::scannerPort.write(int(TestSupport::closedLoopbackPort()));
-        TestSupport::MessageBoxSpy boxes;
-        const QString local = documentsFolder() + "Manual/manual_en.pdf";
-        QFile::remove(local);
+        ManualDownload download(pdf, 200);
         MainWindow window;
         window.showInstructionManual();
-        QTRY_COMPARE_WITH_TIMEOUT(urls.opened.size(), 1, 5000);
-        QCOMPARE(urls.opened[0], QUrl::fromLocalFile(local));
-        QFile file(local);
+        QTRY_COMPARE_WITH_TIMEOUT(download.urls.opened.size(), 1, 5000);
+        QCOMPARE(download.urls.opened[0], QUrl::fromLocalFile(download.local));
+        QFile file(download.local);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), pdf);
 
-        server.server.close();                      // a second press opens the local copy
+        download.server.server.close();             // a second press opens the local copy
         window.showInstructionManual();
-        QCOMPARE(urls.opened.size(), 2);
-        MainWindow::setManualUrl(MainWindow::onlineManualUrl);
+        QCOMPARE(download.urls.opened.size(), 2);
     }
 
     void failedManualDownloadWritesNothing()
     {
-        OneFileServer server("not found", 404);
-        MainWindow::setManualUrl(server.url());
-        UrlCatcher urls;
-        Settings::scannerPort.write(int(TestSupport::closedLoopbackPort()));
-        TestSupport::MessageBoxSpy boxes;
-        const QString local = documentsFolder() + "Manual/manual_en.pdf";
-        QFile::remove(local);
+        ManualDownload download("not found", 404);
         MainWindow window;
         window.showInstructionManual();
         QTest::qWait(1000);
-        QVERIFY(urls.opened.isEmpty());
-        QVERIFY(!QFile::exists(local));
-        MainWindow::setManualUrl(MainWindow::onlineManualUrl);
+        QVERIFY(download.urls.opened.isEmpty());
+        QVERIFY(!QFile::exists(download.local));
     }
 };
 
