@@ -9,21 +9,18 @@ Handler& currentHandler()
     return handler;
 }
 
-QMessageBox::Icon iconFor(Kind kind)
+// Without a handler nobody can answer: take the most cautious button offered.
+StandardButton cautiousAnswer(StandardButtons buttons)
 {
-    switch (kind) {
-    case Kind::Information: return QMessageBox::Information;
-    case Kind::Warning: return QMessageBox::Warning;
-    case Kind::Critical: return QMessageBox::Critical;
-    case Kind::Question: return QMessageBox::Question;
-    }
-    return QMessageBox::NoIcon;
+    for (StandardButton b : {No, Cancel, Discard, Ok})
+        if (buttons.testFlag(b))
+            return b;
+    return NoButton;
 }
 
-QMessageBox::StandardButton ask(QWidget* parent, Kind kind, const QString& title, const QString& text,
-                                QMessageBox::StandardButtons buttons)
+StandardButton ask(QWidget* parent, Kind kind, const QString& title, const QString& text, StandardButtons buttons)
 {
-    return show(parent, Request{kind, title, text, buttons, QMessageBox::NoButton});
+    return show(Request{kind, title, text, buttons, NoButton, parent});
 }
 } // namespace
 
@@ -34,36 +31,29 @@ Handler setHandler(Handler handler)
     return previous;
 }
 
-QMessageBox::StandardButton show(QWidget* parent, const Request& request)
+StandardButton show(const Request& request)
 {
     if (currentHandler())
         return currentHandler()(request);
-    QMessageBox box(iconFor(request.kind), request.title, request.text, request.buttons, parent);
-    if (request.defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(request.defaultButton);
-    return QMessageBox::StandardButton(box.exec());
+    return cautiousAnswer(request.buttons);
 }
 
-QMessageBox::StandardButton information(QWidget* parent, const QString& title, const QString& text,
-                                        QMessageBox::StandardButtons buttons)
+StandardButton information(QWidget* parent, const QString& title, const QString& text, StandardButtons buttons)
 {
     return ask(parent, Kind::Information, title, text, buttons);
 }
 
-QMessageBox::StandardButton warning(QWidget* parent, const QString& title, const QString& text,
-                                    QMessageBox::StandardButtons buttons)
+StandardButton warning(QWidget* parent, const QString& title, const QString& text, StandardButtons buttons)
 {
     return ask(parent, Kind::Warning, title, text, buttons);
 }
 
-QMessageBox::StandardButton critical(QWidget* parent, const QString& title, const QString& text,
-                                     QMessageBox::StandardButtons buttons)
+StandardButton critical(QWidget* parent, const QString& title, const QString& text, StandardButtons buttons)
 {
     return ask(parent, Kind::Critical, title, text, buttons);
 }
 
-QMessageBox::StandardButton question(QWidget* parent, const QString& title, const QString& text,
-                                     QMessageBox::StandardButtons buttons)
+StandardButton question(QWidget* parent, const QString& title, const QString& text, StandardButtons buttons)
 {
     return ask(parent, Kind::Question, title, text, buttons);
 }

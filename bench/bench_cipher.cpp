@@ -1,4 +1,4 @@
-#include "acquisition/brolsensormessage.h"
+#include "brolsensormessage.h"
 #include "acquisition/xtea.h"
 
 #include <benchmark/benchmark.h>

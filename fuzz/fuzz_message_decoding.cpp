@@ -1,13 +1,13 @@
 // Any bytes from the link, for any probe family and recorder state: the decoder neither
 // reads past the message nor crashes, and only accepted messages carry values or properties.
-#include "acquisition/datarecorder100levelplane.h"
-#include "acquisition/datarecorder50levelplane.h"
-#include "acquisition/datarecorder85plumbset.h"
-#include "acquisition/datarecorderbrolsensor.h"
-#include "acquisition/datarecorderkm.h"
-#include "acquisition/datarecorderspanwell.h"
-#include "acquisition/datarecorderspanwellgen2.h"
-#include "acquisition/datarecorderzseries.h"
+#include "acquisition/devices/datarecorder100levelplane.h"
+#include "acquisition/devices/datarecorder50levelplane.h"
+#include "acquisition/devices/datarecorder85plumbset.h"
+#include "acquisition/devices/datarecorderbrolsensor.h"
+#include "acquisition/devices/datarecorderkm.h"
+#include "acquisition/devices/datarecorderspanwell.h"
+#include "acquisition/devices/datarecorderspanwellgen2.h"
+#include "acquisition/devices/datarecorderzseries.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -7,7 +7,7 @@ packages=(
   qtbase5-dev qtbase5-dev-tools qtpositioning5-dev qtmultimedia5-dev libqt5multimedia5-plugins
   libqt5opengl5-dev qttools5-dev qttools5-dev-tools
   libquazip1-qt5-dev libkissfft-dev zlib1g-dev
-  libgtest-dev libbenchmark-dev
+  libbenchmark-dev
   xvfb xauth libgl1-mesa-dri libglx-mesa0 mesa-utils
   fonts-dejavu-core imagemagick
   libqt5svg5-dev

@@ -1,16 +1,16 @@
-#include "acquisition/probeinterface.h"
-#include "acquisition/wificonnection.h"
+#include "acquisition/devices/probeinterface.h"
+#include "acquisition/devices/wificonnection.h"
 #include "app/appsettings.h"
-#include "app/mainwindow.h"
-#include "app/navbar.h"
-#include "app/waitingspinnerwidget.h"
+#include "app/widgets/mainwindow.h"
+#include "app/widgets/navbar.h"
+#include "app/widgets/waitingspinnerwidget.h"
 #include "app/settingskeys.h"
-#include "app/welcomescreen.h"
+#include "app/widgets/welcomescreen.h"
 #include "datasets/datasetbrolsensor.h"
-#include "datasets/datasetviewer.h"
-#include "recording/recordingwidget.h"
+#include "datasets/widgets/datasetviewer.h"
+#include "recording/widgets/recordingwidget.h"
 #include "testenvironment.h"
-#include "visualization/heightfieldviewer.h"
+#include "visualization/widgets/heightfieldviewer.h"
 
 #include <QBuffer>
 #include <QDesktopServices>
@@ -212,7 +212,7 @@ private slots:
 
         // Quit answered No stays on the welcome screen.
         boxes.clear();
-        boxes.queueAnswer(QMessageBox::No);
+        boxes.queueAnswer(MessageBox::No);
         window.goBack();
         QCOMPARE(boxes.requests().size(), 1);
         QCOMPARE(boxes.requests()[0].kind, MessageBox::Kind::Question);

@@ -1,11 +1,11 @@
 #include "app/appsettings.h"
-#include "app/batterygauge.h"
+#include "app/widgets/batterygauge.h"
 #include "app/language.h"
-#include "app/look.h"
-#include "app/menuiconproxystyle.h"
-#include "app/navbar.h"
+#include "app/widgets/look.h"
+#include "app/widgets/menuiconproxystyle.h"
+#include "app/widgets/navbar.h"
 #include "app/settingskeys.h"
-#include "app/waitingspinnerwidget.h"
+#include "app/widgets/waitingspinnerwidget.h"
 #include "testenvironment.h"
 
 #include <QLocale>

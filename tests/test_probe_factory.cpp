@@ -1,10 +1,10 @@
-#include "acquisition/probefactory.h"
-#include "acquisition/probeinterfaces.h"
+#include "acquisition/devices/probefactory.h"
+#include "acquisition/devices/probeinterfaces.h"
 #include "app/settingskeys.h"
 #include "datasets/dataset.h"
 #include "datasets/datasetproperties.h"
 #include "testenvironment.h"
-#include "visualization/heightfieldviewer.h"
+#include "visualization/widgets/heightfieldviewer.h"
 
 #include <memory>
 

@@ -1,10 +1,10 @@
-#include "acquisition/datarecorderbrolsensor.h"
-#include "acquisition/datarecorderspanwell.h"
-#include "acquisition/datarecorderzseries.h"
-#include "acquisition/probemessage.h"
+#include "acquisition/devices/datarecorderbrolsensor.h"
+#include "acquisition/devices/datarecorderspanwell.h"
+#include "acquisition/devices/datarecorderzseries.h"
+#include "probemessage.h"
 #include "app/settingskeys.h"
 #include "datasets/datasetkm.h"
-#include "recording/recordingvisualization.h"
+#include "recording/widgets/recordingvisualization.h"
 #include "testenvironment.h"
 
 #include <QLabel>

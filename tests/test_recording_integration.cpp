@@ -1,6 +1,6 @@
-#include "acquisition/probefactory.h"
-#include "acquisition/probeinterfaces.h"
-#include "acquisition/wificonnection.h"
+#include "acquisition/devices/probefactory.h"
+#include "acquisition/devices/probeinterfaces.h"
+#include "acquisition/devices/wificonnection.h"
 #include "datasets/dataset.h"
 #include "testenvironment.h"
 

@@ -1,6 +1,6 @@
 #include "app/appsettings.h"
 #include "app/language.h"
-#include "app/look.h"
+#include "app/widgets/look.h"
 #include "app/messagebox.h"
 #include "app/settingskeys.h"
 #include "testenvironment.h"
@@ -133,12 +133,12 @@ private slots:
     void messageBoxSeamReportsAndAnswers()
     {
         TestSupport::MessageBoxSpy spy;
-        spy.queueAnswer(QMessageBox::No);
-        QCOMPARE(MessageBox::question(nullptr, QString(), "Quit?"), QMessageBox::No);
-        QCOMPARE(MessageBox::warning(nullptr, "Title", "Text"), QMessageBox::Ok);
+        spy.queueAnswer(MessageBox::No);
+        QCOMPARE(MessageBox::question(nullptr, QString(), "Quit?"), MessageBox::No);
+        QCOMPARE(MessageBox::warning(nullptr, "Title", "Text"), MessageBox::Ok);
         QCOMPARE(spy.requests().size(), 2);
         QCOMPARE(spy.requests()[0].kind, MessageBox::Kind::Question);
-        QCOMPARE(spy.requests()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(spy.requests()[0].buttons, MessageBox::Yes | MessageBox::No);
         QCOMPARE(spy.requests()[1].kind, MessageBox::Kind::Warning);
         QCOMPARE(spy.requests()[1].title, QString("Title"));
         QCOMPARE(spy.requests()[1].text, QString("Text"));

@@ -1,4 +1,4 @@
-#include "acquisition/tonegenerator.h"
+#include "acquisition/devices/tonegenerator.h"
 #include "acquisition/tonesynthesis.h"
 #include "testenvironment.h"
 

@@ -1,7 +1,7 @@
 #include "app/spinnergeometry.h"
-#include "app/waitingspinnerwidget.h"
+#include "app/widgets/waitingspinnerwidget.h"
 #include "app/welcomegeometry.h"
-#include "app/welcomescreen.h"
+#include "app/widgets/welcomescreen.h"
 #include "testenvironment.h"
 
 #include <QPushButton>

@@ -1,5 +1,5 @@
-#include "acquisition/datarecorder.h"
-#include "acquisition/wificonnection.h"
+#include "acquisition/devices/datarecorder.h"
+#include "acquisition/devices/wificonnection.h"
 #include "app/settingskeys.h"
 #include "testenvironment.h"
 
@@ -16,7 +16,7 @@ public:
     void setDataset(Dataset*) override {}
     std::vector<QWidget*> createControls() override { return {}; }
     void processData(QByteArray& buffer) override { chunks.append(buffer); }
-    void addVisualization(RecordingVisualization*) override {}
+    void addVisualization(LiveSampleSink*) override {}
     void clearVisualizations() override {}
     void startRecording() override {}
     void stopRecording() override {}

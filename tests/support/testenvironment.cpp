@@ -57,7 +57,7 @@ void prepareApplication()
     // A box that no test expected is answered at once (and logged) instead of blocking the run.
     MessageBox::setHandler([](const MessageBox::Request& request) {
         qWarning().noquote() << "unexpected message box:" << request.title << request.text;
-        return request.buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::No;
+        return request.buttons.testFlag(MessageBox::Ok) ? MessageBox::Ok : MessageBox::No;
     });
     QDir().mkpath(documentsFolder() + "config");
     resetSettings();
@@ -78,11 +78,11 @@ MessageBoxSpy::MessageBoxSpy()
         asked.append(request);
         if (!answers.isEmpty())
             return answers.takeFirst();
-        if (request.buttons.testFlag(QMessageBox::Ok))
-            return QMessageBox::Ok;
-        if (request.buttons.testFlag(QMessageBox::Yes))
-            return QMessageBox::Yes;
-        return QMessageBox::NoButton;
+        if (request.buttons.testFlag(MessageBox::Ok))
+            return MessageBox::Ok;
+        if (request.buttons.testFlag(MessageBox::Yes))
+            return MessageBox::Yes;
+        return MessageBox::NoButton;
     });
 }
 

@@ -3,7 +3,14 @@
 #include "app/messagebox.h"
 #include "scannersimulator.h"
 
+// Widget tests get a QApplication, the others a QGuiApplication (they link no widgets).
+#ifdef QT_WIDGETS_LIB
 #include <QApplication>
+#define SORVANEL_TEST_APPLICATION QApplication
+#else
+#include <QGuiApplication>
+#define SORVANEL_TEST_APPLICATION QGuiApplication
+#endif
 #include <QList>
 #include <QStringList>
 #include <QtTest>
@@ -29,14 +36,14 @@ public:
     MessageBoxSpy();
     ~MessageBoxSpy();
     // Answers given in order; when none is queued, Ok (or Yes) is pressed.
-    void queueAnswer(QMessageBox::StandardButton answer) { answers.append(answer); }
+    void queueAnswer(MessageBox::StandardButton answer) { answers.append(answer); }
     const QList<MessageBox::Request>& requests() const { return asked; }
     void clear() { asked.clear(); }
 
 private:
     MessageBox::Handler previous;
     QList<MessageBox::Request> asked;
-    QList<QMessageBox::StandardButton> answers;
+    QList<MessageBox::StandardButton> answers;
 };
 
 // Collects the debug log while it lives.
@@ -77,7 +84,7 @@ quint16 closedLoopbackPort();
     int main(int argc, char* argv[])                                                       \
     {                                                                                      \
         TestSupport::prepareProcess();                                                     \
-        QApplication app(argc, argv);                                                      \
+        SORVANEL_TEST_APPLICATION app(argc, argv);                                                    \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                           \
         TestSupport::prepareApplication();                                                 \
         TestObject tc;                                                                     \

@@ -2,17 +2,17 @@
 // scanner simulator on 127.0.0.1, in landscape and portrait, with and without the settings
 // menu open. Runs in a throw-away home folder. Usage: sorvanel-shots OUTPUT_DIR
 // (under Xvfb: scripts/screenshots.sh).
-#include "acquisition/probeinterface.h"
+#include "acquisition/devices/probeinterface.h"
 #include "app/appsettings.h"
 #include "app/language.h"
-#include "app/look.h"
-#include "app/mainwindow.h"
+#include "app/widgets/look.h"
+#include "app/widgets/mainwindow.h"
 #include "app/messagebox.h"
-#include "app/navbar.h"
+#include "app/widgets/navbar.h"
 #include "app/resources.h"
-#include "acquisition/recorderbase.h"
-#include "recording/recordingwidget.h"
-#include "recording/visualizationchooser.h"
+#include "acquisition/devices/recorderbase.h"
+#include "recording/widgets/recordingwidget.h"
+#include "recording/widgets/visualizationchooser.h"
 #include "app/settingskeys.h"
 #include "scannersimulator.h"
 
@@ -125,7 +125,7 @@ int main(int argc, char* argv[])
     Settings::scannerPort.write(int(simulator.port()));
     MessageBox::setHandler([](const MessageBox::Request& request) {
         QTextStream(stdout) << "box: " << request.title << " | " << request.text << Qt::endl;
-        return QMessageBox::Ok;
+        return MessageBox::Ok;
     });
 
     const QSize screen = QGuiApplication::primaryScreen()->size();

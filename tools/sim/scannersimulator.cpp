@@ -1,6 +1,6 @@
 #include "scannersimulator.h"
 
-#include "acquisition/probemessage.h"
+#include "probemessage.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <vector>
+
+class Dataset;
+class QWidget;
+class LiveSampleSink;
+
+// A probe family's live recorder: decodes the scanner's messages and fills a dataset.
+class DataRecorder
+{
+public:
+    virtual void setDataset(Dataset* dataset) = 0;
+    virtual std::vector<QWidget*> createControls() = 0;
+    virtual void processData(QByteArray& buffer) = 0;
+    virtual void addVisualization(LiveSampleSink* view) = 0;
+    virtual void clearVisualizations() = 0;
+    virtual void startRecording() = 0;
+    virtual void stopRecording() = 0;
+    virtual int batteryLevel() = 0;
+
+protected:
+    // Owners delete recorders through their concrete class (or QObject), never through this.
+    ~DataRecorder() = default;
+};

@@ -1,0 +1,174 @@
+#include "acquisition/devices/recorderbase.h"
+
+#include "acquisition/devices/tonegenerator.h"
+#include "app/appsettings.h"
+#include "app/settingskeys.h"
+#include "datasets/dataset.h"
+#include "recording/livesamplesink.h"
+
+#include <QDebug>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+constexpr int samplingIntervalMs = 60;
+constexpr int toneBytes = 8000;
+constexpr int toneWindow = 10;
+} // namespace
+
+RecorderBase::RecorderBase(const RecorderFamily& family)
+    : family_(family)
+{
+    connect(&sampleTimer, SIGNAL(timeout()), this, SLOT(update()));
+    sampleTimer.start(samplingIntervalMs);
+    tone = new ToneGenerator;
+    tone->setParent(this);
+}
+
+RecorderBase::~RecorderBase() = default;
+
+std::vector<QWidget*> RecorderBase::createControls()
+{
+    if (family_.controls == RecorderControls::None)
+        return {};
+    pauseIcon = QIcon(QStringLiteral(":/res/images/new/pause.png"));
+    resumeIcon = QIcon(QStringLiteral(":/res/images/new/resume.png"));
+    const QSize buttonSize(int(2.25 * screenDpi), int(0.75 * screenDpi));
+    const QSize iconSize(int(0.4 * screenDpi), int(0.4 * screenDpi));
+
+    std::vector<QWidget*> controls;
+    if (family_.controls == RecorderControls::ValuePauseNextTrack) {
+        valueLabel = new QLabel;
+        controls.push_back(valueLabel);
+    }
+    pauseButton = new QPushButton(tr("START"));
+    pauseButton->setMinimumSize(buttonSize);
+    pauseButton->setIconSize(iconSize);
+    pauseButton->setIcon(resumeIcon);
+    connect(pauseButton, SIGNAL(pressed()), this, SLOT(pauseRecording()));
+    controls.push_back(pauseButton);
+
+    nextTrackButton = new QPushButton(tr("NEXT TRACK"));
+    nextTrackButton->setMinimumSize(buttonSize);
+    nextTrackButton->setIcon(QIcon(QStringLiteral(":/res/images/new/changeRow.png")));
+    nextTrackButton->setIconSize(iconSize);
+    connect(nextTrackButton, SIGNAL(pressed()), this, SLOT(changeRow()));
+    controls.push_back(nextTrackButton);
+    return controls;
+}
+
+void RecorderBase::processData(QByteArray& buffer)
+{
+    const MessageContext context{dataset != nullptr, recordingActive};
+    const DecodedMessage decoded = decodeMessage(family_, buffer, state, context);
+    for (const QString& line : decoded.debugLines)
+        qDebug().noquote() << line;
+    if (!decoded.accepted || !dataset)
+        return;
+    for (const auto& [key, value] : decoded.properties)
+        dataset->setProperty(key, value);
+    if (decoded.trackToggled && paused && !currentTrack.empty())
+        commitOpenTrack();
+    if (decoded.hasValue)
+        currentValue_ = decoded.value;
+}
+
+void RecorderBase::addVisualization(LiveSampleSink* view)
+{
+    views.push_back(view);
+}
+
+void RecorderBase::clearVisualizations()
+{
+    views.clear();
+}
+
+void RecorderBase::startRecording()
+{
+    recordingActive = true;
+}
+
+void RecorderBase::stopRecording()
+{
+    if (!paused)
+        pauseRecording();
+    if (!currentTrack.empty() && dataset)
+        commitTrack(currentTrack);
+    recordingActive = false;
+    currentTrack.clear();
+}
+
+int RecorderBase::batteryLevel()
+{
+    return state.battery;
+}
+
+void RecorderBase::pauseRecording()
+{
+    paused = !paused;
+    if (!pauseButton)
+        return;
+    pauseButton->setText(paused ? tr("RESUME") : tr("PAUSE"));
+    pauseButton->setIcon(paused ? resumeIcon : pauseIcon);
+}
+
+void RecorderBase::changeRow()
+{
+    if (paused && !currentTrack.empty() && dataset)
+        commitOpenTrack();
+}
+
+void RecorderBase::commitOpenTrack()
+{
+    commitTrack(currentTrack);
+    currentTrack.clear();
+}
+
+bool RecorderBase::samplingAllowed() const
+{
+    switch (family_.gate) {
+    case SamplingGate::NotPaused: return !paused;
+    case SamplingGate::Trigger: return state.triggerHeld;
+    case SamplingGate::TriggerWithSensorControls: return state.sensorControls ? state.triggerHeld : !paused;
+    }
+    return false;
+}
+
+void RecorderBase::playFeedbackTone()
+{
+    const auto last = currentTrack.end() - toneWindow;
+    const float mean = float(std::accumulate(last, currentTrack.end(), 0)) / toneWindow;
+    const float deviation = std::fabs(mean - float(currentValue_));
+    tone->playTone(std::min(deviation, 800.0f) + 350.0, toneBytes);
+}
+
+void RecorderBase::showValueChange()
+{
+    // The change of the last two samples in percent of 5000 counts, at most 100.
+    const int percent = std::min(int(valueChange / 5000.0 * 100), 100);
+    valueLabel->setText(tr("Value: ") + QString::number(percent));
+}
+
+void RecorderBase::update()
+{
+    if (!dataset || !recordingActive || !samplingAllowed())
+        return;
+    if (Settings::recordSound.read().toBool() && currentTrack.size() > std::size_t(toneWindow)
+        && sampleCounter % family_.tonePeriod == 0)
+        playFeedbackTone();
+
+    ++sampleCounter;
+    currentTrack.push_back(currentValue_);
+    // Computed without 16-bit wrap-around, so a jump across more than 32767 counts reads 100.
+    valueChange = std::abs(int(previousValue) - int(currentValue_));
+    previousValue = currentValue_;
+
+    if (currentTrack.size() >= 2 && valueLabel)
+        showValueChange();
+    for (LiveSampleSink* view : views)
+        if (view)
+            view->addValues(std::vector<std::int16_t>{currentValue_});
+}

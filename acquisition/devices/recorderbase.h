@@ -1,0 +1,77 @@
+#pragma once
+
+#include "acquisition/devices/datarecorder.h"
+#include "acquisition/messagedecoding.h"
+
+#include <QIcon>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <cstdint>
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class ToneGenerator;
+
+// What all probe families' recorders share: the 60 ms sampling clock, the track and pause
+// logic, the controls, the tone and the read-out. A family differs only in its RecorderFamily.
+class RecorderBase : public QObject, public DataRecorder
+{
+    Q_OBJECT
+public:
+    ~RecorderBase() override;
+
+    std::vector<QWidget*> createControls() override;
+    void processData(QByteArray& buffer) override;
+    void addVisualization(LiveSampleSink* view) override;
+    void clearVisualizations() override;
+    void startRecording() override;
+    void stopRecording() override;
+    int batteryLevel() override;
+
+    const RecorderFamily& family() const { return family_; }
+    bool isPaused() const { return paused; }
+    bool isRecording() const { return recordingActive; }
+    std::int16_t currentValue() const { return currentValue_; }
+    const std::vector<std::int16_t>& openTrack() const { return currentTrack; }
+    bool sensorControls() const { return state.sensorControls; }
+
+public slots:
+    void pauseRecording();
+    void changeRow();
+    void update();
+
+protected:
+    explicit RecorderBase(const RecorderFamily& family);
+    bool hasDataset() const { return dataset != nullptr; }
+    void attach(Dataset* d) { dataset = d; }
+    // Appends a finished track to the family's own dataset class.
+    virtual void commitTrack(std::vector<std::int16_t> track) = 0;
+
+private:
+    bool samplingAllowed() const;
+    void commitOpenTrack();
+    void playFeedbackTone();
+    void showValueChange();
+
+    const RecorderFamily& family_;
+    Dataset* dataset = nullptr;
+    std::vector<LiveSampleSink*> views;
+    FamilyState state;
+    bool recordingActive = false;
+    std::vector<std::int16_t> currentTrack;
+    bool paused = true;
+    // The controls belong to the recording screen once placed, and may go before the recorder.
+    QPointer<QPushButton> pauseButton;
+    QPointer<QPushButton> nextTrackButton;
+    QIcon pauseIcon;
+    QIcon resumeIcon;
+    QTimer sampleTimer;
+    std::int16_t currentValue_ = 0;
+    ToneGenerator* tone = nullptr;
+    int sampleCounter = 0;
+    std::int16_t previousValue = 0;
+    int valueChange = 0;
+    QPointer<QLabel> valueLabel;
+};

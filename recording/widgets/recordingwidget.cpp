@@ -1,0 +1,204 @@
+#include "recording/widgets/recordingwidget.h"
+
+#include "acquisition/devices/datarecorder.h"
+#include "acquisition/devices/probeinterface.h"
+#include "app/appsettings.h"
+#include "app/messagebox.h"
+#include "datasets/dataset.h"
+#include "recording/widgets/fieldpreview.h"
+#include "recording/widgets/namewidget.h"
+#include "recording/widgets/visualizationchooser.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+QPushButton* makeButton(const QString& text, const QString& icon, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setIcon(QIcon(icon));
+    button->setIconSize(QSize(int(0.4 * screenDpi), int(0.4 * screenDpi)));
+    button->setMinimumSize(int(2.25 * screenDpi), int(0.75 * screenDpi));
+    return button;
+}
+
+constexpr Qt::Alignment leftBottom = Qt::AlignLeft | Qt::AlignBottom;
+constexpr Qt::Alignment rightBottom = Qt::AlignRight | Qt::AlignBottom;
+} // namespace
+
+RecordingWidget::RecordingWidget(ProbeInterface* probe, QWidget* parent)
+    : QWidget(parent)
+    , probe(probe)
+    , recorder(probe->recorder())
+    , dataset(probe->createDataset())
+{
+    recorder->setDataset(dataset.get());
+    recorder->clearVisualizations();
+
+    mainLayout = new QVBoxLayout(this);
+    buttonBar = new QHBoxLayout;
+    noPreviewLabel = new QLabel(tr("No Preview"), this);
+    noPreviewLabel->setAlignment(Qt::AlignCenter);
+    noPreviewLabel->hide();
+    recordButton = makeButton(tr("RECORD"), QStringLiteral(":/res/images/new/record.png"), this);
+    stopButton = makeButton(tr("STOP"), QStringLiteral(":/res/images/new/stop.png"), this);
+    buttonColumn = new QVBoxLayout;
+    buttonColumn->addWidget(recordButton);
+    buttonBar->addLayout(buttonColumn);
+    buttonBar->setAlignment(buttonColumn, leftBottom);
+    buttonBar->addWidget(stopButton, 0, rightBottom);
+    stopButton->hide();
+    // The buttons appear with the bar, once a view is chosen.
+    recordButton->hide();
+    connect(recordButton, SIGNAL(pressed()), this, SLOT(startRecording()));
+    connect(stopButton, SIGNAL(pressed()), this, SLOT(stopRecording()));
+
+    createVisualizations();
+    chooser = new VisualizationChooser(visualizations, this);
+    mainLayout->addWidget(chooser);
+    connect(chooser, SIGNAL(visualizationSelected(int)), this, SLOT(changeVisualization(int)));
+}
+
+RecordingWidget::~RecordingWidget()
+{
+    // The recorder outlives this screen: it must not feed views or a dataset that are gone.
+    recorder->clearVisualizations();
+    recorder->setDataset(nullptr);
+    qDeleteAll(visualizations);
+    if (!buttonBar->parent())
+        delete buttonBar;
+}
+
+bool RecordingWidget::showsNoPreview() const
+{
+    return mainLayout->indexOf(noPreviewLabel) >= 0;
+}
+
+void RecordingWidget::createVisualizations()
+{
+    for (RecordingVisualization* view : visualizations) {
+        mainLayout->removeWidget(view->widget());
+        view->deleteLater();
+    }
+    visualizations.clear();
+    // The frequency and gradient views join this list as they are built.
+    std::vector<RecordingVisualization*> candidates{new FieldPreview(this)};
+    for (RecordingVisualization* view : candidates) {
+        if (view->accepts(dataset.get())) {
+            visualizations.push_back(view);
+            view->setDataset(dataset.get());
+            recorder->addVisualization(view);
+        } else {
+            delete view;
+        }
+    }
+    if (visualizations.empty()) {
+        mainLayout->insertWidget(1, noPreviewLabel);
+        noPreviewLabel->show();
+    }
+}
+
+void RecordingWidget::changeVisualization(int index)
+{
+    if (index < 0 || index >= int(visualizations.size()))
+        return;
+    if (chooser) {
+        mainLayout->removeWidget(chooser);
+        chooser->hide();
+        // The selection comes from one of the chooser's own buttons.
+        chooser->deleteLater();
+        chooser = nullptr;
+    }
+    mainLayout->removeItem(buttonBar);
+    if (current)
+        mainLayout->removeWidget(current->widget());
+    current = visualizations[std::size_t(index)];
+    QWidget* shown = current->widget();
+    mainLayout->addWidget(shown);
+    shown->show();
+    shown->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::MinimumExpanding);
+    mainLayout->addLayout(buttonBar);
+    if (!recording)
+        recordButton->show();
+}
+
+void RecordingWidget::startRecording()
+{
+    recording = true;
+    recorder->startRecording();
+    buttonColumn->removeWidget(recordButton);
+    recordButton->hide();
+
+    bool sensorControls = true;
+    try {
+        sensorControls = dataset->getProperty(QStringLiteral("sensor controls")).toBool();
+    } catch (const std::exception&) {
+        sensorControls = true;
+    }
+    if (!sensorControls) {
+        controls = recorder->createControls();
+        for (QWidget* control : controls) {
+            control->setParent(this);
+            buttonColumn->addWidget(control);
+            control->show();
+        }
+    }
+    if (controls.empty()) {
+        // The probe drives the recording: STOP takes RECORD's place at the left.
+        buttonBar->removeWidget(stopButton);
+        buttonColumn->addWidget(stopButton, 0, leftBottom);
+    }
+    stopButton->show();
+}
+
+void RecordingWidget::stopRecording()
+{
+    recorder->stopRecording();
+    recorder->setDataset(nullptr);
+    for (QWidget* control : controls) {
+        control->hide();
+        control->deleteLater();
+    }
+    controls.clear();
+    buttonColumn->removeWidget(stopButton);
+    buttonBar->addWidget(stopButton, 0, rightBottom);
+    stopButton->hide();
+    buttonColumn->addWidget(recordButton);
+    recordButton->show();
+
+    if (!dataset->values().empty())
+        saveRecording();
+    replaceDataset();
+    recording = false;
+}
+
+void RecordingWidget::saveRecording()
+{
+    const std::optional<QString> entered = NameWidget::ask(tr("Dataset"), this);
+    if (!entered)
+        return;
+    dataset->setName(entered->isEmpty() ? tr("Dataset") : *entered);
+    // A recording is only announced once its files are on disk; the operator may try again.
+    while (!dataset->save()) {
+        const auto answer = MessageBox::critical(this, tr("Error"),
+                                                 tr("The dataset could not be saved. Try again?"),
+                                                 MessageBox::Retry | MessageBox::Discard);
+        if (answer != MessageBox::Retry)
+            return;
+    }
+    libraryDirty = true;
+    const int probeId = dataset->getProperty(QStringLiteral("probe id")).toInt();
+    emit finishedRecording(dataset->id(), probeId);
+}
+
+void RecordingWidget::replaceDataset()
+{
+    dataset.reset(probe->createDataset());
+    recorder->setDataset(dataset.get());
+    for (RecordingVisualization* view : visualizations) {
+        view->reset();
+        view->setDataset(dataset.get());
+    }
+}
