@@ -2,7 +2,7 @@
 # Fails when a file includes a header of a higher layer, or product code includes test and
 # tool code. Layers, bottom to top:
 #   0 core     app/, acquisition/, datasets/, recording/, visualization/ (files at the top of each)
-#   1 devices  acquisition/devices/
+#   1 devices  <subsystem>/devices/ (the scanner link, recorders, tone output, positioning)
 #   2 screens  <subsystem>/widgets/
 #   3 program  main.cpp
 # The simulator engine and message encoder (tools/sim/) stand beside the program and may use
@@ -15,7 +15,7 @@ layer_of() {
   case "$1" in
     main.cpp) echo 3 ;;
     */widgets/*) echo 2 ;;
-    acquisition/devices/*) echo 1 ;;
+    */devices/*) echo 1 ;;
     app/*|acquisition/*|datasets/*|recording/*|visualization/*) echo 0 ;;
     tools/sim/*) echo sim ;;
     *) echo none ;;

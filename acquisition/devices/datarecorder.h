@@ -19,6 +19,8 @@ public:
     virtual void startRecording() = 0;
     virtual void stopRecording() = 0;
     virtual int batteryLevel() = 0;
+    // False when the recorder's tone generator found no audio output device.
+    virtual bool hasToneOutput() const = 0;
 
 protected:
     // Owners delete recorders through their concrete class (or QObject), never through this.

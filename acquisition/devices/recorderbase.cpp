@@ -106,6 +106,11 @@ int RecorderBase::batteryLevel()
     return state.battery;
 }
 
+bool RecorderBase::hasToneOutput() const
+{
+    return tone->hasOutput();
+}
+
 void RecorderBase::pauseRecording()
 {
     paused = !paused;

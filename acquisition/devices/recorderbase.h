@@ -29,6 +29,7 @@ public:
     void startRecording() override;
     void stopRecording() override;
     int batteryLevel() override;
+    bool hasToneOutput() const override;
 
     const RecorderFamily& family() const { return family_; }
     bool isPaused() const { return paused; }

@@ -1,7 +1,6 @@
 #include "acquisition/devices/tonegenerator.h"
 
 #include "acquisition/tonesynthesis.h"
-#include "app/messagebox.h"
 
 #include <QAudioOutput>
 
@@ -23,10 +22,9 @@ ToneGenerator::ToneGenerator()
     const QList<QAudioDeviceInfo> devices = deviceLister()
         ? deviceLister()()
         : QAudioDeviceInfo::availableDevices(QAudio::AudioOutput);
-    if (devices.isEmpty()) {
-        MessageBox::warning(nullptr, QString(), tr("No audio device found. Sound will not be available."));
+    // Without a device the generator stays silent; whoever made it tells the user (noDeviceText).
+    if (devices.isEmpty())
         return;
-    }
     device = devices.first();
     format.setCodec(QStringLiteral("audio/pcm"));
     format.setSampleType(QAudioFormat::SignedInt);
@@ -44,6 +42,11 @@ ToneGenerator::~ToneGenerator()
         output->setParent(nullptr);
         output->deleteLater();
     }
+}
+
+QString ToneGenerator::noDeviceText()
+{
+    return tr("No audio device found. Sound will not be available.");
 }
 
 void ToneGenerator::playTone(double frequency, int byteCount)

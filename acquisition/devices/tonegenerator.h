@@ -21,6 +21,8 @@ public:
     void playTone(double frequency, int byteCount);
 
     bool hasOutput() const { return output != nullptr; }
+    // The warning the user gets (empty title, OK) when a generator found no output device.
+    static QString noDeviceText();
     const QByteArray& lastTone() const { return samples; }
 
     // Tests replace the platform's list of output devices.

@@ -3,6 +3,7 @@
 #include "acquisition/devices/datarecorder.h"
 #include "acquisition/devices/probefactory.h"
 #include "acquisition/devices/probeinterface.h"
+#include "acquisition/devices/tonegenerator.h"
 #include "acquisition/devices/wificonnection.h"
 #include "app/appsettings.h"
 #include "app/messagebox.h"
@@ -310,6 +311,9 @@ void MainWindow::createProbe()
     // A reconnect to the same probe keeps its descriptor, and with it a recording under way.
     if (!probe || probeId != id) {
         ProbeInterface* identified = createProbeInterface(id);
+        // The new recorder's tone generator looked for an audio device just now.
+        if (!identified->recorder()->hasToneOutput())
+            MessageBox::warning(this, QString(), ToneGenerator::noDeviceText());
         dropProbe();
         probe = identified;
         probeId = id;
