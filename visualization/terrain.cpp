@@ -1,6 +1,5 @@
 #include "visualization/terrain.h"
 
-#include "app/messagebox.h"
 #include "app/settingskeys.h"
 #include "datasets/dataset.h"
 #include "visualization/crosstrackspline.h"
@@ -175,8 +174,11 @@ void Terrain::fail()
         BuildArray<float>().swap(*array);
     terrainGridWidth_ = 0;
     terrainGridLength_ = 0;
-    MessageBox::critical(nullptr, tr("Creating Visualization"),
-                         tr("An internal error occured. Couldn't create Data from source.\n"));
+}
+
+MessageText Terrain::failureMessage()
+{
+    return {tr("Creating Visualization"), tr("An internal error occured. Couldn't create Data from source.\n")};
 }
 
 void Terrain::recolor()

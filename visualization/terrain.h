@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/messagetext.h"
 #include "visualization/terraingeometry.h"
 #include "visualization/terraingrid.h"
 #include "visualization/terrainoverlay.h"
@@ -26,8 +27,10 @@ public:
     // Reads "rows" and "columns" and builds at once in value mode.
     explicit Terrain(Dataset* dataset);
 
-    // The whole pipeline; false (and failed() 1) when nothing can be shown.
+    // The whole pipeline; false (and failed() 1) when nothing can be shown. The screen that
+    // builds the terrain tells the user with failureMessage().
     bool buildTerrain();
+    static MessageText failureMessage();
     // Stores the mode and builds again. Depth analysis keeps the colours of the measured
     // values on heights that show each point's deviation from the mean.
     void setDepthAnalysis(bool depthAnalysis);
