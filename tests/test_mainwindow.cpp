@@ -1,6 +1,9 @@
 #include "acquisition/devices/probeinterface.h"
 #include "acquisition/devices/wificonnection.h"
 #include "app/appsettings.h"
+#include "app/devices/manualdownload.h"
+#include "app/devices/positiontracker.h"
+#include "app/devices/probesession.h"
 #include "app/widgets/mainwindow.h"
 #include "app/widgets/navbar.h"
 #include "app/widgets/waitingspinnerwidget.h"
@@ -14,10 +17,8 @@
 
 #include <QBuffer>
 #include <QDesktopServices>
+#include <QDir>
 #include <QNmeaPositionInfoSource>
-#include <QPushButton>
-#include <QTcpServer>
-#include <QTcpSocket>
 
 namespace {
 // Receives the URLs the program asks the desktop to open.
@@ -32,73 +33,32 @@ public slots:
     void open(const QUrl& url) { opened.append(url); }
 };
 
-// A receiver's serial line: what is fed in becomes readable, announced by readyRead.
-class SerialFeed : public QIODevice
+ProbeSession* sessionOf(const MainWindow& window)
 {
-public:
-    explicit SerialFeed(QObject* parent) : QIODevice(parent) { open(QIODevice::ReadOnly); }
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return pending.size() + QIODevice::bytesAvailable(); }
-    bool canReadLine() const override { return pending.contains('\n') || QIODevice::canReadLine(); }
-    void feed(const QByteArray& bytes)
-    {
-        pending += bytes;
-        emit readyRead();
-    }
+    return window.findChild<ProbeSession*>();
+}
 
-protected:
-    qint64 readData(char* data, qint64 max) override
-    {
-        const qint64 n = std::min<qint64>(max, pending.size());
-        memcpy(data, pending.constData(), size_t(n));
-        pending.remove(0, int(n));
-        return n;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QByteArray pending;
-};
-
-// Answers every HTTP request on loopback with one fixed response.
-class OneFileServer : public QObject
+// The window on the simulated Brol sensor, its boxes answered.
+struct ConnectedWindow
 {
-public:
-    explicit OneFileServer(QByteArray body, int status = 200)
-    {
-        server.listen(QHostAddress::LocalHost, 0);
-        connect(&server, &QTcpServer::newConnection, this, [this, body, status] {
-            QTcpSocket* socket = server.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [socket, body, status] {
-                socket->readAll();
-                socket->write("HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Type: application/pdf\r\n"
-                              "Content-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
-                socket->disconnectFromHost();
-            });
-        });
-    }
-    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/manual_en.pdf").arg(server.serverPort())); }
-    QTcpServer server;
-};
+    bool identified() { return QTest::qWaitFor([this] { return sessionOf(window)->probe() != nullptr; }, 5000); }
 
-// A manual served from loopback, no local copy yet, no scanner, and the desktop's URL
-// opening caught.
-struct ManualDownload
-{
-    ManualDownload(const QByteArray& body, int status)
-        : server(body, status)
-        , local(documentsFolder() + "Manual/manual_en.pdf")
-    {
-        MainWindow::setManualUrl(server.url());
-        Settings::scannerPort.write(int(TestSupport::closedLoopbackPort()));
-        QFile::remove(local);
-    }
-    ~ManualDownload() { MainWindow::setManualUrl(MainWindow::onlineManualUrl); }
-
-    OneFileServer server;
-    UrlCatcher urls;
+    TestSupport::InProcessScanner scanner;
     TestSupport::MessageBoxSpy boxes;
-    QString local;
+    MainWindow window;
+};
+
+struct ClosedScannerPort
+{
+    ClosedScannerPort() { Settings::scannerPort.write(int(TestSupport::closedLoopbackPort())); }
+};
+
+// The window with no scanner to reach, its boxes answered.
+struct OfflineWindow
+{
+    ClosedScannerPort port;
+    TestSupport::MessageBoxSpy boxes;
+    MainWindow window;
 };
 
 QString storeDataset(const QString& name)
@@ -126,16 +86,16 @@ private slots:
     void init()
     {
         TestSupport::resetSettings();
-        MainWindow::setPositionSourceFactory(nullptr);
+        PositionTracker::setSourceFactory(nullptr);
     }
 
-    void identifiesTheSimulatedProbe()
+    void showsTheConnectedProbe()
     {
-        TestSupport::InProcessScanner scanner;
-        TestSupport::MessageBoxSpy boxes;
-        MainWindow window;
+        ConnectedWindow connected;
+        MainWindow& window = connected.window;
+        const TestSupport::MessageBoxSpy& boxes = connected.boxes;
         QCOMPARE(window.navigationBar()->title(), QString("Sorvanel 3D"));
-        QTRY_VERIFY_WITH_TIMEOUT(window.currentProbe() != nullptr, 5000);
+        QVERIFY(connected.identified());
         QCOMPARE(boxes.requests().size(), 1);
         QCOMPARE(boxes.requests()[0].kind, MessageBox::Kind::Information);
         QCOMPARE(boxes.requests()[0].title, QString("Information"));
@@ -143,18 +103,16 @@ private slots:
         QCOMPARE(window.navigationBar()->title(), QString("Sorvanel Brol Sensor"));
         QVERIFY(!window.navigationBar()->spinnerWidget()->isSpinning());
 
-        // Connecting again to the same probe keeps its descriptor.
-        ProbeInterface* first = window.currentProbe();
-        window.connectWifi();
+        // The connect button connects again, and again the box says so.
+        emit window.navigationBar()->connectButtonPushed();
         QTRY_COMPARE_WITH_TIMEOUT(boxes.requests().size(), 2, 3000);
-        QCOMPARE(window.currentProbe(), first);
     }
 
     void noScannerShowsTheLinkError()
     {
-        Settings::scannerPort.write(int(TestSupport::closedLoopbackPort()));
-        TestSupport::MessageBoxSpy boxes;
-        MainWindow window;
+        OfflineWindow offline;
+        MainWindow& window = offline.window;
+        const TestSupport::MessageBoxSpy& boxes = offline.boxes;
         QTRY_COMPARE_WITH_TIMEOUT(boxes.requests().size(), 1, 6000);
         QCOMPARE(boxes.requests()[0].kind, MessageBox::Kind::Warning);
         QCOMPARE(boxes.requests()[0].title, QString("Connection Time Out"));
@@ -177,38 +135,38 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!boxes.requests().isEmpty(), 5000);
         QCOMPARE(boxes.requests()[0].kind, MessageBox::Kind::Warning);
         QCOMPARE(boxes.requests()[0].title, QString("Unknown Probe ID"));
-        QVERIFY(!window.currentProbe());
     }
 
     void linkErrorLeavesTheRecordingScreens()
     {
-        TestSupport::InProcessScanner scanner;
-        TestSupport::MessageBoxSpy boxes;
-        MainWindow window;
-        QTRY_VERIFY_WITH_TIMEOUT(window.currentProbe() != nullptr, 5000);
+        ConnectedWindow connected;
+        MainWindow& window = connected.window;
+        QVERIFY(connected.identified());
+        WiFiConnection* link = sessionOf(window)->link();
         window.setWizardState();
         QCOMPARE(window.screenState(), int(MainWindow::Wizard));
         window.setRecordState();
         QCOMPARE(window.screenState(), int(MainWindow::Record));
-        window.wifiError("Connection Time Out");
+        emit link->error("Connection Time Out");
         QCOMPARE(window.screenState(), int(MainWindow::Welcome));
-        QVERIFY(!window.currentProbe());
+        QVERIFY(!sessionOf(window)->probe());
         QVERIFY(!window.recordingWidget());
         QCOMPARE(window.navigationBar()->title(), QString("Sorvanel 3D"));
+        QCOMPARE(lastBox(connected.boxes)->title, QString("Connection Time Out"));
 
         // On the library the screen stays.
         window.setViewState();
-        window.wifiError("Connection Time Out");
+        emit link->error("Connection Time Out");
         QCOMPARE(window.screenState(), int(MainWindow::Library));
     }
 
     void backSequences()
     {
         const QString id = storeDataset("Field A");
-        TestSupport::InProcessScanner scanner;
-        TestSupport::MessageBoxSpy boxes;
-        MainWindow window;
-        QTRY_VERIFY_WITH_TIMEOUT(window.currentProbe() != nullptr, 5000);
+        ConnectedWindow connected;
+        MainWindow& window = connected.window;
+        TestSupport::MessageBoxSpy& boxes = connected.boxes;
+        QVERIFY(connected.identified());
 
         // Quit answered No stays on the welcome screen.
         boxes.clear();
@@ -253,83 +211,46 @@ private slots:
         QCOMPARE(window.screenState(), int(MainWindow::Record));
     }
 
-    void positioningFromAnInjectedSource()
+    void positioningErrorShowsItsReason()
     {
-        int made = 0;
-        QFile nmea(QFINDTESTDATA("data/fix.nmea"));
-        QVERIFY(nmea.open(QIODevice::ReadOnly));
-        const QByteArray sentences = nmea.readAll();
-        MainWindow::setPositionSourceFactory([&made, sentences](QObject* parent) -> QGeoPositionInfoSource* {
-            ++made;
-            auto* source = new QNmeaPositionInfoSource(QNmeaPositionInfoSource::RealTimeMode, parent);
-            auto* device = new SerialFeed(source);
-            source->setDevice(device);
-            // The receiver starts talking once updates were asked for.
-            QTimer::singleShot(50, device, [device, sentences] { device->feed(sentences); });
-            return source;
+        QGeoPositionInfoSource* made = nullptr;
+        PositionTracker::setSourceFactory([&made](QObject* parent) {
+            made = new QNmeaPositionInfoSource(QNmeaPositionInfoSource::RealTimeMode, parent);
+            static_cast<QNmeaPositionInfoSource*>(made)->setDevice(new QBuffer(made));
+            return made;
         });
-        Settings::scannerPort.write(int(TestSupport::closedLoopbackPort()));
-        TestSupport::MessageBoxSpy boxes;
-        MainWindow window;
-        currentPosition = QGeoCoordinate(0, 0);
-        window.startPositioning();
-        QVERIFY(window.isPositioning());
-        // The window asks for an update every 10 s; the first fix arrives on that tick.
-        QTRY_COMPARE_WITH_TIMEOUT(qRound(currentPosition.latitude() * 1000), 52500, 15000);
-        QCOMPARE(qRound(currentPosition.longitude() * 1000), 13375);
-
-        window.startPositioning();                  // pressed twice: stops
-        QVERIFY(!window.isPositioning());
-        QCOMPARE(made, 1);
-        window.startPositioning();                  // the same source again
-        QCOMPARE(made, 1);
-        window.positionError(QGeoPositionInfoSource::ClosedError);
-        QVERIFY(!window.isPositioning());
-        const MessageBox::Request* box = lastBox(boxes);
+        OfflineWindow offline;
+        emit offline.window.navigationBar()->gpsButtonPushed();
+        QVERIFY(offline.window.findChild<PositionTracker*>()->isActive());
+        emit made->error(QGeoPositionInfoSource::ClosedError);
+        const MessageBox::Request* box = lastBox(offline.boxes);
         QVERIFY(box);
+        QCOMPARE(box->kind, MessageBox::Kind::Warning);
         QCOMPARE(box->text, QString("Could not retrieve position information. Positioning backend closed connection"));
-        window.startPositioning();                  // after an error: a new source
-        QCOMPARE(made, 2);
-        window.startPositioning();
     }
 
     void noPositionSource()
     {
-        MainWindow::setPositionSourceFactory([](QObject*) { return nullptr; });
-        Settings::scannerPort.write(int(TestSupport::closedLoopbackPort()));
-        TestSupport::MessageBoxSpy boxes;
-        MainWindow window;
-        window.startPositioning();
-        QVERIFY(!window.isPositioning());
-        QCOMPARE(boxes.requests().size(), 1);
-        QCOMPARE(boxes.requests()[0].text, QString("Could not position retrieval."));
+        PositionTracker::setSourceFactory([](QObject*) { return nullptr; });
+        OfflineWindow offline;
+        emit offline.window.navigationBar()->gpsButtonPushed();
+        QVERIFY(!offline.window.findChild<PositionTracker*>()->isActive());
+        QCOMPARE(offline.boxes.requests().size(), 1);
+        QCOMPARE(offline.boxes.requests()[0].text, QString("Could not position retrieval."));
     }
 
-    void manualIsDownloadedOnceThenOpened()
+    void helpOpensTheManualWithTheDesktop()
     {
-        const QByteArray pdf = "%PDF-1.4 manual";
-        ManualDownload download(pdf, 200);
-        MainWindow window;
-        window.showInstructionManual();
-        QTRY_COMPARE_WITH_TIMEOUT(download.urls.opened.size(), 1, 5000);
-        QCOMPARE(download.urls.opened[0], QUrl::fromLocalFile(download.local));
-        QFile file(download.local);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), pdf);
-
-        download.server.server.close();             // a second press opens the local copy
-        window.showInstructionManual();
-        QCOMPARE(download.urls.opened.size(), 2);
-    }
-
-    void failedManualDownloadWritesNothing()
-    {
-        ManualDownload download("not found", 404);
-        MainWindow window;
-        window.showInstructionManual();
-        QTest::qWait(1000);
-        QVERIFY(download.urls.opened.isEmpty());
-        QVERIFY(!QFile::exists(download.local));
+        const QString local = ManualDownload::localFile();
+        QDir().mkpath(QFileInfo(local).path());
+        QFile file(local);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        UrlCatcher urls;
+        OfflineWindow offline;
+        emit offline.window.welcomeScreen()->helpButtonClicked();
+        QCOMPARE(urls.opened, QList<QUrl>{QUrl::fromLocalFile(local)});
+        QFile::remove(local);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "acquisition/devices/probefactory.h"
 #include "acquisition/devices/probeinterface.h"
+#include "acquisition/devices/recorderbase.h"
+#include "app/devices/probesession.h"
 #include "app/widgets/mainwindow.h"
 #include "app/settingskeys.h"
 #include "app/widgets/welcomescreen.h"
@@ -26,11 +28,21 @@ QPushButton* buttonNamed(const std::vector<QWidget*>& widgets, const QString& te
     return nullptr;
 }
 
+ProbeInterface* probeOf(const MainWindow& window)
+{
+    return window.findChild<ProbeSession*>()->probe();
+}
+
+RecorderBase* recorderOf(const MainWindow& window)
+{
+    return dynamic_cast<RecorderBase*>(probeOf(window)->recorder());
+}
+
 // Opens the window on the simulated probe and walks it to the recording screen with the
 // field preview chosen: width 3, length 4, corner 0, zig-zag.
 RecordingWidget* openRecordingScreen(MainWindow& window)
 {
-    if (!QTest::qWaitFor([&] { return window.currentProbe() != nullptr; }, 6000))
+    if (!QTest::qWaitFor([&] { return probeOf(window) != nullptr; }, 6000))
         return nullptr;
     QTest::mouseClick(window.welcomeScreen()->recordButtonWidget(), Qt::LeftButton);
     if (window.screenState() != MainWindow::Wizard)
@@ -101,10 +113,13 @@ private slots:
         QPushButton* next = buttonNamed(screen->recorderControls(), "NEXT TRACK");
         QVERIFY(pause && next);
         QVERIFY(!screen->stopButtonWidget()->isHidden());
+        RecorderBase* recorder = recorderOf(window);
+        QVERIFY(recorder);
 
         for (int track = 0; track < 3; ++track) {
             QTest::mousePress(pause, Qt::LeftButton);   // START / RESUME
-            QTest::qWait(450);
+            // Walked for about 450 ms: a sample every 60 ms.
+            QTRY_VERIFY(recorder->openTrack().size() >= 7);
             QTest::mousePress(pause, Qt::LeftButton);   // PAUSE
             QTest::mousePress(next, Qt::LeftButton);    // NEXT TRACK
         }
@@ -149,9 +164,8 @@ private slots:
         QTest::mousePress(screen->recordButtonWidget(), Qt::LeftButton);
         QVERIFY(screen->recorderControls().empty());
         // STOP takes RECORD's place at the left.
-        QTest::qWait(10);
         QVERIFY(screen->stopButtonWidget()->isVisible());
-        QVERIFY(screen->stopButtonWidget()->x() < screen->width() / 2);
+        QTRY_VERIFY(screen->stopButtonWidget()->x() < screen->width() / 2);
 
         QTRY_VERIFY_WITH_TIMEOUT(screen->currentDataset()->getProperty("columns").toInt() >= 2, 8000);
         QSignalSpy finished(screen, &RecordingWidget::finishedRecording);
@@ -190,7 +204,7 @@ private slots:
         QTest::mousePress(screen->recordButtonWidget(), Qt::LeftButton);
         QPushButton* pause = buttonNamed(screen->recorderControls(), "START");
         QTest::mousePress(pause, Qt::LeftButton);
-        QTest::qWait(200);
+        QTRY_VERIFY(!recorderOf(window)->openTrack().empty());
         QTest::mousePress(screen->stopButtonWidget(), Qt::LeftButton);
         QCOMPARE(asked, 1);
         QCOMPARE(finished.size(), 0);

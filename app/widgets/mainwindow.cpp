@@ -1,11 +1,12 @@
 #include "app/widgets/mainwindow.h"
 
-#include "acquisition/devices/datarecorder.h"
 #include "acquisition/devices/probefactory.h"
 #include "acquisition/devices/probeinterface.h"
 #include "acquisition/devices/tonegenerator.h"
-#include "acquisition/devices/wificonnection.h"
 #include "app/appsettings.h"
+#include "app/devices/manualdownload.h"
+#include "app/devices/positiontracker.h"
+#include "app/devices/probesession.h"
 #include "app/messagebox.h"
 #include "app/widgets/navbar.h"
 #include "app/widgets/welcomescreen.h"
@@ -19,47 +20,22 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
 #include <QGridLayout>
 #include <QKeyEvent>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
 const QString untitled = QStringLiteral("Sorvanel 3D");
-
-QUrl& manualUrl()
-{
-    static QUrl url = MainWindow::onlineManualUrl;
-    return url;
-}
-
-MainWindow::PositionSourceFactory& positionSourceFactory()
-{
-    static MainWindow::PositionSourceFactory factory;
-    return factory;
-}
 } // namespace
-
-const QUrl MainWindow::onlineManualUrl(QStringLiteral("https://manual.sorvanel3d.example/manual_en.pdf"));
-
-void MainWindow::setManualUrl(const QUrl& url)
-{
-    manualUrl() = url;
-}
-
-void MainWindow::setPositionSourceFactory(PositionSourceFactory factory)
-{
-    positionSourceFactory() = std::move(factory);
-}
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
 {
     setAttribute(Qt::WA_AcceptTouchEvents);
+    session = new ProbeSession(this);
+    positioning = new PositionTracker(this);
+    manual = new ManualDownload(this);
 
     welcome = new WelcomeScreen;
     wizard = new RecordingWizard;
@@ -81,36 +57,51 @@ MainWindow::MainWindow(QWidget* parent)
 
     setWelcomeState();
 
-    connect(navBar, SIGNAL(connectButtonPushed()), this, SLOT(connectWifi()));
+    connect(manual, &ManualDownload::readyToOpen, this,
+            [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
     connect(navBar, SIGNAL(backButtonPushed()), this, SLOT(goBack()));
-    connect(navBar, SIGNAL(gpsButtonPushed()), this, SLOT(startPositioning()));
     connect(navBar, SIGNAL(fileImportButtonPushed()), this, SLOT(startFileTransferClient()));
     connect(welcome, SIGNAL(viewButtonClicked()), this, SLOT(setViewState()));
     connect(welcome, SIGNAL(recordButtonClicked()), this, SLOT(setWizardState()));
-    connect(welcome, SIGNAL(helpButtonClicked()), this, SLOT(showInstructionManual()));
+    connect(welcome, &WelcomeScreen::helpButtonClicked, manual, &ManualDownload::request);
     connect(wizard, SIGNAL(done()), this, SLOT(setRecordState()));
     connect(library, SIGNAL(datasetSelected(QString, int)), this, SLOT(setVisualizationState(QString, int)));
     connect(library, SIGNAL(fileTransferInitiated(QString)), this, SLOT(startFileTransferServer(QString)));
     setCentralWidget(central);
 
-    wifi = new WiFiConnection;
-    connect(wifi, SIGNAL(connected()), this, SLOT(wifiConnected()));
-    connect(wifi, SIGNAL(error(QString)), this, SLOT(wifiError(QString)));
-    connect(&probeCheckTimer, SIGNAL(timeout()), this, SLOT(createProbe()));
-    connect(&batteryTimer, SIGNAL(timeout()), this, SLOT(updateNavBarBattery()));
-    probeCheckTimer.setSingleShot(true);
-
-    batteryTimer.start(60000);
-    connectWifi();
+    wirePositioning();
+    wireProbeSession();
+    session->connectToScanner();
 }
 
 MainWindow::~MainWindow()
 {
-    probeCheckTimer.stop();
-    batteryTimer.stop();
     clearVisualization();
-    dropProbe();
-    delete wifi;
+    // The recording screen uses the descriptor's recorder; the session takes both with it.
+    dropRecordingScreen();
+}
+
+void MainWindow::wirePositioning()
+{
+    connect(navBar, &NavBar::gpsButtonPushed, positioning, &PositionTracker::toggle);
+    connect(positioning, &PositionTracker::activeChanged, navBar, &NavBar::setGpsActive);
+    connect(positioning, &PositionTracker::sourceUnavailable, this,
+            [this] { MessageBox::warning(this, QString(), tr("Could not position retrieval.")); });
+    connect(positioning, &PositionTracker::failed, this, [this](const QString& reason) {
+        MessageBox::warning(this, QString(), tr("Could not retrieve position information. ") + reason);
+    });
+}
+
+void MainWindow::wireProbeSession()
+{
+    connect(navBar, &NavBar::connectButtonPushed, session, &ProbeSession::connectToScanner);
+    connect(session, &ProbeSession::connectionStarted, navBar, &NavBar::showConnecting);
+    connect(session, &ProbeSession::audioUnavailable, this,
+            [this] { MessageBox::warning(this, QString(), ToneGenerator::noDeviceText()); });
+    connect(session, &ProbeSession::probeReleasing, this, &MainWindow::dropRecordingScreen);
+    connect(session, &ProbeSession::identified, this, &MainWindow::probeIdentified);
+    connect(session, &ProbeSession::failed, this, &MainWindow::connectionFailed);
+    connect(session, &ProbeSession::batteryRead, navBar, &NavBar::setBatteryLevel);
 }
 
 // ---- screen states -------------------------------------------------------------------------
@@ -141,6 +132,7 @@ void MainWindow::setWelcomeState()
     previousState = Welcome;
     currentState = Welcome;
     welcome->showMaximized();
+    ProbeInterface* probe = session->probe();
     navBar->setTitle(probe ? probe->displayName() : untitled);
     navBar->restoreSettingsMenu();
     navBar->setLanguageMenuVisible(true);
@@ -148,6 +140,7 @@ void MainWindow::setWelcomeState()
 
 void MainWindow::setWizardState()
 {
+    ProbeInterface* probe = session->probe();
     if (!probe)
         return;
     enterState(Wizard, wizard, tr("RECORD SETTINGS"));
@@ -164,6 +157,7 @@ void MainWindow::setWizardState()
 
 void MainWindow::setRecordState()
 {
+    ProbeInterface* probe = session->probe();
     if (!probe)
         return;
     // Gone before the next one attaches its dataset to the same recorder.
@@ -280,49 +274,13 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 // ---- scanner -------------------------------------------------------------------------------
 
-void MainWindow::connectWifi()
+void MainWindow::probeIdentified()
 {
-    if (wifi->probeId() != 0 && connecting)
-        return;
-    qDebug() << " Connecting...";
-    navBar->showConnecting();
-    wifi->connectToScanner();
-    connecting = true;
-}
-
-void MainWindow::wifiConnected()
-{
-    probeCheckTimer.start(500);
-    connecting = false;
-}
-
-void MainWindow::createProbe()
-{
-    const int id = wifi->probeId();
-    if (id == 0) {
-        probeCheckTimer.start(250);
-        return;
-    }
-    qDebug() << "Probe identified:" << id;
-    if (!isKnownProbe(id)) {
-        wifiError(QStringLiteral("Unknown Probe ID"));
-        return;
-    }
-    // A reconnect to the same probe keeps its descriptor, and with it a recording under way.
-    if (!probe || probeId != id) {
-        ProbeInterface* identified = createProbeInterface(id);
-        // The new recorder's tone generator looked for an audio device just now.
-        if (!identified->recorder()->hasToneOutput())
-            MessageBox::warning(this, QString(), ToneGenerator::noDeviceText());
-        dropProbe();
-        probe = identified;
-        probeId = id;
-        wifi->setRecorder(probe->recorder());
-    }
+    const QString name = session->probe()->displayName();
     navBar->setConnected(true);
-    MessageBox::information(this, tr("Information"), tr("Connected to ") + probe->displayName());
-    navBar->setTitle(probe->displayName());
-    navBar->setBatteryLevel(probe->recorder()->batteryLevel());
+    MessageBox::information(this, tr("Information"), tr("Connected to ") + name);
+    navBar->setTitle(name);
+    navBar->setBatteryLevel(session->batteryLevel());
 }
 
 void MainWindow::dropRecordingScreen()
@@ -334,136 +292,20 @@ void MainWindow::dropRecordingScreen()
     recordingScreen = nullptr;
 }
 
-void MainWindow::dropProbe()
+void MainWindow::connectionFailed(const QString& reason)
 {
-    if (!probe)
-        return;
-    // The recording screen and the link use the descriptor's recorder: let go of it first.
-    dropRecordingScreen();
-    wifi->setRecorder(nullptr);
-    delete probe;
-    probe = nullptr;
-    probeId = 0;
-}
-
-void MainWindow::wifiError(QString e)
-{
-    MessageBox::warning(this, e,
+    MessageBox::warning(this, reason,
                         tr("Could not connect. Please make sure, you are connected to the correct Wifi "
                            "and the scanner is powered on."));
     navBar->setConnected(false);
     if (currentState == Wizard || currentState == Record)
         setWelcomeState();
-    if (probe) {
-        dropProbe();
+    // The session lets go of the descriptor next.
+    if (session->probe())
         navBar->setTitle(untitled);
-    }
-    connecting = false;
 }
 
-void MainWindow::updateNavBarBattery()
-{
-    if (probe)
-        navBar->setBatteryLevel(probe->recorder()->batteryLevel());
-}
-
-// ---- positioning ---------------------------------------------------------------------------
-
-void MainWindow::startPositioning()
-{
-    if (positioningActive) {
-        positionSource->stopUpdates();
-        positioningActive = false;
-    } else {
-        if (!positionSource) {
-            positionSource = positionSourceFactory() ? positionSourceFactory()(this)
-                                                     : QGeoPositionInfoSource::createDefaultSource(this);
-            if (!positionSource) {
-                MessageBox::warning(this, QString(), tr("Could not position retrieval."));
-                navBar->setGpsActive(positioningActive);
-                return;
-            }
-            connect(positionSource, SIGNAL(positionUpdated(QGeoPositionInfo)), this,
-                    SLOT(updatePosition(QGeoPositionInfo)));
-            connect(positionSource, SIGNAL(error(QGeoPositionInfoSource::Error)), this,
-                    SLOT(positionError(QGeoPositionInfoSource::Error)));
-            connect(positionSource, &QGeoPositionInfoSource::updateTimeout, this,
-                    [] { qDebug() << "Timeout while Positioning"; });
-        }
-        positioningActive = true;
-        qDebug() << "Start Positioning from " << positionSource->sourceName();
-        positionSource->setUpdateInterval(10000);
-        positionSource->startUpdates();
-    }
-    navBar->setGpsActive(positioningActive);
-}
-
-void MainWindow::updatePosition(QGeoPositionInfo info)
-{
-    qDebug() << "Position updated:" << info;
-    currentPosition = info.coordinate();
-}
-
-void MainWindow::positionError(QGeoPositionInfoSource::Error error)
-{
-    if (!positioningActive || error == QGeoPositionInfoSource::NoError)
-        return;
-    QString reason;
-    switch (error) {
-    case QGeoPositionInfoSource::AccessError:
-        reason = tr("Sorvanel3D does not have the required priviliges");
-        break;
-    case QGeoPositionInfoSource::ClosedError:
-        reason = tr("Positioning backend closed connection");
-        break;
-    case QGeoPositionInfoSource::UnknownSourceError:
-        reason = tr("Unknown error");
-        break;
-    default:
-        break;
-    }
-    positioningActive = false;
-    navBar->setGpsActive(false);
-    MessageBox::warning(this, QString(), tr("Could not retrieve position information. ") + reason);
-    positionSource->stopUpdates();
-    positionSource->deleteLater();
-    positionSource = nullptr;
-}
-
-// ---- manual and transfers ------------------------------------------------------------------
-
-void MainWindow::openLocalFile(const QString& path)
-{
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
-void MainWindow::showInstructionManual()
-{
-    const QString folder = documentsFolder() + QStringLiteral("Manual/");
-    const QString file = folder + QStringLiteral("manual_en.pdf");
-    if (QFile::exists(file)) {
-        openLocalFile(file);
-        return;
-    }
-    QDir().mkpath(folder);
-    auto* network = new QNetworkAccessManager(this);
-    QNetworkReply* reply = network->get(QNetworkRequest(manualUrl()));
-    connect(reply, &QNetworkReply::finished, this, [this, reply, file, network] {
-        if (reply->error() == QNetworkReply::NoError) {
-            const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-            qDebug() << "Response code: " << status;
-            // Written whole or not at all, so a broken download never passes for the manual.
-            QSaveFile out(file);
-            if (status == 200 && reply->isReadable() && out.open(QIODevice::WriteOnly)) {
-                out.write(reply->readAll());
-                if (out.commit())
-                    openLocalFile(file);
-            }
-        }
-        reply->deleteLater();
-        network->deleteLater();
-    });
-}
+// ---- transfers -----------------------------------------------------------------------------
 
 void MainWindow::startFileTransferServer(QString uuid)
 {

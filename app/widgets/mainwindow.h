@@ -1,28 +1,24 @@
 #pragma once
 
-#include <QGeoPositionInfo>
-#include <QGeoPositionInfoSource>
 #include <QMainWindow>
-#include <QTimer>
-#include <QUrl>
-#include <functional>
 #include <memory>
 
 class Dataset;
 class DatasetViewer;
 class HeightFieldViewer;
+class ManualDownload;
 class NavBar;
-class ProbeInterface;
+class PositionTracker;
+class ProbeSession;
 class QGridLayout;
 class QVBoxLayout;
 class RecordingWidget;
 class RecordingWizard;
 class WelcomeScreen;
-class WiFiConnection;
 
 // The program's single window and navigator: the navigation bar over five screens shown one
-// at a time, a one-step Back, the connect-and-identify sequence with the scanner, the battery
-// refresh, GPS positioning, the instruction manual and the dataset transfers.
+// at a time and a one-step Back. It wires the probe session, the positioning and the manual
+// download to the screens and shows their message boxes, and starts the dataset transfers.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -32,25 +28,15 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Where the manual is fetched from when no local copy exists.
-    static const QUrl onlineManualUrl;
-    // Tests point the download at a local server and supply the position source.
-    static void setManualUrl(const QUrl& url);
-    using PositionSourceFactory = std::function<QGeoPositionInfoSource*(QObject* parent)>;
-    static void setPositionSourceFactory(PositionSourceFactory factory);
-
     // For tests and the screenshots.
     int screenState() const { return currentState; }
     int backState() const { return previousState; }
-    WiFiConnection* link() const { return wifi; }
-    ProbeInterface* currentProbe() const { return probe; }
     NavBar* navigationBar() const { return navBar; }
     WelcomeScreen* welcomeScreen() const { return welcome; }
     RecordingWizard* recordingWizard() const { return wizard; }
     RecordingWidget* recordingWidget() const { return recordingScreen; }
     DatasetViewer* datasetLibrary() const { return library; }
     HeightFieldViewer* heightFieldViewer() const { return viewer; }
-    bool isPositioning() const { return positioningActive; }
 
 public slots:
     void setViewState();
@@ -58,16 +44,7 @@ public slots:
     void setWelcomeState();
     void setRecordState();
     void setVisualizationState(QString name, int id);
-    void showInstructionManual();
-    void connectWifi();
-    void wifiConnected();
-    void wifiError(QString e);
-    void createProbe();
     void goBack();
-    void updateNavBarBattery();
-    void startPositioning();
-    void updatePosition(QGeoPositionInfo info);
-    void positionError(QGeoPositionInfoSource::Error error);
     void startFileTransferServer(QString uuid);
     void startFileTransferClient();
 
@@ -76,16 +53,18 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void wireProbeSession();
+    void wirePositioning();
+    void probeIdentified();
+    void connectionFailed(const QString& reason);
     void enterState(int state, QWidget* screen, const QString& title);
     void hideScreens();
-    void dropProbe();
     void dropRecordingScreen();
     void clearVisualization();
-    void openLocalFile(const QString& path);
 
-    WiFiConnection* wifi = nullptr;
-    ProbeInterface* probe = nullptr;
-    int probeId = 0; // the id the descriptor was made for
+    ProbeSession* session = nullptr;
+    PositionTracker* positioning = nullptr;
+    ManualDownload* manual = nullptr;
     NavBar* navBar = nullptr;
     QWidget* central = nullptr;
     QVBoxLayout* vbox = nullptr;
@@ -101,9 +80,4 @@ private:
     HeightFieldViewer* viewer = nullptr;
     // The dataset shown in the 3D view; the viewer only holds it.
     std::unique_ptr<Dataset> vizDataset;
-    QGeoPositionInfoSource* positionSource = nullptr;
-    bool positioningActive = false;
-    bool connecting = false;
-    QTimer probeCheckTimer;
-    QTimer batteryTimer;
 };

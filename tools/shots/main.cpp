@@ -4,6 +4,7 @@
 // (under Xvfb: scripts/screenshots.sh).
 #include "acquisition/devices/probeinterface.h"
 #include "app/appsettings.h"
+#include "app/devices/probesession.h"
 #include "app/language.h"
 #include "app/widgets/look.h"
 #include "app/widgets/mainwindow.h"
@@ -57,7 +58,8 @@ void shoot(const QString& out, const QString& name, const QSize& size)
     MainWindow window;
     window.setGeometry(QRect(QPoint(0, 0), size));
     window.show();
-    if (!waitFor([&] { return window.currentProbe() != nullptr; }, 8000))
+    const ProbeSession* session = window.findChild<ProbeSession*>();
+    if (!waitFor([&] { return session->probe() != nullptr; }, 8000))
         QTextStream(stderr) << "no probe identified" << Qt::endl;
     settle(800);
     saveScreen(out + "/welcome-" + name + ".png");
@@ -81,7 +83,7 @@ void shoot(const QString& out, const QString& name, const QSize& size)
     screen->visualizationChooser()->buttons().front()->click();
     settle(300);
     screen->startRecording();
-    auto* recorder = dynamic_cast<RecorderBase*>(window.currentProbe()->recorder());
+    auto* recorder = dynamic_cast<RecorderBase*>(session->probe()->recorder());
     for (int track = 0; track < 3; ++track) {
         recorder->pauseRecording();
         settle(2500);
