@@ -1,7 +1,6 @@
 #include "datasets/familydataset.h"
 
 #include "app/appsettings.h"
-#include "app/messagebox.h"
 #include "app/settingskeys.h"
 #include "datasets/datasetfolder.h"
 #include "datasets/datasetidentifier.h"
@@ -171,29 +170,23 @@ bool FamilyDataset::save()
                                QJsonDocument(object).toJson(QJsonDocument::Indented), QIODevice::Text);
 }
 
-bool FamilyDataset::failLoading() const
-{
-    MessageBox::critical(nullptr, tr("Error Loading File"), tr("Wrong data type"));
-    return false;
-}
-
 bool FamilyDataset::load(const QString& id)
 {
     if (!isPlainDatasetId(id))
-        return failLoading();
+        return false;
 
     QFile valueFile(datasetFilePath(id, QStringLiteral(".s3d")));
     if (!valueFile.open(QIODevice::ReadOnly))
-        return failLoading();
+        return false;
     const QByteArray expected(familyTable.header);
     const QByteArray header = valueFile.read(expected.size());
     qDebug().noquote().nospace() << "Open File: " << valueFile.fileName() << " Header: " << header;
     if (header != expected)
-        return failLoading();
+        return false;
 
     QJsonObject object;
     if (!readMetadataObject(datasetFilePath(id, QStringLiteral(".xml")), object))
-        return failLoading();
+        return false;
 
     DatasetContent loaded = content;
     for (const PropertyEntry& entry : descriptor->propertyList()) {
@@ -206,7 +199,7 @@ bool FamilyDataset::load(const QString& id)
     const int rows = loaded.properties[size_t(rowsIndex)].toInt();
     const int columns = loaded.properties[size_t(columnsIndex)].toInt();
     if (!plausibleGrid(rows, columns))
-        return failLoading();
+        return false;
     // A value file shorter than declared leaves the missing values at 0.
     const qint64 declaredBytes = 2 * qint64(rows) * columns;
     const qint64 storedBytes = valueFile.size() - valueFile.pos();

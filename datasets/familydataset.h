@@ -56,7 +56,6 @@ private:
     int indexOf(const QString& key) const;
     int intProperty(int index) const { return content.properties[size_t(index)].toInt(); }
     void assign(DatasetContent& target, const QString& key, const QVariant& value) const;
-    bool failLoading() const;
 
     const DatasetFamily& familyTable;
     std::unique_ptr<DatasetProperties> descriptor;

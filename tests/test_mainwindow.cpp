@@ -211,6 +211,17 @@ private slots:
         QCOMPARE(window.screenState(), int(MainWindow::Record));
     }
 
+    void aDatasetThatFailsToLoadShowsTheErrorBox()
+    {
+        OfflineWindow offline;
+        offline.window.setVisualizationState("missing", 170);
+        QCOMPARE(offline.boxes.requests().size(), 1);
+        QCOMPARE(offline.boxes.requests()[0].kind, MessageBox::Kind::Critical);
+        QCOMPARE(offline.boxes.requests()[0].title, QString("Error Loading File"));
+        QCOMPARE(offline.boxes.requests()[0].text, QString("Wrong data type"));
+        QCOMPARE(offline.window.screenState(), int(MainWindow::Visualization));
+    }
+
     void positioningErrorShowsItsReason()
     {
         QGeoPositionInfoSource* made = nullptr;

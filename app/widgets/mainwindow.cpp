@@ -11,6 +11,7 @@
 #include "app/widgets/navbar.h"
 #include "app/widgets/welcomescreen.h"
 #include "datasets/dataset.h"
+#include "datasets/datasetloadfailure.h"
 #include "datasets/widgets/datasetviewer.h"
 #include "datasets/widgets/transferdialogs.h"
 #include "recording/widgets/recordingwidget.h"
@@ -211,7 +212,10 @@ void MainWindow::setVisualizationState(QString name, int id)
         setWelcomeState();
         return;
     }
-    dataset->load(name);
+    if (!dataset->load(name)) {
+        const MessageText failure = datasetLoadFailure();
+        MessageBox::critical(this, failure.title, failure.text);
+    }
     viewer = newViewer;
     vizDataset = std::move(dataset);
     grid->addWidget(viewer, 0, 0);
