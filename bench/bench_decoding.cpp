@@ -1,18 +1,13 @@
-#include "acquisition/devices/datarecorder100levelplane.h"
-#include "acquisition/devices/datarecorder50levelplane.h"
-#include "acquisition/devices/datarecorder85plumbset.h"
-#include "acquisition/devices/datarecorderbrolsensor.h"
-#include "acquisition/devices/datarecorderkm.h"
-#include "acquisition/devices/datarecorderspanwell.h"
-#include "acquisition/devices/datarecorderspanwellgen2.h"
-#include "acquisition/devices/datarecorderzseries.h"
+#include "acquisition/probefamily.h"
 #include "probemessage.h"
 
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 // Messages decoded per second for each family, the way the recorder decodes them while
 // recording (dataset attached, recording active), enciphered or plain.
-static void decodeFamilyMessages(benchmark::State& state, const RecorderFamily& family, bool encipher)
+static void decodeFamilyMessages(benchmark::State& state, const ProbeFamily& family, bool encipher)
 {
     ProbeReading reading;
     reading.probeId = family.probeId;
@@ -30,15 +25,12 @@ static void decodeFamilyMessages(benchmark::State& state, const RecorderFamily& 
     state.SetItemsProcessed(state.iterations());
 }
 
-#define FAMILY_BENCHMARKS(Recorder)                                                              \
-    BENCHMARK_CAPTURE(decodeFamilyMessages, Recorder##_enciphered, Recorder::family, true);     \
-    BENCHMARK_CAPTURE(decodeFamilyMessages, Recorder##_plain, Recorder::family, false);
-
-FAMILY_BENCHMARKS(DataRecorderBrolSensor)
-FAMILY_BENCHMARKS(DataRecorderKM)
-FAMILY_BENCHMARKS(DataRecorderZSeries)
-FAMILY_BENCHMARKS(DataRecorder50Levelplane)
-FAMILY_BENCHMARKS(DataRecorder100Levelplane)
-FAMILY_BENCHMARKS(DataRecorderSpanwell)
-FAMILY_BENCHMARKS(DataRecorderSpanwellGen2)
-FAMILY_BENCHMARKS(DataRecorder85Plumbset)
+// One pair of benchmarks per family of the table, named after its recorder class.
+[[maybe_unused]] static const bool registered = [] {
+    for (const ProbeFamily& family : probeFamilies) {
+        const std::string name = std::string("decodeFamilyMessages/DataRecorder") + family.name;
+        benchmark::RegisterBenchmark((name + "_enciphered").c_str(), decodeFamilyMessages, family, true);
+        benchmark::RegisterBenchmark((name + "_plain").c_str(), decodeFamilyMessages, family, false);
+    }
+    return true;
+}();

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "datasets/familydataset.h"
-#include "datasets/familyproperties.h"
+#include "datasets/familyclasses.h"
 
-// 100 Levelplane probe, probe id 13.
-class Properties100Levelplane : public FamilyProperties { public: Properties100Levelplane(); };
-class DataSet100Levelplane : public FamilyDataset { public: DataSet100Levelplane(); };
+using Properties100Levelplane = PropertiesOf<13>;
+using DataSet100Levelplane = DataSetOf<13>;

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "datasets/familydataset.h"
-#include "datasets/familyproperties.h"
+#include "datasets/familyclasses.h"
 
-// 50 Levelplane probe, probe id 11.
-class Properties50Levelplane : public FamilyProperties { public: Properties50Levelplane(); };
-class DataSet50Levelplane : public FamilyDataset { public: DataSet50Levelplane(); };
+using Properties50Levelplane = PropertiesOf<11>;
+using DataSet50Levelplane = DataSetOf<11>;

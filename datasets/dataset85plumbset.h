@@ -1,8 +1,6 @@
 #pragma once
 
-#include "datasets/familydataset.h"
-#include "datasets/familyproperties.h"
+#include "datasets/familyclasses.h"
 
-// 85 Plumbset probe, probe id 21, driven by the probe's own controls.
-class Properties85Plumbset : public FamilyProperties { public: Properties85Plumbset(); };
-class DataSet85Plumbset : public FamilyDataset { public: DataSet85Plumbset(); };
+using Properties85Plumbset = PropertiesOf<21>;
+using DataSet85Plumbset = DataSetOf<21>;

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "datasets/familydataset.h"
-#include "datasets/familyproperties.h"
+#include "datasets/familyclasses.h"
 
-// Brol sensor, probe id 170: field entered by length, tracks of a fixed width.
-class PropertiesBrolSensor : public FamilyProperties { public: PropertiesBrolSensor(); };
-class DataSetBrolSensor : public FamilyDataset { public: DataSetBrolSensor(); };
+using PropertiesBrolSensor = PropertiesOf<170>;
+using DataSetBrolSensor = DataSetOf<170>;

@@ -1,5 +1,8 @@
 #pragma once
 
+// How a probe family's datasets differ; each family's choice is in its row of the family
+// table (acquisition/probefamily.h).
+
 // How a family's field is entered and stored.
 enum class FieldInput {
     // Entered by length, tracks of a fixed "track width"; "width" is a float that follows
@@ -14,17 +17,4 @@ enum class SensorControls {
     Off,       // constant false
     Settable,  // stored, false for a new dataset
     On,        // true, setProperty ignores it
-};
-
-// Everything in which the eight dataset families differ.
-struct DatasetFamily
-{
-    int probeId;
-    // Start of the family's value file, including its final blank.
-    const char* header;
-    FieldInput fieldInput;
-    int numberOfSensors;
-    SensorControls sensorControls;
-    // Whether setProperty logs an unknown key before it throws.
-    bool logsFailedSet;
 };

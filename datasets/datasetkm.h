@@ -1,8 +1,6 @@
 #pragma once
 
-#include "datasets/familydataset.h"
-#include "datasets/familyproperties.h"
+#include "datasets/familyclasses.h"
 
-// KM probe, probe id 10: field entered by length, tracks of a fixed width.
-class PropertiesKM : public FamilyProperties { public: PropertiesKM(); };
-class DataSetKM : public FamilyDataset { public: DataSetKM(); };
+using PropertiesKM = PropertiesOf<10>;
+using DataSetKM = DataSetOf<10>;

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "datasets/familydataset.h"
-#include "datasets/familyproperties.h"
+#include "datasets/familyclasses.h"
 
-// Spanwell probe, probe id 2, driven by the probe's own controls.
-class PropertiesSpanwell : public FamilyProperties { public: PropertiesSpanwell(); };
-class DataSetSpanwell : public FamilyDataset { public: DataSetSpanwell(); };
+using PropertiesSpanwell = PropertiesOf<2>;
+using DataSetSpanwell = DataSetOf<2>;

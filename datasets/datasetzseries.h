@@ -1,8 +1,6 @@
 #pragma once
 
-#include "datasets/familydataset.h"
-#include "datasets/familyproperties.h"
+#include "datasets/familyclasses.h"
 
-// Z-Series probe, probe id 1; its recorder decides whether the probe's own controls drive it.
-class PropertiesZSeries : public FamilyProperties { public: PropertiesZSeries(); };
-class DataSetZSeries : public FamilyDataset { public: DataSetZSeries(); };
+using PropertiesZSeries = PropertiesOf<1>;
+using DataSetZSeries = DataSetOf<1>;

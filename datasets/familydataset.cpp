@@ -42,7 +42,7 @@ bool readMetadataObject(const QString& path, QJsonObject& object)
 }
 } // namespace
 
-FamilyDataset::FamilyDataset(const DatasetFamily& family, std::unique_ptr<DatasetProperties> descriptorList)
+FamilyDataset::FamilyDataset(const ProbeFamily& family, std::unique_ptr<DatasetProperties> descriptorList)
     : familyTable(family)
     , descriptor(std::move(descriptorList))
     , definitions(propertyDefinitionsOf(family))

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "acquisition/probefamily.h"
 #include "datasets/dataset.h"
-#include "datasets/datasetfamily.h"
 #include "datasets/datasetmetadata.h"
 #include "datasets/propertytable.h"
 
@@ -19,14 +19,14 @@ struct DatasetContent
     std::vector<QVariant> properties;
 };
 
-// The behaviour shared by the eight dataset families; each family only supplies its
-// DatasetFamily table and its descriptor list.
+// The behaviour shared by the eight dataset families; each family only supplies its row of
+// the family table and its descriptor list.
 class FamilyDataset : public Dataset
 {
     Q_DECLARE_TR_FUNCTIONS(Dataset)
 
 public:
-    FamilyDataset(const DatasetFamily& family, std::unique_ptr<DatasetProperties> descriptor);
+    FamilyDataset(const ProbeFamily& family, std::unique_ptr<DatasetProperties> descriptor);
     ~FamilyDataset() override;
 
     QVariant getProperty(const QString& key) const override;
@@ -50,14 +50,14 @@ public:
     void appendTrack(std::vector<int16_t> track);
 
     const DatasetProperties& properties() const { return *descriptor; }
-    const DatasetFamily& family() const { return familyTable; }
+    const ProbeFamily& family() const { return familyTable; }
 
 private:
     int indexOf(const QString& key) const;
     int intProperty(int index) const { return content.properties[size_t(index)].toInt(); }
     void assign(DatasetContent& target, const QString& key, const QVariant& value) const;
 
-    const DatasetFamily& familyTable;
+    const ProbeFamily& familyTable;
     std::unique_ptr<DatasetProperties> descriptor;
     const std::vector<PropertyDefinition> definitions;
     const int rowsIndex;

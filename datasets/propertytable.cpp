@@ -1,6 +1,8 @@
 #include "datasets/propertytable.h"
 
-std::vector<PropertyDefinition> propertyDefinitionsOf(const DatasetFamily& family)
+#include "acquisition/probefamily.h"
+
+std::vector<PropertyDefinition> propertyDefinitionsOf(const ProbeFamily& family)
 {
     using T = PropertyType;
     const bool byLength = family.fieldInput == FieldInput::Length;
@@ -27,7 +29,8 @@ std::vector<PropertyDefinition> propertyDefinitionsOf(const DatasetFamily& famil
 QList<PropertyEntry> propertyEntries(FieldInput input)
 {
     // The keys and types depend on the field input only, not on the family's values.
-    const DatasetFamily sample{0, "", input, 0, SensorControls::Off, false};
+    ProbeFamily sample{};
+    sample.fieldInput = input;
     QList<PropertyEntry> entries{{QStringLiteral("field dimension input"),
                                   input == FieldInput::Length ? QStringLiteral("length") : QString()}};
     for (const PropertyDefinition& definition : propertyDefinitionsOf(sample))

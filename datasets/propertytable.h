@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <vector>
 
+struct ProbeFamily;
+
 enum class PropertyType { Int, Float, Bool };
 
 // One property of a family: its key, type, whether setProperty may change it, and the
@@ -21,7 +23,7 @@ struct PropertyDefinition
 };
 
 // The family's properties in descriptor order.
-std::vector<PropertyDefinition> propertyDefinitionsOf(const DatasetFamily& family);
+std::vector<PropertyDefinition> propertyDefinitionsOf(const ProbeFamily& family);
 
 // The descriptor list of a field input mode, the ("field dimension input", mode) entry first.
 QList<PropertyEntry> propertyEntries(FieldInput input);

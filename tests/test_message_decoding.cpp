@@ -1,11 +1,4 @@
-#include "acquisition/devices/datarecorder100levelplane.h"
-#include "acquisition/devices/datarecorder50levelplane.h"
-#include "acquisition/devices/datarecorder85plumbset.h"
-#include "acquisition/devices/datarecorderbrolsensor.h"
-#include "acquisition/devices/datarecorderkm.h"
-#include "acquisition/devices/datarecorderspanwell.h"
-#include "acquisition/devices/datarecorderspanwellgen2.h"
-#include "acquisition/devices/datarecorderzseries.h"
+#include "acquisition/probefamily.h"
 #include "probemessage.h"
 #include "acquisition/xtea.h"
 #include "testenvironment.h"
@@ -14,17 +7,6 @@
 
 namespace {
 const MessageContext recording{true, true};
-
-const RecorderFamily* familyFor(int probeId)
-{
-    for (const RecorderFamily* f : {&DataRecorderBrolSensor::family, &DataRecorderKM::family,
-                                    &DataRecorderZSeries::family, &DataRecorder50Levelplane::family,
-                                    &DataRecorder100Levelplane::family, &DataRecorderSpanwell::family,
-                                    &DataRecorderSpanwellGen2::family, &DataRecorder85Plumbset::family})
-        if (f->probeId == probeId)
-            return f;
-    return nullptr;
-}
 
 // A plain message of `length` bytes for the probe, battery 0 so that a fresh state accepts it.
 QByteArray message(int probeId, int length, int status = 0x80)
@@ -43,7 +25,7 @@ void put16(QByteArray& m, int index, int value)
 
 DecodedMessage decode(int probeId, QByteArray m, FamilyState& state, MessageContext context = recording)
 {
-    return decodeMessage(*familyFor(probeId), m, state, context);
+    return decodeMessage(*findProbeFamily(probeId), m, state, context);
 }
 
 QVariant lastProperty(const DecodedMessage& d, const QString& key)

@@ -1,19 +1,18 @@
 #pragma once
 
 #include "acquisition/devices/recorderbase.h"
+#include "datasets/familyclasses.h"
 
 #include <stdexcept>
 
-// A recorder bound to its family's table and dataset class: it accepts no other dataset,
+// The recorder of the family with probe id ProbeId: it accepts no other family's dataset,
 // because appendTrack belongs to the concrete class.
-template <class DatasetClass, const RecorderFamily& Family>
+template <int ProbeId>
 class FamilyRecorder : public RecorderBase
 {
 public:
-    static constexpr const RecorderFamily& family = Family;
-
     FamilyRecorder()
-        : RecorderBase(Family)
+        : RecorderBase(probeFamilyOf<ProbeId>())
     {
     }
 
@@ -24,7 +23,7 @@ public:
             attach(nullptr);
             return;
         }
-        auto* own = dynamic_cast<DatasetClass*>(d);
+        auto* own = dynamic_cast<DataSetOf<ProbeId>*>(d);
         if (!own)
             throw std::runtime_error("wrong type of dataset");
         typed = own;
@@ -35,5 +34,5 @@ protected:
     void commitTrack(std::vector<std::int16_t> track) override { typed->appendTrack(std::move(track)); }
 
 private:
-    DatasetClass* typed = nullptr;
+    DataSetOf<ProbeId>* typed = nullptr;
 };

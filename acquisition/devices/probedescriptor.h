@@ -1,24 +1,31 @@
 #pragma once
 
+#include "acquisition/devices/familyrecorder.h"
 #include "acquisition/devices/probeinterface.h"
-#include "app/settingskeys.h"
 
 #include <memory>
 
 // Fills a new dataset's field from the record settings the wizard wrote.
 void primeDatasetFromSettings(Dataset& dataset);
 
-// A probe family's descriptor: the three classes of the family and its display name.
-template <class DataSetClass, class PropertiesClass, class RecorderClass>
+// A new, empty dataset of the family with probe id ProbeId, primed from the record settings.
+template <int ProbeId>
+Dataset* newPrimedDataset()
+{
+    auto dataset = std::make_unique<DataSetOf<ProbeId>>();
+    primeDatasetFromSettings(*dataset);
+    return dataset.release();
+}
+
+// The descriptor of the family with probe id ProbeId: its property list and recorder, and its
+// name from the family table.
+template <int ProbeId>
 class ProbeDescriptor : public ProbeInterface
 {
 public:
-    using DataSetType = DataSetClass;
-
-    explicit ProbeDescriptor(QString name)
-        : name_(std::move(name))
-        , properties_(std::make_unique<PropertiesClass>())
-        , recorder_(std::make_unique<RecorderClass>())
+    ProbeDescriptor()
+        : properties_(std::make_unique<PropertiesOf<ProbeId>>())
+        , recorder_(std::make_unique<FamilyRecorder<ProbeId>>())
     {
     }
 
@@ -28,20 +35,12 @@ public:
         recorder_.reset();
     }
 
-    QString displayName() override { return name_; }
+    QString displayName() override { return QString::fromLatin1(probeFamilyOf<ProbeId>().displayName); }
     DatasetProperties* properties() override { return properties_.get(); }
     DataRecorder* recorder() override { return recorder_.get(); }
-    RecorderClass* familyRecorder() { return recorder_.get(); }
-
-    Dataset* createDataset() override
-    {
-        auto dataset = std::make_unique<DataSetClass>();
-        primeDatasetFromSettings(*dataset);
-        return dataset.release();
-    }
+    Dataset* createDataset() override { return newPrimedDataset<ProbeId>(); }
 
 private:
-    QString name_;
-    std::unique_ptr<PropertiesClass> properties_;
-    std::unique_ptr<RecorderClass> recorder_;
+    std::unique_ptr<PropertiesOf<ProbeId>> properties_;
+    std::unique_ptr<FamilyRecorder<ProbeId>> recorder_;
 };

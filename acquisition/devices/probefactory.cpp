@@ -1,33 +1,33 @@
 #include "acquisition/devices/probefactory.h"
 
-#include "acquisition/devices/probeinterfaces.h"
+#include "acquisition/devices/probedescriptor.h"
+#include "app/settingskeys.h"
 #include "datasets/dataset.h"
 
-#include <memory>
 #include <stdexcept>
+#include <type_traits>
+#include <utility>
 
 namespace {
-[[noreturn]] void unknownProbe()
+template <std::size_t Index>
+using ProbeIdAt = std::integral_constant<int, probeFamilies[Index].probeId>;
+
+// Gives what `make` builds for the family of `id`: make is called with the family's probe id
+// as a compile-time constant, so that one walk over the family table serves every factory.
+template <class Make, std::size_t... Index>
+auto forFamily(int id, Make make, std::index_sequence<Index...>)
 {
-    throw std::runtime_error("Unknown Probe ID");
+    decltype(make(ProbeIdAt<0>())) made = nullptr;
+    const bool found = ((probeFamilies[Index].probeId == id && (made = make(ProbeIdAt<Index>()), true)) || ...);
+    if (!found)
+        throw std::runtime_error("Unknown Probe ID");
+    return made;
 }
 
-// Builds what `make` gives for the family of `id`: make is called with a null pointer of the
-// family's descriptor type, so one switch serves every factory.
 template <class Make>
 auto forFamily(int id, Make make)
 {
-    switch (id) {
-    case 1: return make(static_cast<ProbeInterfaceZSeries*>(nullptr), "Sorvanel Z-Series");
-    case 2: return make(static_cast<ProbeInterfaceSpanwell*>(nullptr), "Sorvanel Spanwell");
-    case 3: return make(static_cast<ProbeInterfaceSpanwellGen2*>(nullptr), "Sorvanel Spanwell");
-    case 10: return make(static_cast<ProbeInterfaceKM*>(nullptr), "Sorvanel KM");
-    case 11: return make(static_cast<ProbeInterface50Levelplane*>(nullptr), "50 Levelplane Probe");
-    case 13: return make(static_cast<ProbeInterface100Levelplane*>(nullptr), "100 Levelplane Probe");
-    case 21: return make(static_cast<ProbeInterface85Plumbset*>(nullptr), "85 Plumbset Probe");
-    case 170: return make(static_cast<ProbeInterfaceBrolSensor*>(nullptr), "Sorvanel Brol Sensor");
-    default: unknownProbe();
-    }
+    return forFamily(id, make, std::make_index_sequence<std::size(probeFamilies)>());
 }
 } // namespace
 
@@ -41,9 +41,8 @@ void primeDatasetFromSettings(Dataset& dataset)
 
 ProbeInterface* createProbeInterface(int id)
 {
-    return forFamily(id, [](auto* type, const char* name) -> ProbeInterface* {
-        using Descriptor = std::remove_pointer_t<decltype(type)>;
-        return new Descriptor(QString::fromLatin1(name));
+    return forFamily(id, [](auto probeId) -> ProbeInterface* {
+        return new ProbeDescriptor<decltype(probeId)::value>;
     });
 }
 
@@ -51,18 +50,10 @@ Dataset* createDatasetForProbe(int id)
 {
     // The family's dataset is made directly: a whole descriptor would also start a recorder
     // with its sampling clock and audio output just to be thrown away.
-    return forFamily(id, [](auto* type, const char*) -> Dataset* {
-        using Descriptor = std::remove_pointer_t<decltype(type)>;
-        auto dataset = std::make_unique<typename Descriptor::DataSetType>();
-        primeDatasetFromSettings(*dataset);
-        return dataset.release();
-    });
+    return forFamily(id, [](auto probeId) { return newPrimedDataset<decltype(probeId)::value>(); });
 }
 
 bool isKnownProbe(int id)
 {
-    switch (id) {
-    case 1: case 2: case 3: case 10: case 11: case 13: case 21: case 170: return true;
-    default: return false;
-    }
+    return findProbeFamily(id) != nullptr;
 }

@@ -11,14 +11,11 @@
 #include "acquisition/devices/probedescriptor.h"
 
 // The descriptors of the eight probe families.
-using ProbeInterfaceBrolSensor = ProbeDescriptor<DataSetBrolSensor, PropertiesBrolSensor, DataRecorderBrolSensor>;
-using ProbeInterfaceZSeries = ProbeDescriptor<DataSetZSeries, PropertiesZSeries, DataRecorderZSeries>;
-using ProbeInterfaceKM = ProbeDescriptor<DataSetKM, PropertiesKM, DataRecorderKM>;
-using ProbeInterfaceSpanwell = ProbeDescriptor<DataSetSpanwell, PropertiesSpanwell, DataRecorderSpanwell>;
-using ProbeInterfaceSpanwellGen2 =
-    ProbeDescriptor<DataSetSpanwellGen2, PropertiesSpanwellGen2, DataRecorderSpanwellGen2>;
-using ProbeInterface50Levelplane =
-    ProbeDescriptor<DataSet50Levelplane, Properties50Levelplane, DataRecorder50Levelplane>;
-using ProbeInterface100Levelplane =
-    ProbeDescriptor<DataSet100Levelplane, Properties100Levelplane, DataRecorder100Levelplane>;
-using ProbeInterface85Plumbset = ProbeDescriptor<DataSet85Plumbset, Properties85Plumbset, DataRecorder85Plumbset>;
+using ProbeInterfaceBrolSensor = ProbeDescriptor<170>;
+using ProbeInterfaceZSeries = ProbeDescriptor<1>;
+using ProbeInterfaceKM = ProbeDescriptor<10>;
+using ProbeInterfaceSpanwell = ProbeDescriptor<2>;
+using ProbeInterfaceSpanwellGen2 = ProbeDescriptor<3>;
+using ProbeInterface50Levelplane = ProbeDescriptor<11>;
+using ProbeInterface100Levelplane = ProbeDescriptor<13>;
+using ProbeInterface85Plumbset = ProbeDescriptor<21>;

@@ -19,7 +19,7 @@ constexpr int toneBytes = 8000;
 constexpr int toneWindow = 10;
 } // namespace
 
-RecorderBase::RecorderBase(const RecorderFamily& family)
+RecorderBase::RecorderBase(const ProbeFamily& family)
     : family_(family)
 {
     connect(&sampleTimer, SIGNAL(timeout()), this, SLOT(update()));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "acquisition/devices/datarecorder.h"
-#include "acquisition/messagedecoding.h"
+#include "acquisition/probefamily.h"
 
 #include <QIcon>
 #include <QObject>
@@ -15,7 +15,7 @@ class QPushButton;
 class ToneGenerator;
 
 // What all probe families' recorders share: the 60 ms sampling clock, the track and pause
-// logic, the controls, the tone and the read-out. A family differs only in its RecorderFamily.
+// logic, the controls, the tone and the read-out. A family differs only in its row of the family table.
 class RecorderBase : public QObject, public DataRecorder
 {
     Q_OBJECT
@@ -31,7 +31,7 @@ public:
     int batteryLevel() override;
     bool hasToneOutput() const override;
 
-    const RecorderFamily& family() const { return family_; }
+    const ProbeFamily& family() const { return family_; }
     bool isPaused() const { return paused; }
     bool isRecording() const { return recordingActive; }
     std::int16_t currentValue() const { return currentValue_; }
@@ -44,7 +44,7 @@ public slots:
     void update();
 
 protected:
-    explicit RecorderBase(const RecorderFamily& family);
+    explicit RecorderBase(const ProbeFamily& family);
     bool hasDataset() const { return dataset != nullptr; }
     void attach(Dataset* d) { dataset = d; }
     // Appends a finished track to the family's own dataset class.
@@ -56,7 +56,7 @@ private:
     void playFeedbackTone();
     void showValueChange();
 
-    const RecorderFamily& family_;
+    const ProbeFamily& family_;
     Dataset* dataset = nullptr;
     std::vector<LiveSampleSink*> views;
     FamilyState state;
