@@ -255,6 +255,9 @@ private slots:
             reading.trigger = true;
             QByteArray m = encodeProbeMessage(reading, encipher);
             QCOMPARE(isEnciphered(m), encipher);
+            // The encoder lays the message out from the family table the decoder reads; the
+            // cipher pads the payload to whole blocks.
+            QCOMPARE(encodeProbeMessage(reading, false).size(), findProbeFamily(probeId)->minimumLength);
             FamilyState state;
             const DecodedMessage d = decode(probeId, m, state);
             QVERIFY2(d.accepted && d.hasValue, qPrintable(QString::number(value)));

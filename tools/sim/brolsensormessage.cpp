@@ -1,5 +1,6 @@
 #include "brolsensormessage.h"
 
+#include "acquisition/probefamily.h"
 #include "acquisition/xtea.h"
 
 #include <QtEndian>
@@ -15,7 +16,7 @@ void putInt24(char* at, std::int32_t value)
 
 QByteArray encodeBrolSensorMessage(const BrolSensorMessage& m, bool encipher)
 {
-    QByteArray bytes(brolSensorMessageLength, '\0');
+    QByteArray bytes(probeFamilyOf<170>().minimumLength, '\0');
     char* d = bytes.data();
     d[0] = char(m.probeId);
     d[1] = char(encipher ? encipheredFlag : plainFlag);

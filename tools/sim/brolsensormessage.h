@@ -15,10 +15,9 @@ struct BrolSensorMessage
     std::int16_t magnetometerZ = 0;
 };
 
-constexpr int brolSensorMessageLength = 18;
 // Byte 1 values: above 128 flags an enciphered payload.
 constexpr std::uint8_t plainFlag = 0x00;
 constexpr std::uint8_t encipheredFlag = 0xC8;
 
-// The 18-byte message, its payload enciphered with the scanner key when asked to.
+// The Brol Sensor message, its payload enciphered with the scanner key when asked to.
 QByteArray encodeBrolSensorMessage(const BrolSensorMessage& message, bool encipher);
