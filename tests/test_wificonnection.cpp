@@ -14,7 +14,6 @@ class ChunkRecorder : public DataRecorder
 public:
     QList<QByteArray> chunks;
     void setDataset(Dataset*) override {}
-    std::vector<QWidget*> createControls() override { return {}; }
     void processData(QByteArray& buffer) override { chunks.append(buffer); }
     void addVisualization(LiveSampleSink*) override {}
     void clearVisualizations() override {}

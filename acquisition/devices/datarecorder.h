@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <vector>
 
 class Dataset;
-class QWidget;
 class LiveSampleSink;
 
 // A probe family's live recorder: decodes the scanner's messages and fills a dataset.
@@ -12,7 +10,6 @@ class DataRecorder
 {
 public:
     virtual void setDataset(Dataset* dataset) = 0;
-    virtual std::vector<QWidget*> createControls() = 0;
     virtual void processData(QByteArray& buffer) = 0;
     virtual void addVisualization(LiveSampleSink* view) = 0;
     virtual void clearVisualizations() = 0;

@@ -1,14 +1,11 @@
 #include "acquisition/devices/recorderbase.h"
 
 #include "acquisition/devices/tonegenerator.h"
-#include "app/appsettings.h"
 #include "app/settingskeys.h"
 #include "datasets/dataset.h"
 #include "recording/livesamplesink.h"
 
 #include <QDebug>
-#include <QLabel>
-#include <QPushButton>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -29,36 +26,6 @@ RecorderBase::RecorderBase(const ProbeFamily& family)
 }
 
 RecorderBase::~RecorderBase() = default;
-
-std::vector<QWidget*> RecorderBase::createControls()
-{
-    if (family_.controls == RecorderControls::None)
-        return {};
-    pauseIcon = QIcon(QStringLiteral(":/res/images/new/pause.png"));
-    resumeIcon = QIcon(QStringLiteral(":/res/images/new/resume.png"));
-    const QSize buttonSize(int(2.25 * screenDpi), int(0.75 * screenDpi));
-    const QSize iconSize(int(0.4 * screenDpi), int(0.4 * screenDpi));
-
-    std::vector<QWidget*> controls;
-    if (family_.controls == RecorderControls::ValuePauseNextTrack) {
-        valueLabel = new QLabel;
-        controls.push_back(valueLabel);
-    }
-    pauseButton = new QPushButton(tr("START"));
-    pauseButton->setMinimumSize(buttonSize);
-    pauseButton->setIconSize(iconSize);
-    pauseButton->setIcon(resumeIcon);
-    connect(pauseButton, SIGNAL(pressed()), this, SLOT(pauseRecording()));
-    controls.push_back(pauseButton);
-
-    nextTrackButton = new QPushButton(tr("NEXT TRACK"));
-    nextTrackButton->setMinimumSize(buttonSize);
-    nextTrackButton->setIcon(QIcon(QStringLiteral(":/res/images/new/changeRow.png")));
-    nextTrackButton->setIconSize(iconSize);
-    connect(nextTrackButton, SIGNAL(pressed()), this, SLOT(changeRow()));
-    controls.push_back(nextTrackButton);
-    return controls;
-}
 
 void RecorderBase::processData(QByteArray& buffer)
 {
@@ -114,10 +81,7 @@ bool RecorderBase::hasToneOutput() const
 void RecorderBase::pauseRecording()
 {
     paused = !paused;
-    if (!pauseButton)
-        return;
-    pauseButton->setText(paused ? tr("RESUME") : tr("PAUSE"));
-    pauseButton->setIcon(paused ? resumeIcon : pauseIcon);
+    emit pausedChanged(paused);
 }
 
 void RecorderBase::changeRow()
@@ -153,8 +117,7 @@ void RecorderBase::playFeedbackTone()
 void RecorderBase::showValueChange()
 {
     // The change of the last two samples in percent of 5000 counts, at most 100.
-    const int percent = std::min(int(valueChange / 5000.0 * 100), 100);
-    valueLabel->setText(tr("Value: ") + QString::number(percent));
+    emit valueChangeInPercent(std::min(int(valueChange / 5000.0 * 100), 100));
 }
 
 void RecorderBase::update()
@@ -171,7 +134,7 @@ void RecorderBase::update()
     valueChange = std::abs(int(previousValue) - int(currentValue_));
     previousValue = currentValue_;
 
-    if (currentTrack.size() >= 2 && valueLabel)
+    if (currentTrack.size() >= 2)
         showValueChange();
     for (LiveSampleSink* view : views)
         if (view)

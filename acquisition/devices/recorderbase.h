@@ -3,26 +3,22 @@
 #include "acquisition/devices/datarecorder.h"
 #include "acquisition/probefamily.h"
 
-#include <QIcon>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 #include <cstdint>
 #include <vector>
 
-class QLabel;
-class QPushButton;
 class ToneGenerator;
 
 // What all probe families' recorders share: the 60 ms sampling clock, the track and pause
-// logic, the controls, the tone and the read-out. A family differs only in its row of the family table.
+// logic, the tone and the read-out. A family differs only in its row of the family table. The
+// recording screen builds the controls and follows the signals.
 class RecorderBase : public QObject, public DataRecorder
 {
     Q_OBJECT
 public:
     ~RecorderBase() override;
 
-    std::vector<QWidget*> createControls() override;
     void processData(QByteArray& buffer) override;
     void addVisualization(LiveSampleSink* view) override;
     void clearVisualizations() override;
@@ -32,11 +28,17 @@ public:
     bool hasToneOutput() const override;
 
     const ProbeFamily& family() const { return family_; }
+    RecorderControls controlsKind() const { return family_.controls; }
     bool isPaused() const { return paused; }
     bool isRecording() const { return recordingActive; }
     std::int16_t currentValue() const { return currentValue_; }
     const std::vector<std::int16_t>& openTrack() const { return currentTrack; }
     bool sensorControls() const { return state.sensorControls; }
+
+signals:
+    void pausedChanged(bool paused);
+    // The change of the last two samples, once the open track holds two.
+    void valueChangeInPercent(int percent);
 
 public slots:
     void pauseRecording();
@@ -63,16 +65,10 @@ private:
     bool recordingActive = false;
     std::vector<std::int16_t> currentTrack;
     bool paused = true;
-    // The controls belong to the recording screen once placed, and may go before the recorder.
-    QPointer<QPushButton> pauseButton;
-    QPointer<QPushButton> nextTrackButton;
-    QIcon pauseIcon;
-    QIcon resumeIcon;
     QTimer sampleTimer;
     std::int16_t currentValue_ = 0;
     ToneGenerator* tone = nullptr;
     int sampleCounter = 0;
     std::int16_t previousValue = 0;
     int valueChange = 0;
-    QPointer<QLabel> valueLabel;
 };

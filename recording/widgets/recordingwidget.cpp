@@ -1,12 +1,13 @@
 #include "recording/widgets/recordingwidget.h"
 
-#include "acquisition/devices/datarecorder.h"
 #include "acquisition/devices/probeinterface.h"
+#include "acquisition/devices/recorderbase.h"
 #include "app/appsettings.h"
 #include "app/messagebox.h"
 #include "datasets/dataset.h"
 #include "recording/widgets/fieldpreview.h"
 #include "recording/widgets/namewidget.h"
+#include "recording/widgets/recordercontrols.h"
 #include "recording/widgets/visualizationchooser.h"
 
 #include <QHBoxLayout>
@@ -15,15 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QPushButton* makeButton(const QString& text, const QString& icon, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setIcon(QIcon(icon));
-    button->setIconSize(QSize(int(0.4 * screenDpi), int(0.4 * screenDpi)));
-    button->setMinimumSize(int(2.25 * screenDpi), int(0.75 * screenDpi));
-    return button;
-}
-
 constexpr Qt::Alignment leftBottom = Qt::AlignLeft | Qt::AlignBottom;
 constexpr Qt::Alignment rightBottom = Qt::AlignRight | Qt::AlignBottom;
 } // namespace
@@ -42,8 +34,8 @@ RecordingWidget::RecordingWidget(ProbeInterface* probe, QWidget* parent)
     noPreviewLabel = new QLabel(tr("No Preview"), this);
     noPreviewLabel->setAlignment(Qt::AlignCenter);
     noPreviewLabel->hide();
-    recordButton = makeButton(tr("RECORD"), QStringLiteral(":/res/images/new/record.png"), this);
-    stopButton = makeButton(tr("STOP"), QStringLiteral(":/res/images/new/stop.png"), this);
+    recordButton = makeRecordingButton(tr("RECORD"), QIcon(QStringLiteral(":/res/images/new/record.png")), this);
+    stopButton = makeRecordingButton(tr("STOP"), QIcon(QStringLiteral(":/res/images/new/stop.png")), this);
     buttonColumn = new QVBoxLayout;
     buttonColumn->addWidget(recordButton);
     buttonBar->addLayout(buttonColumn);
@@ -137,8 +129,9 @@ void RecordingWidget::startRecording()
     } catch (const std::exception&) {
         sensorControls = true;
     }
-    if (!sensorControls) {
-        controls = recorder->createControls();
+    // Every family's recorder is a RecorderBase; any other recorder has no controls.
+    if (auto* familyRecorder = dynamic_cast<RecorderBase*>(recorder); familyRecorder && !sensorControls) {
+        controls = createRecorderControls(*familyRecorder);
         for (QWidget* control : controls) {
             control->setParent(this);
             buttonColumn->addWidget(control);
