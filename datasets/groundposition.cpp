@@ -5,21 +5,33 @@
 #include <algorithm>
 
 namespace {
-bool startsInLastColumn(int startIndex) { return startIndex == 2 || startIndex == 3; }
-bool startsInLastRow(int startIndex) { return startIndex == 1 || startIndex == 2; }
+GroundPoint place(const FieldLayout& layout, int column, int row, int parityNumber)
+{
+    const bool reversed = runsFromLastRow(layout.startIndex, layout.parallel, parityNumber);
+    return {column, reversed ? layout.rows - 1 - row : row};
+}
+} // namespace
+
+bool startsInLastColumn(int startIndex)
+{
+    return startIndex == 2 || startIndex == 3;
+}
+
+bool startsInLastRow(int startIndex)
+{
+    return startIndex == 1 || startIndex == 2;
+}
 
 int columnOfTrack(const FieldLayout& layout, int track)
 {
     return startsInLastColumn(layout.startIndex) ? layout.columns - 1 - track : track;
 }
 
-GroundPoint place(const FieldLayout& layout, int column, int row, int parityNumber)
+bool runsFromLastRow(int startIndex, bool parallel, int parityNumber)
 {
-    const bool zigZagBack = !layout.parallel && parityNumber % 2 != 0;
-    const bool reversed = startsInLastRow(layout.startIndex) != zigZagBack;
-    return {column, reversed ? layout.rows - 1 - row : row};
+    const bool zigZagBack = !parallel && parityNumber % 2 != 0;
+    return startsInLastRow(startIndex) != zigZagBack;
 }
-} // namespace
 
 FieldLayout fieldLayoutOf(const Dataset& dataset)
 {

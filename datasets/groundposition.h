@@ -18,6 +18,19 @@ struct FieldLayout
 
 FieldLayout fieldLayoutOf(const Dataset& dataset);
 
+// The sides of the starting corner: start index 2 and 3 begin in the last column, 1 and 2
+// in the last row.
+bool startsInLastColumn(int startIndex);
+bool startsInLastRow(int startIndex);
+
+// The column track `track` lies in. The rule is its own inverse: it also gives the track
+// that lies in a column.
+int columnOfTrack(const FieldLayout& layout, int track);
+
+// Whether the track numbered `parityNumber` runs from the last row toward the first: the
+// starting row decides, and a zig-zag walk turns round on every odd number.
+bool runsFromLastRow(int startIndex, bool parallel, int parityNumber);
+
 // Where a value lies on the ground: x across the tracks (0 .. columns - 1), y along them
 // (0 .. rows - 1).
 struct GroundPoint

@@ -1,5 +1,6 @@
 #include "recording/fieldpreviewcolumns.h"
 
+#include "datasets/groundposition.h"
 #include "visualization/colormap.h"
 
 namespace FieldPreviewColumns {
@@ -12,17 +13,15 @@ QRgb colorOf(int value, int low, int high, int map)
 }
 } // namespace
 
-bool finishedTrackTopDown(int k, bool startsBottom, bool parallel)
+// Row 0 of a column is the field's first row.
+bool finishedTrackTopDown(int k, int corner, bool parallel)
 {
-    bool topDown = startsBottom == !parallel;
-    if (!parallel && (k % 2 == 0))
-        topDown = !topDown;
-    return topDown;
+    return !runsFromLastRow(corner, parallel, k);
 }
 
-bool currentTrackReversed(int finished, bool startsBottom, bool parallel)
+bool currentTrackReversed(int finished, int corner, bool parallel)
 {
-    return (!parallel && finished % 2 == 1) ? !startsBottom : startsBottom;
+    return runsFromLastRow(corner, parallel, finished);
 }
 
 QImage finishedColumn(const std::vector<std::int16_t>& track, bool topDown, int low, int high, int map)

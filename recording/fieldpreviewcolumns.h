@@ -17,10 +17,9 @@ QImage finishedColumn(const std::vector<std::int16_t>& track, bool topDown, int 
 QImage currentColumn(const std::vector<std::int16_t>& samples, bool reversed, float rowScale, int low,
                      int high, int map);
 
-// Whether finished track k runs top-down: zig-zag walks flip every track, starting from
-// the direction that the corner and pattern give.
-bool finishedTrackTopDown(int k, bool startsBottom, bool parallel);
+// Whether finished track k runs top-down, as the start corner and pattern walk it.
+bool finishedTrackTopDown(int k, int corner, bool parallel);
 // Whether the track being walked (number `finished`, from 0) is drawn bottom-up.
-bool currentTrackReversed(int finished, bool startsBottom, bool parallel);
+bool currentTrackReversed(int finished, int corner, bool parallel);
 
 } // namespace FieldPreviewColumns

@@ -1,5 +1,7 @@
 #include "recording/walkingdirectiongeometry.h"
 
+#include "datasets/groundposition.h"
+
 #include <algorithm>
 
 namespace WalkingDirectionGeometry {
@@ -49,13 +51,10 @@ int hitCorner(const QPoint& press, const QSize& widget, const Margins& m, int cu
 std::array<bool, trackCount> arrowsPointDown(int corner, bool parallel)
 {
     // Starting on the right, the leftmost track is the last one walked.
-    bool down = corner == 0 || (corner == 2 && !parallel) || (corner == 3 && parallel);
+    const FieldLayout field{0, trackCount, corner, parallel};
     std::array<bool, trackCount> result{};
-    for (int k = 0; k < trackCount; ++k) {
-        result[k] = down;
-        if (!parallel)
-            down = !down;
-    }
+    for (int k = 0; k < trackCount; ++k)
+        result[std::size_t(k)] = !runsFromLastRow(corner, parallel, columnOfTrack(field, k));
     return result;
 }
 

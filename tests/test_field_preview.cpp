@@ -38,20 +38,22 @@ private slots:
     void columnDirections()
     {
         // Corner 2, zig-zag: the first column bottom-up, the second top-down, and so on.
-        QCOMPARE(finishedTrackTopDown(0, true, false), false);
-        QCOMPARE(finishedTrackTopDown(1, true, false), true);
-        QCOMPARE(finishedTrackTopDown(2, true, false), false);
-        QCOMPARE(currentTrackReversed(0, true, false), true);
-        QCOMPARE(currentTrackReversed(1, true, false), false);
+        QCOMPARE(finishedTrackTopDown(0, 2, false), false);
+        QCOMPARE(finishedTrackTopDown(1, 2, false), true);
+        QCOMPARE(finishedTrackTopDown(2, 2, false), false);
+        QCOMPARE(currentTrackReversed(0, 2, false), true);
+        QCOMPARE(currentTrackReversed(1, 2, false), false);
         // Corner 0: top-down, zig-zag reverses every second track.
-        QCOMPARE(finishedTrackTopDown(0, false, false), true);
-        QCOMPARE(finishedTrackTopDown(1, false, false), false);
-        QCOMPARE(currentTrackReversed(1, false, false), true);
-        // Parallel walks keep one direction.
+        QCOMPARE(finishedTrackTopDown(0, 0, false), true);
+        QCOMPARE(finishedTrackTopDown(1, 0, false), false);
+        QCOMPARE(currentTrackReversed(1, 0, false), true);
+        // Parallel walks keep one direction: down from the top corners, up from the bottom ones.
         for (int k = 0; k < 4; ++k) {
-            QCOMPARE(finishedTrackTopDown(k, false, true), true);
-            QCOMPARE(finishedTrackTopDown(k, true, true), false);
-            QCOMPARE(currentTrackReversed(k, true, true), true);
+            QCOMPARE(finishedTrackTopDown(k, 0, true), true);
+            QCOMPARE(finishedTrackTopDown(k, 3, true), true);
+            QCOMPARE(finishedTrackTopDown(k, 2, true), false);
+            QCOMPARE(finishedTrackTopDown(k, 1, true), false);
+            QCOMPARE(currentTrackReversed(k, 2, true), true);
         }
     }
 

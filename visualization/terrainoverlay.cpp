@@ -1,13 +1,12 @@
 #include "visualization/terrainoverlay.h"
 
+#include "datasets/groundposition.h"
+
 #include <QVector2D>
 #include <algorithm>
 #include <array>
 
 namespace {
-bool startsInLastColumn(int startIndex) { return startIndex == 2 || startIndex == 3; }
-bool startsInLastRow(int startIndex) { return startIndex == 1 || startIndex == 2; }
-
 // The field's rectangle in the scene; left/top hold the first grid column and row.
 struct Rectangle
 {
@@ -28,17 +27,12 @@ void addLine(std::vector<QVector3D>& lines, const QVector3D& a, const QVector3D&
     lines.push_back(b);
 }
 
-// Direction flag of the first track: true when it is walked toward the first row.
-bool firstTrackRunsUp(const TerrainFrame& f)
+// Whether the track drawn in grid column n of the tracks is walked toward the first row. The
+// arrows follow the walking order, as the recorded tracks were walked.
+bool trackRunsUp(const TerrainFrame& f, int n)
 {
-    if (f.parallel)
-        return startsInLastRow(f.startIndex);
-    switch (f.startIndex) {
-    case 1: return true;
-    case 2: return f.tracks % 2 != 0;
-    case 3: return f.tracks % 2 == 0;
-    default: return false;
-    }
+    const FieldLayout layout{f.rows, f.tracks, f.startIndex, f.parallel};
+    return runsFromLastRow(f.startIndex, f.parallel, columnOfTrack(layout, n));
 }
 
 QString number(double value)
@@ -71,8 +65,8 @@ std::vector<QVector3D> trackGridLines(const TerrainFrame& f)
     const float size = 0.5f * std::max(dy, dx * h);
     const float yA = 0.01f * l * dy;
     const float yB = 0.01f * (l - float(f.rows) - 1.0f) * dy;
-    bool runsUp = firstTrackRunsUp(f);
     for (int n = 0; n < f.tracks; ++n) {
+        const bool runsUp = trackRunsUp(f, n);
         const float x = (float(n) * h + 0.5f * h + m) * dx;
         const float tipY = runsUp ? yB : yA;
         const float otherY = runsUp ? yA : yB;
@@ -85,8 +79,6 @@ std::vector<QVector3D> trackGridLines(const TerrainFrame& f)
         addLine(lines, tip, a);
         addLine(lines, a, b);
         addLine(lines, b, tip);
-        if (!f.parallel)
-            runsUp = !runsUp;
     }
     return lines;
 }

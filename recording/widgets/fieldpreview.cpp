@@ -3,6 +3,7 @@
 #include "app/appsettings.h"
 #include "app/settingskeys.h"
 #include "datasets/dataset.h"
+#include "datasets/groundposition.h"
 #include "datasets/resampletrack.h"
 #include "recording/fieldpreviewcolumns.h"
 #include "recording/widgets/trackwidget.h"
@@ -96,8 +97,7 @@ void FieldPreview::setDataset(Dataset* d)
     drawnColormap = -1;
     rowScale = 1.0f;
     finishedTracks.clear();
-    const int corner = dataset->getProperty(QStringLiteral("start index")).toInt();
-    if (corner == 2 || corner == 3)
+    if (startsInLastColumn(dataset->getProperty(QStringLiteral("start index")).toInt()))
         placeSpacer(true);
 }
 
@@ -110,8 +110,7 @@ void FieldPreview::reset()
         column->deleteLater();
     columns.clear();
     drawnColormap = -1;
-    const int corner = Settings::recordCorner.read().toInt();
-    placeSpacer(corner == 2 || corner == 3);
+    placeSpacer(startsInLastColumn(Settings::recordCorner.read().toInt()));
 }
 
 void FieldPreview::addValues(std::vector<std::int16_t> values)
@@ -152,8 +151,7 @@ void FieldPreview::redraw()
     const int corner = dataset->getProperty(QStringLiteral("start index")).toInt();
     const bool parallel = dataset->getProperty(QStringLiteral("parallel")).toBool();
     const int map = Settings::colormap.read().toInt();
-    const bool startsLeft = corner < 2;
-    const bool startsBottom = corner == 1 || corner == 2;
+    const bool startsLeft = !startsInLastColumn(corner);
 
     if (minValue != drawnMin || maxValue != drawnMax || map != drawnColormap) {
         for (TrackWidget* column : columns)
@@ -161,7 +159,7 @@ void FieldPreview::redraw()
         columns.clear();
         const int stored = std::min(n, int(finishedTracks.size()));
         for (int k = 0; k < stored; ++k) {
-            const bool topDown = FieldPreviewColumns::finishedTrackTopDown(k, startsBottom, parallel);
+            const bool topDown = FieldPreviewColumns::finishedTrackTopDown(k, corner, parallel);
             addTrackColumn(FieldPreviewColumns::finishedColumn(finishedTracks[std::size_t(k)], topDown, minValue,
                                                                maxValue, map),
                            n, startsLeft);
@@ -172,7 +170,7 @@ void FieldPreview::redraw()
         drawnMax = maxValue;
         drawnColormap = map;
     }
-    const bool reversed = FieldPreviewColumns::currentTrackReversed(n, startsBottom, parallel);
+    const bool reversed = FieldPreviewColumns::currentTrackReversed(n, corner, parallel);
     columns.back()->setImage(
         FieldPreviewColumns::currentColumn(currentTrack, reversed, rowScale, minValue, maxValue, map));
 }
