@@ -1,31 +1,29 @@
 #include "datasets/datasetpreview.h"
 
-#include "datasets/resampletrack.h"
 #include "visualization/colormap.h"
 
 #include <algorithm>
 
 QImage datasetPreview(const std::vector<int16_t>& values, const FieldLayout& layout, int map)
 {
-    QImage preview(previewSize, previewSize, QImage::Format_RGB32);
-    preview.fill(QColor(198, 198, 198));
-    if (values.empty() || layout.rows <= 0 || layout.columns <= 0)
-        return preview;
+    if (values.empty() || layout.rows <= 0 || layout.columns <= 0) {
+        QImage empty(previewSize, previewSize, QImage::Format_RGB32);
+        empty.fill(QColor(198, 198, 198));
+        return empty;
+    }
 
     const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
     const ValueRange range = widenToMinimumColorRange({*lowest, *highest});
     const auto ground = groundGrid(values, layout, walkingOrderPosition);
 
-    // Sampled straight into the small image (nearest neighbour, as an unfiltered scale of
-    // the columns × rows picture would), so a long field never needs a full-size picture.
-    for (int py = 0; py < previewSize; ++py) {
-        const int y = nearestSourceIndex(py, layout.rows, previewSize);
-        auto* line = reinterpret_cast<QRgb*>(preview.scanLine(py));
-        for (int px = 0; px < previewSize; ++px) {
-            const int x = nearestSourceIndex(px, layout.columns, previewSize);
+    // One pixel per value: x across the tracks, y along them.
+    QImage field(layout.columns, layout.rows, QImage::Format_RGB32);
+    for (int y = 0; y < layout.rows; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(field.scanLine(y));
+        for (int x = 0; x < layout.columns; ++x) {
             const Rgb c = colorFromValue(ground[size_t(x)][size_t(y)], range.low, range.high, map);
-            line[px] = qRgb(c.red, c.green, c.blue);
+            line[x] = qRgb(c.red, c.green, c.blue);
         }
     }
-    return preview;
+    return field.scaled(previewSize, previewSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
