@@ -21,15 +21,21 @@ class DatasetPreviewTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void wideFieldPicksTheColumnsQtPicks_data()
+    {
+        QTest::addColumn<int>("columns");
+        for (int columns : {256, 512, 768, 1024})
+            QTest::newRow(qPrintable(QString::number(columns))) << columns;
+    }
     void wideFieldPicksTheColumnsQtPicks()
     {
-        // 256 tracks of 3 values, each value its own colour.
-        const int columns = 256;
+        // Tracks of 3 values, each value its own colour.
+        QFETCH(int, columns);
         const int rows = 3;
         std::vector<int16_t> values;
         for (int x = 0; x < columns; ++x)
             for (int y = 0; y < rows; ++y)
-                values.push_back(int16_t(x * 100 + y * 30));
+                values.push_back(int16_t(x * 30 + y * 10));
         const QImage expected = field(values, columns, rows, 1)
                                     .scaled(128, 128, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         const QImage preview = datasetPreview(values, FieldLayout{rows, columns, 0, true}, 1);
