@@ -1,10 +1,14 @@
 #include "acquisition/devices/datarecorderbrolsensor.h"
 #include "acquisition/devices/datarecorderspanwell.h"
 #include "acquisition/devices/datarecorderzseries.h"
+#include "acquisition/devices/probefactory.h"
+#include "acquisition/devices/probeinterface.h"
 #include "app/settingskeys.h"
 #include "datasets/datasetkm.h"
 #include "recorderfeed.h"
 #include "testenvironment.h"
+
+#include <memory>
 
 class RecorderTest : public QObject
 {
@@ -92,12 +96,66 @@ private slots:
         recorder.setDataset(&dataset);
         recorder.startRecording();
         recorder.pauseRecording();
+        int tones = 0;
+        recorder.setTonePlayer([&](double, int) { ++tones; });
         feed(recorder, reading(170, 0));
         // Ticks 0..10 never sound: the open track holds at most 10 samples before them.
         for (int i = 0; i < 11; ++i)
             recorder.update();
         QCOMPARE(recorder.openTrack().size(), std::size_t(11));
+        QCOMPARE(tones, 0);
         Settings::recordSound.write(false);
+    }
+
+    void everyFamilySoundsOnItsTonePeriod_data()
+    {
+        QTest::addColumn<int>("probeId");
+        QTest::addColumn<int>("period");
+        for (const auto& [probeId, period] : {std::pair{170, 4}, {10, 4}, {1, 10}, {11, 4}, {13, 4}, {2, 10},
+                                              {3, 10}, {21, 10}})
+            QTest::newRow(qPrintable(QString::number(probeId))) << probeId << period;
+    }
+    void everyFamilySoundsOnItsTonePeriod()
+    {
+        QFETCH(int, probeId);
+        QFETCH(int, period);
+        // "tick: Hz". The value is 0 up to tick 39, 500 up to 59, then 1500; the pitch is
+        // 350 Hz plus the distance from the mean of the last 10 samples, at most 800.
+        const QStringList everyFourth{"12: 350", "16: 350", "20: 350", "24: 350", "28: 350",
+                                      "32: 350", "36: 350", "40: 850", "44: 650", "48: 450",
+                                      "52: 350", "56: 350", "60: 1150"};
+        const QStringList everyTenth{"20: 350", "30: 350", "40: 850", "50: 350", "60: 1150"};
+        QVERIFY(period == 4 || period == 10);
+
+        std::unique_ptr<ProbeInterface> probe(createProbeInterface(probeId));
+        std::unique_ptr<Dataset> dataset(probe->createDataset());
+        auto* recorder = dynamic_cast<RecorderBase*>(probe->recorder());
+        int tick = 0;
+        QStringList played;
+        QVector<int> byteCounts;
+        recorder->setTonePlayer([&](double frequency, int byteCount) {
+            played << QStringLiteral("%1: %2").arg(tick).arg(frequency);
+            byteCounts << byteCount;
+        });
+        recorder->setDataset(dataset.get());
+        recorder->startRecording();
+        recorder->pauseRecording();               // the operator walks; the trigger is held too
+        const auto tickUntil = [&](int end, int value) {
+            feed(*recorder, reading(probeId, value, 0, true));
+            for (; tick < end; ++tick)
+                recorder->update();
+        };
+        Settings::recordSound.write(true);
+        tickUntil(40, 0);
+        tickUntil(60, 500);
+        tickUntil(61, 1500);
+        QCOMPARE(played, period == 4 ? everyFourth : everyTenth);
+        QCOMPARE(byteCounts, QVector<int>(played.size(), 8000));
+
+        Settings::recordSound.write(false);
+        tickUntil(100, 0);
+        QCOMPARE(played.size(), period == 4 ? everyFourth.size() : everyTenth.size());
+        recorder->setDataset(nullptr);
     }
 };
 

@@ -23,6 +23,7 @@ RecorderBase::RecorderBase(const ProbeFamily& family)
     sampleTimer.start(samplingIntervalMs);
     tone = new ToneGenerator;
     tone->setParent(this);
+    setTonePlayer(nullptr);
 }
 
 RecorderBase::~RecorderBase() = default;
@@ -78,6 +79,13 @@ bool RecorderBase::hasToneOutput() const
     return tone->hasOutput();
 }
 
+void RecorderBase::setTonePlayer(TonePlayer player)
+{
+    if (!player)
+        player = [this](double frequency, int byteCount) { tone->playTone(frequency, byteCount); };
+    playTone = std::move(player);
+}
+
 void RecorderBase::pauseRecording()
 {
     paused = !paused;
@@ -111,7 +119,7 @@ void RecorderBase::playFeedbackTone()
     const auto last = currentTrack.end() - toneWindow;
     const float mean = float(std::accumulate(last, currentTrack.end(), 0)) / toneWindow;
     const float deviation = std::fabs(mean - float(currentValue_));
-    tone->playTone(std::min(deviation, 800.0f) + 350.0, toneBytes);
+    playTone(std::min(deviation, 800.0f) + 350.0, toneBytes);
 }
 
 void RecorderBase::showValueChange()

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class ToneGenerator;
@@ -34,6 +35,11 @@ public:
     std::int16_t currentValue() const { return currentValue_; }
     const std::vector<std::int16_t>& openTrack() const { return currentTrack; }
     bool sensorControls() const { return state.sensorControls; }
+
+    // Plays the feedback tone: `frequency` in Hz, `byteCount` bytes of samples.
+    using TonePlayer = std::function<void(double frequency, int byteCount)>;
+    // Tests hear the tones here; null gives them back to the recorder's tone generator.
+    void setTonePlayer(TonePlayer player);
 
 signals:
     void pausedChanged(bool paused);
@@ -68,6 +74,7 @@ private:
     QTimer sampleTimer;
     std::int16_t currentValue_ = 0;
     ToneGenerator* tone = nullptr;
+    TonePlayer playTone;
     int sampleCounter = 0;
     std::int16_t previousValue = 0;
     int valueChange = 0;
