@@ -113,8 +113,7 @@ private slots:
             preview.addValues({1050});
         const TrackWidget* first = preview.trackColumns()[0];
         const TrackWidget* current = preview.trackColumns()[1];
-        QTest::qWait(10); // let the strip lay its columns out
-        QVERIFY(current->x() < first->x());
+        QTRY_VERIFY(current->x() < first->x());    // once the strip has laid its columns out
         QCOMPARE(first->image().pixel(0, 399), colorAt(1000, 900, 1100));
         // 50 samples at scale 2 fill 100 rows from the top (zig-zag: the second track runs down).
         QCOMPARE(current->image().pixel(0, 99), colorAt(1050, 900, 1100));

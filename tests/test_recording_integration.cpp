@@ -37,6 +37,15 @@ struct Session
     }
     RecorderBase* recorderBase() { return dynamic_cast<RecorderBase*>(probe->recorder()); }
     int columns() { return dataset->getProperty("columns").toInt(); }
+    // START (or RESUME) until the open track holds `samples`, PAUSE, NEXT TRACK.
+    void walkTrack(std::size_t samples)
+    {
+        RecorderBase* recorder = recorderBase();
+        recorder->pauseRecording();
+        QTRY_VERIFY_WITH_TIMEOUT(recorder->openTrack().size() >= samples, 5000);
+        recorder->pauseRecording();
+        recorder->changeRow();
+    }
 
     TestSupport::InProcessScanner scanner;
     WiFiConnection link;
@@ -44,6 +53,16 @@ struct Session
     std::unique_ptr<Dataset> dataset;
 };
 
+// One data row per probe id, enciphered and plain.
+void addProbeRows(std::initializer_list<int> probeIds)
+{
+    QTest::addColumn<int>("probeId");
+    QTest::addColumn<bool>("encipher");
+    for (int id : probeIds)
+        for (bool encipher : {true, false})
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(id).arg(encipher ? "enciphered" : "plain")))
+                << id << encipher;
+}
 } // namespace
 
 class RecordingIntegrationTest : public QObject
@@ -52,28 +71,15 @@ class RecordingIntegrationTest : public QObject
 private slots:
     void init() { TestSupport::resetSettings(); }
 
-    void operatorDrivenFamiliesRecordTracks_data()
-    {
-        QTest::addColumn<int>("probeId");
-        QTest::addColumn<bool>("encipher");
-        for (int id : {170, 10, 1, 11, 13})
-            for (bool encipher : {true, false})
-                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(id).arg(encipher ? "enciphered" : "plain")))
-                    << id << encipher;
-    }
+    void operatorDrivenFamiliesRecordTracks_data() { addProbeRows({170, 10, 1, 11, 13}); }
     void operatorDrivenFamiliesRecordTracks()
     {
         QFETCH(int, probeId);
         QFETCH(bool, encipher);
         Session session(TestSupport::fastWalk(probeId, encipher));
-        RecorderBase* recorder = session.recorderBase();
-        for (int track = 0; track < 3; ++track) {
-            recorder->pauseRecording();        // START / RESUME
-            QTest::qWait(400);
-            recorder->pauseRecording();        // PAUSE
-            recorder->changeRow();             // NEXT TRACK
-        }
-        recorder->stopRecording();
+        for (int track = 0; track < 3; ++track)
+            session.walkTrack(7);
+        session.recorderBase()->stopRecording();
         QCOMPARE(session.columns(), 3);
         const int rows = session.dataset->getProperty("rows").toInt();
         QVERIFY(rows >= 4);
@@ -82,15 +88,7 @@ private slots:
         QVERIFY2(plausible(values), "decoded values outside the simulated survey");
     }
 
-    void probeDrivenFamiliesCommitOnTheToggle_data()
-    {
-        QTest::addColumn<int>("probeId");
-        QTest::addColumn<bool>("encipher");
-        for (int id : {2, 3, 21})
-            for (bool encipher : {true, false})
-                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(id).arg(encipher ? "enciphered" : "plain")))
-                    << id << encipher;
-    }
+    void probeDrivenFamiliesCommitOnTheToggle_data() { addProbeRows({2, 3, 21}); }
     void probeDrivenFamiliesCommitOnTheToggle()
     {
         QFETCH(int, probeId);
@@ -120,12 +118,8 @@ private slots:
         ScannerSimulator::Options options = TestSupport::fastWalk(170, true);
         options.garbage = true;
         Session session(options);
-        RecorderBase* recorder = session.recorderBase();
-        recorder->pauseRecording();
-        QTest::qWait(500);
-        recorder->pauseRecording();
-        recorder->changeRow();
-        recorder->stopRecording();
+        session.walkTrack(8);
+        session.recorderBase()->stopRecording();
         QCOMPARE(session.columns(), 1);
         QVERIFY(session.dataset->getProperty("rows").toInt() >= 5);
     }
@@ -139,7 +133,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(session.columns() >= 1, 8000);
         QVERIFY(errors.wait(12000));
         const std::vector<std::int16_t> before = session.dataset->values();
-        QTest::qWait(300);
+        // Once the link has failed, nothing more reaches the dataset.
+        QVERIFY(!QTest::qWaitFor([&] { return session.dataset->values() != before; }, 300));
         QCOMPARE(session.dataset->values(), before);
         QVERIFY(plausible(before));
     }

@@ -6,17 +6,26 @@
 #include <algorithm>
 
 namespace {
-// Connects to the in-process scanner and keeps every chunk as it was read.
+// An in-process scanner and a connection to it that keeps every chunk as it was read.
 struct Receiver
 {
-    explicit Receiver(quint16 port)
+    explicit Receiver(const ScannerSimulator::Options& options)
+        : scanner(options)
     {
         QObject::connect(&socket, &QTcpSocket::readyRead, [this] { chunks.append(socket.readAll()); });
-        socket.connectToHost(QHostAddress::LocalHost, port);
+        socket.connectToHost(QHostAddress::LocalHost, scanner.port());
     }
+    TestSupport::InProcessScanner scanner;
     QTcpSocket socket;
     QList<QByteArray> chunks;
 };
+
+ScannerSimulator::Options messageEvery(int intervalMs)
+{
+    ScannerSimulator::Options options;
+    options.intervalMs = intervalMs;
+    return options;
+}
 
 qint32 reading(const QByteArray& plain)
 {
@@ -33,10 +42,7 @@ private slots:
 
     void sendsEncipheredBrolSensorMessages()
     {
-        ScannerSimulator::Options options;
-        options.intervalMs = 20;
-        TestSupport::InProcessScanner scanner(options);
-        Receiver receiver(scanner.port());
+        Receiver receiver(messageEvery(20));
         QTRY_VERIFY_WITH_TIMEOUT(receiver.chunks.size() >= 10, 5000);
         for (QByteArray chunk : receiver.chunks) {
             QCOMPARE(chunk.size(), 18);
@@ -51,12 +57,10 @@ private slots:
 
     void plainModeAndProbeId()
     {
-        ScannerSimulator::Options options;
-        options.intervalMs = 20;
+        ScannerSimulator::Options options = messageEvery(20);
         options.encipher = false;
         options.probeId = 21;
-        TestSupport::InProcessScanner scanner(options);
-        Receiver receiver(scanner.port());
+        Receiver receiver(options);
         QTRY_VERIFY_WITH_TIMEOUT(receiver.chunks.size() >= 3, 5000);
         QCOMPARE(std::uint8_t(receiver.chunks[0][0]), std::uint8_t(21));
         QVERIFY(!isEnciphered(receiver.chunks[0]));
@@ -64,24 +68,21 @@ private slots:
 
     void silentAfterKeepsTheConnection()
     {
-        ScannerSimulator::Options options;
-        options.intervalMs = 10;
+        ScannerSimulator::Options options = messageEvery(10);
         options.silentAfter = 5;
-        TestSupport::InProcessScanner scanner(options);
-        Receiver receiver(scanner.port());
+        Receiver receiver(options);
         QTRY_COMPARE_WITH_TIMEOUT(receiver.chunks.size(), 5, 5000);
-        QTest::qWait(200);
+        // Twenty intervals later nothing more has come.
+        QVERIFY(!QTest::qWaitFor([&] { return receiver.chunks.size() > 5; }, 200));
         QCOMPARE(receiver.chunks.size(), 5);
         QCOMPARE(receiver.socket.state(), QAbstractSocket::ConnectedState);
     }
 
     void closeAfterDropsTheConnection()
     {
-        ScannerSimulator::Options options;
-        options.intervalMs = 10;
+        ScannerSimulator::Options options = messageEvery(10);
         options.closeAfter = 4;
-        TestSupport::InProcessScanner scanner(options);
-        Receiver receiver(scanner.port());
+        Receiver receiver(options);
         QTRY_COMPARE_WITH_TIMEOUT(receiver.socket.state(), QAbstractSocket::UnconnectedState, 5000);
         QCOMPARE(receiver.chunks.join().size(), 4 * 18);
     }

@@ -43,6 +43,20 @@ public:
     QTcpServer server;
     QTcpSocket* client = nullptr;
 };
+
+// A link to a scripted scanner. ready() waits until both ends have the connection: the
+// scanner has its client, and the link has said connected (from then on it reads).
+struct ScriptedLink
+{
+    ScriptedLink() { link.connectToScanner(); }
+    bool ready()
+    {
+        return scanner.waitForClient() && QTest::qWaitFor([this] { return !connected.isEmpty(); }, 5000);
+    }
+    ScriptedScanner scanner;
+    WiFiConnection link;
+    QSignalSpy connected{&link, &WiFiConnection::connected};
+};
 } // namespace
 
 class WiFiConnectionTest : public QObject
@@ -63,8 +77,8 @@ private slots:
         QVERIFY(errors.wait(6000));
         QVERIFY2(clock.elapsed() >= 2950 && clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(errors.first().first().toString(), QString("Connection Time Out"));
-        // The watchdog is not restarted after the error.
-        QTest::qWait(4500);
+        // The watchdog is not restarted after the error: no second one comes.
+        QVERIFY(!errors.wait(4500));
         QCOMPARE(errors.size(), 1);
         QCOMPARE(connected.size(), 0);
         QCOMPARE(link.probeId(), 0);
@@ -72,33 +86,29 @@ private slots:
 
     void steadyScannerLogsNoStrike()
     {
-        ScriptedScanner scanner;
         TestSupport::DebugLog log;
-        WiFiConnection link;
-        QSignalSpy errors(&link, &WiFiConnection::error);
-        link.connectToScanner();
-        QVERIFY(scanner.waitForClient());
+        ScriptedLink s;
+        QSignalSpy errors(&s.link, &WiFiConnection::error);
+        QVERIFY(s.ready());
+        // A chunk every second for seven seconds: within that time no strike may come.
         for (int second = 0; second < 7; ++second) {
-            scanner.send(QByteArray::fromHex("aa00010203"));
+            s.scanner.send(QByteArray::fromHex("aa00010203"));
             QTest::qWait(1000);
         }
         QCOMPARE(log.count("Connection Time out (strike"), 0);
         QCOMPARE(errors.size(), 0);
-        QCOMPARE(link.probeId(), 170);
+        QCOMPARE(s.link.probeId(), 170);
         QCOMPARE(log.count("Connection established. Try to read data."), 1);
     }
 
     void silentScannerStrikesTwiceThenFails()
     {
-        ScriptedScanner scanner;
         TestSupport::DebugLog log;
-        WiFiConnection link;
-        QSignalSpy errors(&link, &WiFiConnection::error);
-        link.connectToScanner();
-        QVERIFY(scanner.waitForClient());
-        QTest::qWait(100);
-        scanner.send(QByteArray::fromHex("aa0001"));
-        QTRY_COMPARE(link.probeId(), 170);
+        ScriptedLink s;
+        QSignalSpy errors(&s.link, &WiFiConnection::error);
+        QVERIFY(s.ready());
+        s.scanner.send(QByteArray::fromHex("aa0001"));
+        QTRY_COMPARE(s.link.probeId(), 170);
         QElapsedTimer silence;
         silence.start();
         QVERIFY(errors.wait(10000));
@@ -111,51 +121,45 @@ private slots:
                 strikes << line;
         QCOMPARE(strikes, QStringList({"Connection Time out (strike 1)", "Connection Time out (strike 0)"}));
         QCOMPARE(errors.first().first().toString(), QString("Connection Time Out"));
-        QCOMPARE(link.probeId(), 0);
+        QCOMPARE(s.link.probeId(), 0);
     }
 
     void reconnectWhileAProbeIsKnownOnlyReEmits()
     {
-        ScriptedScanner scanner;
         TestSupport::DebugLog log;
-        WiFiConnection link;
-        QSignalSpy connected(&link, &WiFiConnection::connected);
-        link.connectToScanner();
-        QVERIFY(scanner.waitForClient());
-        QTRY_COMPARE(connected.size(), 1);
-        scanner.send(QByteArray::fromHex("0a0102"));
-        QTRY_COMPARE(link.probeId(), 10);
-        QTcpSocket* client = scanner.client;
-        link.connectToScanner();
-        QCOMPARE(connected.size(), 2);
+        ScriptedLink s;
+        QVERIFY(s.ready());
+        QCOMPARE(s.connected.size(), 1);
+        s.scanner.send(QByteArray::fromHex("0a0102"));
+        QTRY_COMPARE(s.link.probeId(), 10);
+        QTcpSocket* client = s.scanner.client;
+        s.link.connectToScanner();
+        QCOMPARE(s.connected.size(), 2);
         QCOMPARE(log.count("Already Connected"), 1);
         QCOMPARE(log.count("Start Host Scan"), 1);
         // The socket was left alone: further chunks still arrive on it.
-        scanner.send(QByteArray::fromHex("0b"));
-        QTRY_COMPARE(link.probeId(), 11);
-        QCOMPARE(scanner.client, client);
+        s.scanner.send(QByteArray::fromHex("0b"));
+        QTRY_COMPARE(s.link.probeId(), 11);
+        QCOMPARE(s.scanner.client, client);
     }
 
     void chunksReachTheRecorderAndSetTheProbeId()
     {
-        ScriptedScanner scanner;
         ChunkRecorder recorder;
-        WiFiConnection link;
-        link.setRecorder(&recorder);
-        link.connectToScanner();
-        QVERIFY(scanner.waitForClient());
-        QTest::qWait(100);
-        scanner.send(QByteArray::fromHex("aa0102"));
+        ScriptedLink s;
+        s.link.setRecorder(&recorder);
+        QVERIFY(s.ready());
+        s.scanner.send(QByteArray::fromHex("aa0102"));
         QTRY_COMPARE(recorder.chunks.size(), 1);
         QCOMPARE(recorder.chunks.first(), QByteArray::fromHex("aa0102"));
-        QCOMPARE(link.probeId(), 170);
+        QCOMPARE(s.link.probeId(), 170);
         // A chunk starting with 0 names no probe.
-        scanner.send(QByteArray::fromHex("00ff"));
+        s.scanner.send(QByteArray::fromHex("00ff"));
         QTRY_COMPARE(recorder.chunks.size(), 2);
-        QCOMPARE(link.probeId(), 0);
-        link.setRecorder(nullptr);
-        scanner.send(QByteArray::fromHex("0203"));
-        QTRY_COMPARE(link.probeId(), 2);
+        QCOMPARE(s.link.probeId(), 0);
+        s.link.setRecorder(nullptr);
+        s.scanner.send(QByteArray::fromHex("0203"));
+        QTRY_COMPARE(s.link.probeId(), 2);
         QCOMPARE(recorder.chunks.size(), 2);
     }
 
