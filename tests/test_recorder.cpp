@@ -45,6 +45,43 @@ private slots:
         QCOMPARE(dataset.getProperty("sensor max").toInt(), 20000);
     }
 
+    void silentLinkLeavesNoStaleSamples()
+    {
+        DataRecorderBrolSensor recorder;
+        DataSetBrolSensor dataset;
+        recorder.setDataset(&dataset);
+        recorder.startRecording();
+        recorder.pauseRecording();                  // START
+        feed(recorder, reading(170, 0));
+        for (int value : {300, 301, 302}) {
+            feed(recorder, reading(170, value));
+            recorder.update();
+        }
+        // The link falls silent: within a second the ticks still sample the last value...
+        recorder.update();
+        recorder.update();
+        QCOMPARE(recorder.openTrack().size(), std::size_t(5));
+        // ...and after it none do (the sampling clock ticks through this wait, which is the
+        // silence itself).
+        QTest::qWait(1100);
+        const std::size_t afterSilence = recorder.openTrack().size();
+        QVERIFY(afterSilence <= 5 + 1000 / 60 + 1);
+        recorder.update();
+        QCOMPARE(recorder.openTrack().size(), afterSilence);
+        // The link drops: only what was sampled up to the last message stays.
+        recorder.dropSamplesAfterLastMessage();
+        QCOMPARE(recorder.openTrack(), (std::vector<std::int16_t>{300, 301, 302}));
+
+        // A message again: sampling goes on.
+        feed(recorder, reading(170, 310));
+        recorder.update();
+        QCOMPARE(recorder.openTrack().size(), std::size_t(4));
+        QCOMPARE(int(recorder.openTrack().back()), 310);
+        recorder.stopRecording();
+        QCOMPARE(dataset.getProperty("columns").toInt(), 1);
+        QCOMPARE(dataset.getProperty("rows").toInt(), 4);
+    }
+
     void spanwellFollowsTriggerAndToggle()
     {
         DataRecorderSpanwell recorder;

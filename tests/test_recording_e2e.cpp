@@ -1,6 +1,7 @@
 #include "acquisition/devices/probefactory.h"
 #include "acquisition/devices/probeinterface.h"
 #include "acquisition/devices/recorderbase.h"
+#include "app/appsettings.h"
 #include "app/devices/probesession.h"
 #include "app/widgets/mainwindow.h"
 #include "app/settingskeys.h"
@@ -82,6 +83,25 @@ std::unique_ptr<Dataset> loadStored(const QString& id, int probeId)
         return nullptr;
     return stored;
 }
+
+QStringList storedIds()
+{
+    QStringList ids;
+    for (const QString& file : QDir(documentsFolder()).entryList({"*.xml"}, QDir::Files))
+        ids << QFileInfo(file).completeBaseName();
+    return ids;
+}
+
+// Walks the open track until it holds `samples`, with START before and PAUSE after.
+void walkTrack(QPushButton* pause, RecorderBase* recorder, std::size_t samples = 7)
+{
+    QTest::mousePress(pause, Qt::LeftButton);
+    QTRY_VERIFY(recorder->openTrack().size() >= samples);
+    QTest::mousePress(pause, Qt::LeftButton);
+}
+
+const QString couldNotConnect = QStringLiteral(
+    "Could not connect. Please make sure, you are connected to the correct Wifi and the scanner is powered on.");
 } // namespace
 
 class RecordingEndToEndTest : public QObject
@@ -178,6 +198,86 @@ private slots:
                  stored->getProperty("columns").toInt() * stored->getProperty("rows").toInt());
         QCOMPARE(stored->getProperty("sensor max").toInt(), 2000);
         QCOMPARE(window.screenState(), int(MainWindow::Visualization));
+    }
+
+    void droppedLinkSavesWhatWasWalked()
+    {
+        TestSupport::InProcessScanner scanner(TestSupport::fastWalk(170));
+        TestSupport::MessageBoxSpy boxes;
+        MainWindow window;
+        window.show();
+        RecordingWidget* screen = openRecordingScreen(window);
+        QVERIFY(screen);
+        RecorderBase* recorder = recorderOf(window);
+        const QStringList before = storedIds();
+        libraryDirty = false;
+
+        QTest::mousePress(screen->recordButtonWidget(), Qt::LeftButton);
+        QPushButton* pause = buttonNamed(screen->recorderControls(), "START");
+        QPushButton* next = buttonNamed(screen->recorderControls(), "NEXT TRACK");
+        for (int track = 0; track < 2; ++track) {
+            walkTrack(pause, recorder);
+            QTest::mousePress(next, Qt::LeftButton);
+        }
+        // Half way along the third track the scanner goes out of reach.
+        QTest::mousePress(pause, Qt::LeftButton);
+        QTRY_VERIFY(recorder->openTrack().size() >= 4);
+        scanner.simulator().setSending(false);
+        QTRY_COMPARE_WITH_TIMEOUT(window.screenState(), int(MainWindow::Welcome), 15000);
+
+        const MessageBox::Request& box = boxes.requests().last();
+        QCOMPARE(box.title, QString("Connection Time Out"));
+        QCOMPARE(box.text, couldNotConnect + " The recording so far was saved as \"Dataset (interrupted)\".");
+        QVERIFY(libraryDirty);
+        QStringList added = storedIds();
+        for (const QString& id : before)
+            added.removeAll(id);
+        QCOMPARE(added.size(), 1);
+        std::unique_ptr<Dataset> stored = loadStored(added.first(), 170);
+        QVERIFY(stored);
+        QCOMPARE(stored->name(), QString("Dataset (interrupted)"));
+        QCOMPARE(stored->getProperty("columns").toInt(), 3);
+    }
+
+    void droppedLinkWithNothingWalkedSavesNothing()
+    {
+        TestSupport::InProcessScanner scanner(TestSupport::fastWalk(170));
+        TestSupport::MessageBoxSpy boxes;
+        MainWindow window;
+        window.show();
+        RecordingWidget* screen = openRecordingScreen(window);
+        QVERIFY(screen);
+        const QStringList before = storedIds();
+        QTest::mousePress(screen->recordButtonWidget(), Qt::LeftButton);   // armed, never started
+        scanner.simulator().setSending(false);
+        QTRY_COMPARE_WITH_TIMEOUT(window.screenState(), int(MainWindow::Welcome), 15000);
+        QCOMPARE(boxes.requests().last().text, couldNotConnect);
+        QCOMPARE(storedIds(), before);
+    }
+
+    void briefSilenceRecordsNoStaleSamples()
+    {
+        TestSupport::InProcessScanner scanner(TestSupport::fastWalk(170));
+        TestSupport::MessageBoxSpy boxes;
+        MainWindow window;
+        window.show();
+        RecordingWidget* screen = openRecordingScreen(window);
+        QVERIFY(screen);
+        RecorderBase* recorder = recorderOf(window);
+        QTest::mousePress(screen->recordButtonWidget(), Qt::LeftButton);
+        QTest::mousePress(buttonNamed(screen->recorderControls(), "START"), Qt::LeftButton);
+        QTRY_VERIFY(recorder->openTrack().size() >= 4);
+
+        scanner.simulator().setSending(false);
+        const std::size_t atSilence = recorder->openTrack().size();
+        QTest::qWait(2500);   // the scanner stays silent this long, well short of the time-out
+        const std::size_t afterSilence = recorder->openTrack().size();
+        // At most the ticks of the first second sample the last value (2.5 s would give 41).
+        QVERIFY2(afterSilence - atSilence <= 1000 / 60 + 2, qPrintable(QString::number(afterSilence - atSilence)));
+        scanner.simulator().setSending(true);
+        QTRY_VERIFY(recorder->openTrack().size() >= afterSilence + 5);
+        QCOMPARE(window.screenState(), int(MainWindow::Record));
+        QVERIFY(screen->isRecording());
     }
 
     void discardedOrEmptyRecordingsSaveNothing()

@@ -21,6 +21,7 @@ public:
     void stopRecording() override {}
     int batteryLevel() override { return 0; }
     bool hasToneOutput() const override { return false; }
+    void dropSamplesAfterLastMessage() override {}
 };
 
 // A scanner whose every message is written by the test.

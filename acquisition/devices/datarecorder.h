@@ -18,6 +18,9 @@ public:
     virtual int batteryLevel() = 0;
     // False when the recorder's tone generator found no audio output device.
     virtual bool hasToneOutput() const = 0;
+    // The link dropped: the open track keeps the samples up to the first tick after the last
+    // message, which sampled that message's reading; later ticks only repeated it.
+    virtual void dropSamplesAfterLastMessage() = 0;
 
 protected:
     // Owners delete recorders through their concrete class (or QObject), never through this.

@@ -14,6 +14,8 @@ namespace {
 constexpr int samplingIntervalMs = 60;
 constexpr int toneBytes = 8000;
 constexpr int toneWindow = 10;
+// Longer than this without a message, the current value is stale and is not sampled.
+constexpr qint64 staleAfterMs = 1000;
 } // namespace
 
 RecorderBase::RecorderBase(const ProbeFamily& family)
@@ -30,6 +32,8 @@ RecorderBase::~RecorderBase() = default;
 
 void RecorderBase::processData(QByteArray& buffer)
 {
+    sinceLastMessage.start();
+    samplesAtLastMessage = currentTrack.size();
     const MessageContext context{dataset != nullptr, recordingActive};
     const DecodedMessage decoded = decodeMessage(family_, buffer, state, context);
     for (const QString& line : decoded.debugLines)
@@ -67,6 +71,7 @@ void RecorderBase::stopRecording()
         commitTrack(currentTrack);
     recordingActive = false;
     currentTrack.clear();
+    samplesAtLastMessage = 0;
 }
 
 int RecorderBase::batteryLevel()
@@ -102,6 +107,19 @@ void RecorderBase::commitOpenTrack()
 {
     commitTrack(currentTrack);
     currentTrack.clear();
+    samplesAtLastMessage = 0;
+}
+
+void RecorderBase::dropSamplesAfterLastMessage()
+{
+    // The first tick after the last message sampled its reading; later ticks only repeat it.
+    if (currentTrack.size() > samplesAtLastMessage + 1)
+        currentTrack.resize(samplesAtLastMessage + 1);
+}
+
+bool RecorderBase::linkIsDelivering() const
+{
+    return sinceLastMessage.isValid() && sinceLastMessage.elapsed() <= staleAfterMs;
 }
 
 bool RecorderBase::samplingAllowed() const
@@ -131,6 +149,9 @@ void RecorderBase::showValueChange()
 void RecorderBase::update()
 {
     if (!dataset || !recordingActive || !samplingAllowed())
+        return;
+    // A tick while the link is silent would write a stale value into the track.
+    if (!linkIsDelivering())
         return;
     if (Settings::recordSound.read().toBool() && currentTrack.size() > std::size_t(toneWindow)
         && sampleCounter % family_.tonePeriod == 0)

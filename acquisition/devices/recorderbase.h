@@ -3,6 +3,7 @@
 #include "acquisition/devices/datarecorder.h"
 #include "acquisition/probefamily.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
@@ -27,6 +28,7 @@ public:
     void stopRecording() override;
     int batteryLevel() override;
     bool hasToneOutput() const override;
+    void dropSamplesAfterLastMessage() override;
 
     const ProbeFamily& family() const { return family_; }
     RecorderControls controlsKind() const { return family_.controls; }
@@ -60,6 +62,7 @@ protected:
 
 private:
     bool samplingAllowed() const;
+    bool linkIsDelivering() const;
     void commitOpenTrack();
     void playFeedbackTone();
     void showValueChange();
@@ -78,4 +81,7 @@ private:
     int sampleCounter = 0;
     std::int16_t previousValue = 0;
     int valueChange = 0;
+    // When the link last delivered a message, and how many samples the open track held then.
+    QElapsedTimer sinceLastMessage;
+    std::size_t samplesAtLastMessage = 0;
 };

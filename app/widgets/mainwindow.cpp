@@ -298,9 +298,13 @@ void MainWindow::dropRecordingScreen()
 
 void MainWindow::connectionFailed(const QString& reason)
 {
-    MessageBox::warning(this, reason,
-                        tr("Could not connect. Please make sure, you are connected to the correct Wifi "
-                           "and the scanner is powered on."));
+    // What was walked is saved before the recording screen goes with the descriptor.
+    const QString saved = recordingScreen ? recordingScreen->saveInterruptedRecording() : QString();
+    QString text = tr("Could not connect. Please make sure, you are connected to the correct Wifi "
+                      "and the scanner is powered on.");
+    if (!saved.isEmpty())
+        text += QLatin1Char(' ') + tr("The recording so far was saved as \"%1\".").arg(saved);
+    MessageBox::warning(this, reason, text);
     navBar->setConnected(false);
     if (currentState == Wizard || currentState == Record)
         setWelcomeState();

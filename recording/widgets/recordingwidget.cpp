@@ -148,6 +148,33 @@ void RecordingWidget::startRecording()
 
 void RecordingWidget::stopRecording()
 {
+    endRecording();
+    if (!dataset->values().empty())
+        saveRecording();
+    replaceDataset();
+    recording = false;
+}
+
+QString RecordingWidget::saveInterruptedRecording()
+{
+    if (!recording)
+        return {};
+    // Samples taken after the link's last message only repeat its value.
+    recorder->dropSamplesAfterLastMessage();
+    endRecording();
+    QString saved;
+    if (!dataset->values().empty()) {
+        const QString name = tr("Dataset") + tr(" (interrupted)");
+        if (saveUnder(name))
+            saved = name;
+    }
+    replaceDataset();
+    recording = false;
+    return saved;
+}
+
+void RecordingWidget::endRecording()
+{
     recorder->stopRecording();
     recorder->setDataset(nullptr);
     for (QWidget* control : controls) {
@@ -160,11 +187,6 @@ void RecordingWidget::stopRecording()
     stopButton->hide();
     buttonColumn->addWidget(recordButton);
     recordButton->show();
-
-    if (!dataset->values().empty())
-        saveRecording();
-    replaceDataset();
-    recording = false;
 }
 
 void RecordingWidget::saveRecording()
@@ -172,18 +194,25 @@ void RecordingWidget::saveRecording()
     const std::optional<QString> entered = NameWidget::ask(tr("Dataset"), this);
     if (!entered)
         return;
-    dataset->setName(entered->isEmpty() ? tr("Dataset") : *entered);
+    if (!saveUnder(entered->isEmpty() ? tr("Dataset") : *entered))
+        return;
+    const int probeId = dataset->getProperty(QStringLiteral("probe id")).toInt();
+    emit finishedRecording(dataset->id(), probeId);
+}
+
+bool RecordingWidget::saveUnder(const QString& name)
+{
+    dataset->setName(name);
     // A recording is only announced once its files are on disk; the operator may try again.
     while (!dataset->save()) {
         const auto answer = MessageBox::critical(this, tr("Error"),
                                                  tr("The dataset could not be saved. Try again?"),
                                                  MessageBox::Retry | MessageBox::Discard);
         if (answer != MessageBox::Retry)
-            return;
+            return false;
     }
     libraryDirty = true;
-    const int probeId = dataset->getProperty(QStringLiteral("probe id")).toInt();
-    emit finishedRecording(dataset->id(), probeId);
+    return true;
 }
 
 void RecordingWidget::replaceDataset()

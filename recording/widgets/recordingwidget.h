@@ -24,6 +24,9 @@ public:
     ~RecordingWidget() override;
 
     bool isRecording() const { return recording; }
+    // The link dropped during a recording: ends it and saves what was walked without asking
+    // for a name. Returns the name saved under, or an empty string when nothing was saved.
+    QString saveInterruptedRecording();
 
     // For tests and screenshots.
     VisualizationChooser* visualizationChooser() const { return chooser; }
@@ -45,7 +48,9 @@ public slots:
 
 private:
     void createVisualizations();
+    void endRecording();
     void saveRecording();
+    bool saveUnder(const QString& name);
     void replaceDataset();
 
     bool recording = false;

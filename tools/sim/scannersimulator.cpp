@@ -95,7 +95,7 @@ void ScannerSimulator::sendToClients()
             client.socket->disconnectFromHost();
             continue;
         }
-        if (options.silentAfter >= 0 && client.sent >= options.silentAfter)
+        if (!sending || (options.silentAfter >= 0 && client.sent >= options.silentAfter))
             continue;
         client.socket->write(messageAt(client.sent));
         client.socket->flush();

@@ -46,6 +46,9 @@ public:
     // Messages sent to all clients together.
     int messagesSent() const { return totalSent; }
 
+    // A scanner that goes out of reach: off keeps the connections open but sends nothing.
+    void setSending(bool on) { sending = on; }
+
     // The message a client gets as its `index`-th (0-based), fault modes applied.
     QByteArray messageAt(int index);
 
@@ -66,6 +69,7 @@ private:
     Options options;
     QTcpServer* server;
     QTimer sendTimer;
+    bool sending = true;
     std::vector<Client> clients;
     SurveyField field;
     QRandomGenerator random{20190};
