@@ -100,6 +100,15 @@ void walkTrack(QPushButton* pause, RecorderBase* recorder, std::size_t samples =
     QTest::mousePress(pause, Qt::LeftButton);
 }
 
+// The Brol Sensor simulator, the boxes answered, and the window on the recording screen.
+struct BrolRecording
+{
+    TestSupport::InProcessScanner scanner{TestSupport::fastWalk(170)};
+    TestSupport::MessageBoxSpy boxes;
+    MainWindow window;
+    RecordingWidget* screen = (window.show(), openRecordingScreen(window));
+};
+
 const QString couldNotConnect = QStringLiteral(
     "Could not connect. Please make sure, you are connected to the correct Wifi and the scanner is powered on.");
 } // namespace
@@ -202,12 +211,9 @@ private slots:
 
     void droppedLinkSavesWhatWasWalked()
     {
-        TestSupport::InProcessScanner scanner(TestSupport::fastWalk(170));
-        TestSupport::MessageBoxSpy boxes;
-        MainWindow window;
-        window.show();
-        RecordingWidget* screen = openRecordingScreen(window);
-        QVERIFY(screen);
+        BrolRecording session;
+        QVERIFY(session.screen);
+        auto& [scanner, boxes, window, screen] = session;
         RecorderBase* recorder = recorderOf(window);
         const QStringList before = storedIds();
         libraryDirty = false;
@@ -241,12 +247,9 @@ private slots:
 
     void droppedLinkWithNothingWalkedSavesNothing()
     {
-        TestSupport::InProcessScanner scanner(TestSupport::fastWalk(170));
-        TestSupport::MessageBoxSpy boxes;
-        MainWindow window;
-        window.show();
-        RecordingWidget* screen = openRecordingScreen(window);
-        QVERIFY(screen);
+        BrolRecording session;
+        QVERIFY(session.screen);
+        auto& [scanner, boxes, window, screen] = session;
         const QStringList before = storedIds();
         QTest::mousePress(screen->recordButtonWidget(), Qt::LeftButton);   // armed, never started
         scanner.simulator().setSending(false);
@@ -257,12 +260,9 @@ private slots:
 
     void briefSilenceRecordsNoStaleSamples()
     {
-        TestSupport::InProcessScanner scanner(TestSupport::fastWalk(170));
-        TestSupport::MessageBoxSpy boxes;
-        MainWindow window;
-        window.show();
-        RecordingWidget* screen = openRecordingScreen(window);
-        QVERIFY(screen);
+        BrolRecording session;
+        QVERIFY(session.screen);
+        auto& [scanner, boxes, window, screen] = session;
         RecorderBase* recorder = recorderOf(window);
         QTest::mousePress(screen->recordButtonWidget(), Qt::LeftButton);
         QTest::mousePress(buttonNamed(screen->recorderControls(), "START"), Qt::LeftButton);
