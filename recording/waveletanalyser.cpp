@@ -1,0 +1,264 @@
+#include "recording/waveletanalyser.h"
+
+#include "app/settingskeys.h"
+#include "visualization/colormap.h"
+
+#include <kiss_fft.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double pi = 3.14159265358979323846;
+constexpr QRgb background = 0xffc6c6c6;
+constexpr QRgb outline = 0xff000000;
+// Red-noise test: 90 % point of chi-square with two degrees of freedom, per degree of freedom.
+constexpr double chiSquare90 = 4.605;
+// Fourier period per scale of the Morlet wavelet with omega0 = 6.
+const double fourierFactor = 4 * pi / (6 + std::sqrt(38.0));
+
+QRgb colorOf(double value, double low, double high, int map)
+{
+    const Rgb c = colorFromValue(float(value), float(low), float(high), map);
+    return qRgb(c.red, c.green, c.blue);
+}
+} // namespace
+
+// Everything that depends only on the window length: the two plans, the buffers and the
+// filter of every scale (divided by the FFT length), so a rebuild calls exp only when N changes.
+struct WaveletAnalyser::Transform
+{
+    int samples = 0;
+    int length = 0;
+    kiss_fft_cfg forward = nullptr;
+    kiss_fft_cfg inverse = nullptr;
+    std::vector<kiss_fft_cpx> input;
+    std::vector<kiss_fft_cpx> spectrum;
+    std::vector<kiss_fft_cpx> filtered;
+    std::vector<kiss_fft_cpx> output;
+    // filters[k * (length / 2 + 1) + m]; above length / 2 every filter is 0.
+    std::vector<double> filters;
+
+    Transform(int n, int nfft)
+        : samples(n)
+        , length(nfft)
+        , forward(kiss_fft_alloc(nfft, 0, nullptr, nullptr))
+        , inverse(kiss_fft_alloc(nfft, 1, nullptr, nullptr))
+        , input(std::size_t(nfft), kiss_fft_cpx{0, 0})
+        , spectrum(std::size_t(nfft))
+        , filtered(std::size_t(nfft), kiss_fft_cpx{0, 0})
+        , output(std::size_t(nfft))
+    {
+    }
+    ~Transform()
+    {
+        kiss_fft_free(forward);
+        kiss_fft_free(inverse);
+    }
+    Transform(const Transform&) = delete;
+    Transform& operator=(const Transform&) = delete;
+};
+
+WaveletAnalyser::WaveletAnalyser() = default;
+WaveletAnalyser::~WaveletAnalyser() = default;
+
+int WaveletAnalyser::fftLength(int n)
+{
+    int p = 1;
+    while (p <= n)
+        p *= 2;
+    return 2 * p;
+}
+
+float WaveletAnalyser::significantShare() const
+{
+    return float(significantCells) / float(cellsInCone);
+}
+
+void WaveletAnalyser::analyse(const std::deque<int>& samples)
+{
+    window = samples;
+    if (window.size() < 4)
+        return;
+    const auto [low, high] = std::minmax_element(window.begin(), window.end());
+    windowMin = *low;
+    windowMax = *high;
+    overallMin = std::min(overallMin, windowMin);
+    overallMax = std::max(overallMax, windowMax);
+    windowMin -= 50;
+    windowMax += 50;
+    // The pictures follow every second sample.
+    if (callCount++ % 2 == 1)
+        rebuild();
+}
+
+void WaveletAnalyser::rebuild()
+{
+    const int n = int(window.size());
+    colormap = Settings::colormap.read().toInt();
+    imageHeight = scaleCount;
+    const int width = int(n * xScale);
+    scalogram_ = QImage(width, imageHeight, QImage::Format_RGB32);
+    scalogram_.fill(background);
+    barChart_ = QImage(width, int(imageHeight * 0.75), QImage::Format_RGB32);
+    barChart_.fill(background);
+    smallestScale = 1;
+    largestScale = n;
+    sampleSpacing = 1;
+
+    double mean = 0;
+    for (int x : window)
+        mean += x;
+    mean /= n;
+    computeLagOne(mean);
+    drawBarChart();
+    computePower();
+    outlineSignificance(mean);
+}
+
+void WaveletAnalyser::computeLagOne(double mean)
+{
+    // N - 2 products: the last pair of samples is left out.
+    double products = 0;
+    double squares = 0;
+    const int n = int(window.size());
+    for (int i = 0; i < n; ++i) {
+        const double d = window[std::size_t(i)] - mean;
+        squares += d * d;
+        if (i <= n - 3)
+            products += d * (window[std::size_t(i + 1)] - mean);
+    }
+    lag1 = products / squares;
+}
+
+void WaveletAnalyser::drawBarChart()
+{
+    const int bottom = barChart_.height();
+    const int barWidth = int(xScale);
+    for (int i = 0; i < int(window.size()); ++i) {
+        const int value = window[std::size_t(i)];
+        const QRgb color = colorOf(value, overallMin, overallMax, colormap);
+        const int left = int(i * xScale);
+        const int height = int(double(value - windowMin) / (windowMax - windowMin) * 186 + 1);
+        for (int y = std::max(0, bottom - height); y < bottom; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(barChart_.scanLine(y));
+            std::fill(line + left, line + std::min(left + barWidth, barChart_.width()), color);
+        }
+    }
+}
+
+double WaveletAnalyser::scaleAt(int k) const
+{
+    const double dj = std::log(largestScale / smallestScale) / std::log(2.0) / (scaleCount - 1);
+    return smallestScale * std::pow(2.0, k * dj);
+}
+
+void WaveletAnalyser::prepareTransform(int n)
+{
+    if (transform && transform->samples == n)
+        return;
+    const int nfft = fftLength(n);
+    transform = std::make_unique<Transform>(n, nfft);
+    const int half = nfft / 2;
+    transform->filters.assign(std::size_t(scaleCount) * std::size_t(half + 1), 0.0);
+    const double norm = std::pow(pi, -0.25);
+    for (int k = 0; k < scaleCount; ++k) {
+        const double s = scaleAt(k);
+        double* filter = &transform->filters[std::size_t(k) * std::size_t(half + 1)];
+        for (int m = 1; m <= half; ++m) {
+            const double omega = 2 * pi * m / (nfft * sampleSpacing);
+            const double d = omega * s - 6;
+            filter[m] = norm * std::exp(-d * d / 2) * std::sqrt(2 * pi * s / sampleSpacing) / nfft;
+        }
+    }
+}
+
+void WaveletAnalyser::computePower()
+{
+    const int n = int(window.size());
+    prepareTransform(n);
+    Transform& tf = *transform;
+    for (int i = 0; i < n; ++i)
+        tf.input[std::size_t(i)] = kiss_fft_cpx{float(window[std::size_t(i)]), 0.0f};
+    kiss_fft(tf.forward, tf.input.data(), tf.spectrum.data());
+
+    const int half = tf.length / 2;
+    power.resize(std::size_t(n));
+    for (std::vector<double>& cells : power)
+        cells.assign(scaleCount, 0.0);
+    cellsInCone = 0;
+    double largest = 0;
+    for (int k = 0; k < scaleCount; ++k) {
+        const double* filter = &tf.filters[std::size_t(k) * std::size_t(half + 1)];
+        // Entries above half stay 0 from the start.
+        for (int m = 0; m <= half; ++m) {
+            const kiss_fft_cpx x = tf.spectrum[std::size_t(m)];
+            tf.filtered[std::size_t(m)] = kiss_fft_cpx{float(x.r * filter[m]), float(x.i * filter[m])};
+        }
+        kiss_fft(tf.inverse, tf.filtered.data(), tf.output.data());
+        const double cone = coneAt(scaleAt(k));
+        for (int t = 0; t < n; ++t) {
+            if (t < cone || t > n - cone)
+                continue;
+            const kiss_fft_cpx y = tf.output[std::size_t(t)];
+            const double p = double(y.r) * y.r + double(y.i) * y.i;
+            power[std::size_t(t)][std::size_t(k)] = p;
+            largest = std::max(largest, p);
+            ++cellsInCone;
+        }
+    }
+    drawScalogram(largest);
+}
+
+void WaveletAnalyser::drawScalogram(double largestPower)
+{
+    const int n = int(window.size());
+    const double top = std::log(largestPower + 1);
+    for (int l = 0; l < scaleCount; ++l) {
+        const double cone = coneAt(scaleAt(l));
+        const int first = int(cone * xScale);
+        const int last = int((n - cone) * xScale);
+        auto* line = reinterpret_cast<QRgb*>(scalogram_.scanLine(l));
+        for (int t = 0; t < n; ++t) {
+            const int x = int(t * xScale);
+            if (first < x && x < last)
+                line[x] = colorOf(std::log(power[std::size_t(t)][std::size_t(l)] + 1), 0, top, colormap);
+        }
+    }
+}
+
+void WaveletAnalyser::outlineSignificance(double mean)
+{
+    const int n = int(window.size());
+    double variance = 0;
+    for (int x : window)
+        variance += (x - mean) * (x - mean);
+    variance /= n;
+    // A constant window has no lag-1 autocorrelation (0 / 0): its levels are NaN and no
+    // power exceeds them.
+    const double rho = lag1;
+    std::vector<char> significant(std::size_t(n) * scaleCount);
+    auto at = [&](int j, int i) -> char& { return significant[std::size_t(i) * std::size_t(n) + std::size_t(j)]; };
+    significantCells = 0;
+    for (int i = 0; i < scaleCount; ++i) {
+        const double s = smallestScale * std::pow(largestScale / smallestScale, double(i) / (scaleCount - 1));
+        const double level = variance * (1 - rho * rho)
+                             / (1 - 2 * rho * std::cos(2 * pi * sampleSpacing / (s * fourierFactor)) + rho * rho)
+                             * 0.5 * chiSquare90;
+        for (int j = 0; j < n; ++j) {
+            at(j, i) = power[std::size_t(j)][std::size_t(i)] > level;
+            significantCells += at(j, i);
+        }
+    }
+    for (int i = 0; i < scaleCount; ++i) {
+        auto* line = reinterpret_cast<QRgb*>(scalogram_.scanLine(i));
+        for (int j = 0; j < n; ++j) {
+            if (!at(j, i))
+                continue;
+            const bool scaleEdge = i > 0 && i < scaleCount - 1 && (!at(j, i - 1) || !at(j, i + 1));
+            const bool sampleEdge = j > 0 && j < n - 1 && (!at(j - 1, i) || !at(j + 1, i));
+            if (scaleEdge || sampleEdge)
+                line[int(j * xScale)] = outline;
+        }
+    }
+}

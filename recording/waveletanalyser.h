@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QImage>
+#include <climits>
+#include <deque>
+#include <memory>
+#include <vector>
+
+// Continuous Morlet wavelet transform (omega0 = 6) of a window of recent samples, tested
+// against a red-noise (AR(1)) background: a bar chart of the window, the power as a scalogram
+// with the significant regions outlined, and the share of significant cells. No widgets.
+class WaveletAnalyser
+{
+public:
+    static constexpr int scaleCount = 250;
+    static constexpr int barChartHeight = 187;
+
+    WaveletAnalyser();
+    ~WaveletAnalyser();
+    WaveletAnalyser(const WaveletAnalyser&) = delete;
+    WaveletAnalyser& operator=(const WaveletAnalyser&) = delete;
+
+    // Nothing below 4 samples; from then on the pictures are rebuilt on every second call.
+    void analyse(const std::deque<int>& window);
+    const QImage& scalogram() const { return scalogram_; }
+    const QImage& barChart() const { return barChart_; }
+    // Significant cells per cell inside the cone of influence; NaN while no cell lies inside it
+    // (the disc then shows the colour of 0).
+    float significantShare() const;
+
+    // For tests: power[sample][scale] of the last rebuild, and its inputs.
+    const std::vector<std::vector<double>>& powerBySample() const { return power; }
+    double lagOneAutocorrelation() const { return lag1; }
+    int cellsInsideCone() const { return cellsInCone; }
+    int significantCellCount() const { return significantCells; }
+    // The FFT length for a window of n samples: twice the smallest power of two above n.
+    static int fftLength(int n);
+
+private:
+    struct Transform;
+
+    void rebuild();
+    void computeLagOne(double mean);
+    void drawBarChart();
+    void computePower();
+    void drawScalogram(double largestPower);
+    void outlineSignificance(double mean);
+    void prepareTransform(int n);
+    double scaleAt(int k) const;
+    double coneAt(double scale) const { return scale * 1.4142135623730951 / sampleSpacing; }
+
+    std::deque<int> window;
+    int imageHeight = 0;
+    int colormap = 1;
+    double xScale = 1.0;
+    double smallestScale = 1.0;
+    double largestScale = 1.0;
+    double sampleSpacing = 1.0;
+    QImage scalogram_;
+    QImage barChart_;
+    std::vector<std::vector<double>> power;
+    int windowMin = 0;
+    int windowMax = 0;
+    int overallMin = INT_MAX;
+    int overallMax = INT_MIN;
+    double lag1 = 0.0;
+    int cellsInCone = 0;
+    int significantCells = 0;
+    int callCount = 0;
+    // Plans, buffers and the filter of every scale, kept while the window length stays.
+    std::unique_ptr<Transform> transform;
+};
