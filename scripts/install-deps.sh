@@ -11,6 +11,7 @@ packages=(
   xvfb xauth libgl1-mesa-dri libglx-mesa0 mesa-utils
   fonts-dejavu-core imagemagick
   libqt5svg5-dev
+  desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates the embedded artwork under res/images from the sources in res/art (icons) and
-# from the project's own code (soil textures, splash pictures, colour map swatches):
-#   scripts/make-artwork.sh [icons|soils|splash|colormaps]...   (default: everything)
+# from the project's own code (soil textures, splash pictures, colour map swatches) and the desktop icon under res/desktop:
+#   scripts/make-artwork.sh [icons|soils|splash|colormaps|appicon]...   (default: everything)
 # Builds the generator tools/art in build-art/ (override with BUILD_DIR). The rendered files
 # are committed; the normal build only embeds them.
 set -euo pipefail

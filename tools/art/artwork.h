@@ -20,6 +20,10 @@ bool drawSplash(const QDir& imagesDir);
 // Draws the four colour map swatches imagesDir/new/{Jet,BlackBodyRadiation,GrayScale,Temperature}.png.
 bool drawColormaps(const QDir& imagesDir);
 
+// Renders res/art/appicon/sorvanel3d.svg into the hicolor theme sizes under
+// desktopDir/icons/hicolor/<n>x<n>/apps/, for the desktop menu.
+bool renderAppIcon(const QDir& sourceDir, const QDir& desktopDir);
+
 // Saves an image, reporting a failure on stderr.
 bool save(const QImage& image, const QString& path, int quality = -1);
 

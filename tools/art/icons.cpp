@@ -38,3 +38,26 @@ bool art::renderIcons(const QDir& sourceDir, const QDir& imagesDir)
     }
     return ok;
 }
+
+bool art::renderAppIcon(const QDir& sourceDir, const QDir& desktopDir)
+{
+    const QString source = sourceDir.filePath("sorvanel3d.svg");
+    QSvgRenderer renderer(source);
+    if (!renderer.isValid()) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(source));
+        return false;
+    }
+    bool ok = true;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter);
+        painter.end();
+        const QString folder = QString("icons/hicolor/%1x%1/apps").arg(size);
+        desktopDir.mkpath(folder);
+        ok = save(image, desktopDir.filePath(folder + "/sorvanel3d.png")) && ok;
+    }
+    return ok;
+}

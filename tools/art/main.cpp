@@ -1,5 +1,5 @@
 // sorvanel-art: regenerates the embedded artwork.
-//   sorvanel-art REPO_ROOT [icons|soils|splash|colormaps]...   (no part names: all parts)
+//   sorvanel-art REPO_ROOT [icons|soils|splash|colormaps|appicon]...   (no part names: all parts)
 // Needs a QGuiApplication for text; run with QT_QPA_PLATFORM=offscreen on a headless machine.
 #include "artwork.h"
 
@@ -23,13 +23,13 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
-        std::fprintf(stderr, "usage: sorvanel-art REPO_ROOT [icons|soils|splash|colormaps]...\n");
+        std::fprintf(stderr, "usage: sorvanel-art REPO_ROOT [icons|soils|splash|colormaps|appicon]...\n");
         return 2;
     }
     const QDir root(args.takeFirst());
     const QDir images(root.filePath("res/images"));
     if (args.isEmpty())
-        args = QStringList{"icons", "soils", "splash", "colormaps"};
+        args = QStringList{"icons", "soils", "splash", "colormaps", "appicon"};
 
     bool ok = true;
     for (const QString& part : args) {
@@ -39,6 +39,8 @@ int main(int argc, char** argv)
             ok = art::drawSoils(images) && ok;
         else if (part == "splash")
             ok = art::drawSplash(images) && ok;
+        else if (part == "appicon")
+            ok = art::renderAppIcon(QDir(root.filePath("res/art/appicon")), QDir(root.filePath("res/desktop"))) && ok;
         else if (part == "colormaps")
             ok = art::drawColormaps(images) && ok;
         else {
