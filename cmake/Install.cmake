@@ -29,6 +29,19 @@ add_custom_command(OUTPUT ${changelog}.gz
 add_custom_target(sorvanel_changelog ALL DEPENDS ${changelog}.gz)
 install(FILES ${changelog}.gz ${desktop_dir}/copyright DESTINATION ${doc_dir})
 
+# Manual pages, compressed as Debian wants them.
+foreach(page Sorvanel3D sorvanel-scanner-sim)
+  set(source ${desktop_dir}/man/${page}.1)
+  set(packed ${CMAKE_BINARY_DIR}/man/${page}.1.gz)
+  add_custom_command(OUTPUT ${packed}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+                     COMMAND ${GZIP_EXECUTABLE} -9nc ${source} > ${packed}
+                     DEPENDS ${source})
+  list(APPEND manual_pages ${packed})
+endforeach()
+add_custom_target(sorvanel_manual_pages ALL DEPENDS ${manual_pages})
+install(FILES ${manual_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME sorvanel3d)
 set(CPACK_PACKAGE_VERSION ${SORVANEL_RELEASE_VERSION})

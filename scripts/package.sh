@@ -15,7 +15,7 @@ sudo=""
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
       -DSORVANEL_BUILD_TESTS=OFF -DSORVANEL_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" --target Sorvanel3D sorvanel-scanner-sim sorvanel_changelog -j"$(nproc)"
+cmake --build "$build" --target Sorvanel3D sorvanel-scanner-sim sorvanel_changelog sorvanel_manual_pages -j"$(nproc)"
 rm -rf "$build/package"
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/package/sorvanel3d_*.deb)
@@ -24,7 +24,7 @@ desktop-file-validate "$root/res/desktop/example.sorvanel3d.Sorvanel3D.desktop"
 appstreamcli validate --no-net --pedantic "$build/example.sorvanel3d.Sorvanel3D.metainfo.xml" >/dev/null ||
   appstreamcli validate --no-net "$build/example.sorvanel3d.Sorvanel3D.metainfo.xml"
 # Errors fail the check; warnings and notes are printed.
-lintian --no-tag-display-limit "$deb" | tee "$build/lintian.txt"
+lintian --tag-display-limit 0 "$deb" | tee "$build/lintian.txt"
 if grep -q '^E:' "$build/lintian.txt"; then
   echo "lintian found errors" >&2
   exit 1
