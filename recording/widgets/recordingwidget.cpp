@@ -6,6 +6,8 @@
 #include "app/messagebox.h"
 #include "datasets/dataset.h"
 #include "recording/widgets/fieldpreview.h"
+#include "recording/widgets/frequencyanalysis.h"
+#include "recording/widgets/gradientanalysis.h"
 #include "recording/widgets/namewidget.h"
 #include "recording/widgets/recordercontrols.h"
 #include "recording/widgets/visualizationchooser.h"
@@ -75,8 +77,8 @@ void RecordingWidget::createVisualizations()
         view->deleteLater();
     }
     visualizations.clear();
-    // The frequency and gradient views join this list as they are built.
-    std::vector<RecordingVisualization*> candidates{new FieldPreview(this)};
+    std::vector<RecordingVisualization*> candidates{new FieldPreview(this), new FrequencyAnalysis(this),
+                                                    new GradientAnalysis(this)};
     for (RecordingVisualization* view : candidates) {
         if (view->accepts(dataset.get())) {
             visualizations.push_back(view);

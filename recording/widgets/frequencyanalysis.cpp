@@ -1,0 +1,161 @@
+#include "recording/widgets/frequencyanalysis.h"
+
+#include "app/appsettings.h"
+#include "app/settingskeys.h"
+#include "recording/viewdatasetrules.h"
+#include "recording/waveletanalyser.h"
+#include "recording/wrongvisexception.h"
+#include "visualization/colormap.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+constexpr std::size_t shortCapacity = 15;
+constexpr int longCapacity = 400;
+const QColor clear(0, 0, 0, 1);
+
+QPixmap greyPicture()
+{
+    QPixmap picture(32, 32);
+    picture.fill(QColor(198, 198, 198));
+    return picture;
+}
+} // namespace
+
+FrequencyAnalysis::FrequencyAnalysis(QObject* parent)
+    : RecordingVisualization(parent)
+    , longAnalyser(std::make_unique<WaveletAnalyser>())
+    , shortAnalyser(std::make_unique<WaveletAnalyser>())
+{
+    container = new QWidget;
+    const QString frame = QStringLiteral("border: 1px solid rgb(89, 89, 89)");
+    barLabel = new QLabel(container);
+    barLabel->setStyleSheet(frame);
+    scalogramLabel = new QLabel(container);
+    scalogramLabel->setStyleSheet(frame);
+    discLabel = new QLabel(container);
+    discLabel->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    discLabel->setMaximumSize(int(2 * screenDpi), int(1.1 * screenDpi));
+    discPixmap = QPixmap(int(2 * screenDpi), int(screenDpi));
+    mainLayout = new QBoxLayout(QBoxLayout::TopToBottom, container);
+    mainLayout->addWidget(discLabel, 0, Qt::AlignHCenter | Qt::AlignVCenter);
+    chartLayout = new QVBoxLayout;
+    chartLayout->addWidget(barLabel);
+    chartLayout->addWidget(scalogramLabel);
+    mainLayout->addLayout(chartLayout);
+    icon_ = QIcon(QStringLiteral("://res/images/new/Icon2-Frequenzanalyse.png"));
+    reset();
+}
+
+FrequencyAnalysis::~FrequencyAnalysis()
+{
+    delete container;
+}
+
+QString FrequencyAnalysis::title()
+{
+    return tr("Frequency Analysis");
+}
+
+QIcon FrequencyAnalysis::icon()
+{
+    return icon_;
+}
+
+bool FrequencyAnalysis::accepts(Dataset* d)
+{
+    return ViewDatasetRules::hasScalarValues(d);
+}
+
+QWidget* FrequencyAnalysis::widget()
+{
+    return container;
+}
+
+void FrequencyAnalysis::setDataset(Dataset* d)
+{
+    if (!accepts(d))
+        throw S3D::WrongVisException();
+    dataset = d;
+    longHistory.clear();
+}
+
+void FrequencyAnalysis::reset()
+{
+    longHistory.clear();
+    barLabel->setPixmap(greyPicture());
+    scalogramLabel->setPixmap(greyPicture());
+    discPixmap.fill(clear);
+    discLabel->setPixmap(discPixmap);
+}
+
+void FrequencyAnalysis::addValues(std::vector<std::int16_t> values)
+{
+    // The first sample always applies an orientation.
+    if (longHistory.empty())
+        landscape = container->height() >= container->width();
+    applyOrientation();
+    appendSamples(values);
+    if (!container->isVisible())
+        return;
+    longAnalyser->analyse(longHistory);
+    shortAnalyser->analyse(shortHistory);
+    showCharts();
+    paintDisc();
+}
+
+void FrequencyAnalysis::applyOrientation()
+{
+    const bool wide = container->height() < container->width();
+    if (wide == landscape)
+        return;
+    mainLayout->setDirection(wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    landscape = wide;
+}
+
+void FrequencyAnalysis::appendSamples(const std::vector<std::int16_t>& values)
+{
+    for (std::int16_t v : values) {
+        longHistory.push_back(v);
+        shortHistory.push_back(v);
+    }
+    while (shortHistory.size() > shortCapacity)
+        shortHistory.pop_front();
+    const std::size_t cap = std::size_t(std::min(barLabel->width(), longCapacity));
+    while (longHistory.size() > cap)
+        longHistory.pop_front();
+}
+
+void FrequencyAnalysis::showCharts()
+{
+    int w = container->width();
+    int h = container->height();
+    if (landscape)
+        w -= discLabel->width();
+    else
+        h -= discLabel->height();
+    const QSize size(int(w * 0.95), int(h * 0.5 - 20));
+    const auto fit = [&size](const QImage& image) {
+        return QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    };
+    scalogramLabel->setPixmap(fit(longAnalyser->scalogram()));
+    barLabel->setPixmap(fit(longAnalyser->barChart()));
+}
+
+void FrequencyAnalysis::paintDisc()
+{
+    const int map = Settings::colormap.read().toInt();
+    discPixmap.fill(clear);
+    // A NaN share (no cell inside the cone yet) takes the colour of 0 as well.
+    const float e = shortAnalyser->significantShare();
+    const Rgb c = e < 0.5f ? colorFromValue(0.5f - e, 0, 0.5f, map) : colorFromValue(0, 0, 0.5f, map);
+    QPainter painter(&discPixmap);
+    painter.setBrush(QColor(c.red, c.green, c.blue));
+    const int side = int(0.99 * screenDpi);
+    painter.drawEllipse(QRect(int(0.5 * screenDpi), 0, side, side));
+    painter.end();
+    discLabel->setPixmap(discPixmap);
+}
