@@ -135,13 +135,15 @@ void WaveletAnalyser::drawBarChart()
 {
     const int bottom = barChart_.height();
     const int barWidth = int(xScale);
+    auto* pixels = reinterpret_cast<QRgb*>(barChart_.bits());
+    const std::size_t stride = std::size_t(barChart_.bytesPerLine()) / sizeof(QRgb);
     for (int i = 0; i < int(window.size()); ++i) {
         const int value = window[std::size_t(i)];
         const QRgb color = colorOf(value, overallMin, overallMax, colormap);
         const int left = int(i * xScale);
         const int height = int(double(value - windowMin) / (windowMax - windowMin) * 186 + 1);
         for (int y = std::max(0, bottom - height); y < bottom; ++y) {
-            auto* line = reinterpret_cast<QRgb*>(barChart_.scanLine(y));
+            QRgb* line = pixels + std::size_t(y) * stride;
             std::fill(line + left, line + std::min(left + barWidth, barChart_.width()), color);
         }
     }
@@ -183,9 +185,7 @@ void WaveletAnalyser::computePower()
     kiss_fft(tf.forward, tf.input.data(), tf.spectrum.data());
 
     const int half = tf.length / 2;
-    power.resize(std::size_t(n));
-    for (std::vector<double>& cells : power)
-        cells.assign(scaleCount, 0.0);
+    power.assign(std::size_t(scaleCount) * std::size_t(n), 0.0);
     cellsInCone = 0;
     double largest = 0;
     for (int k = 0; k < scaleCount; ++k) {
@@ -197,12 +197,13 @@ void WaveletAnalyser::computePower()
         }
         kiss_fft(tf.inverse, tf.filtered.data(), tf.output.data());
         const double cone = coneAt(scaleAt(k));
+        double* row = &power[std::size_t(k) * std::size_t(n)];
         for (int t = 0; t < n; ++t) {
             if (t < cone || t > n - cone)
                 continue;
             const kiss_fft_cpx y = tf.output[std::size_t(t)];
             const double p = double(y.r) * y.r + double(y.i) * y.i;
-            power[std::size_t(t)][std::size_t(k)] = p;
+            row[t] = p;
             largest = std::max(largest, p);
             ++cellsInCone;
         }
@@ -219,10 +220,11 @@ void WaveletAnalyser::drawScalogram(double largestPower)
         const int first = int(cone * xScale);
         const int last = int((n - cone) * xScale);
         auto* line = reinterpret_cast<QRgb*>(scalogram_.scanLine(l));
+        const double* row = &power[std::size_t(l) * std::size_t(n)];
         for (int t = 0; t < n; ++t) {
             const int x = int(t * xScale);
             if (first < x && x < last)
-                line[x] = colorOf(std::log(power[std::size_t(t)][std::size_t(l)] + 1), 0, top, colormap);
+                line[x] = colorOf(std::log(row[t] + 1), 0, top, colormap);
         }
     }
 }
@@ -245,8 +247,9 @@ void WaveletAnalyser::outlineSignificance(double mean)
         const double level = variance * (1 - rho * rho)
                              / (1 - 2 * rho * std::cos(2 * pi * sampleSpacing / (s * fourierFactor)) + rho * rho)
                              * 0.5 * chiSquare90;
+        const double* row = &power[std::size_t(i) * std::size_t(n)];
         for (int j = 0; j < n; ++j) {
-            at(j, i) = power[std::size_t(j)][std::size_t(i)] > level;
+            at(j, i) = row[j] > level;
             significantCells += at(j, i);
         }
     }

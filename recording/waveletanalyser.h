@@ -28,8 +28,9 @@ public:
     // (the disc then shows the colour of 0).
     float significantShare() const;
 
-    // For tests: power[sample][scale] of the last rebuild, and its inputs.
-    const std::vector<std::vector<double>>& powerBySample() const { return power; }
+    // For tests: the power of a cell of the last rebuild, and its inputs.
+    double powerAt(int sample, int scale) const { return power[std::size_t(scale) * window.size() + std::size_t(sample)]; }
+    int windowLength() const { return int(window.size()); }
     double lagOneAutocorrelation() const { return lag1; }
     int cellsInsideCone() const { return cellsInCone; }
     int significantCellCount() const { return significantCells; }
@@ -58,7 +59,8 @@ private:
     double sampleSpacing = 1.0;
     QImage scalogram_;
     QImage barChart_;
-    std::vector<std::vector<double>> power;
+    // power[scale * N + sample]: one row per scale, as the transforms and pictures run.
+    std::vector<double> power;
     int windowMin = 0;
     int windowMax = 0;
     int overallMin = INT_MAX;
