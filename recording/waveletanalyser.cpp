@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 constexpr double pi = 3.14159265358979323846;
@@ -38,6 +39,8 @@ struct WaveletAnalyser::Transform
     std::vector<kiss_fft_cpx> output;
     // filters[k * (length / 2 + 1) + m]; above length / 2 every filter is 0.
     std::vector<double> filters;
+    // Per scale the first and last m whose filter is not 0: the products outside stay 0.
+    std::vector<std::pair<int, int>> support;
 
     Transform(int n, int nfft)
         : samples(n)
@@ -167,11 +170,15 @@ void WaveletAnalyser::prepareTransform(int n)
     for (int k = 0; k < scaleCount; ++k) {
         const double s = scaleAt(k);
         double* filter = &transform->filters[std::size_t(k) * std::size_t(half + 1)];
+        std::pair<int, int> range{half + 1, 0};
         for (int m = 1; m <= half; ++m) {
             const double omega = 2 * pi * m / (nfft * sampleSpacing);
             const double d = omega * s - 6;
             filter[m] = norm * std::exp(-d * d / 2) * std::sqrt(2 * pi * s / sampleSpacing) / nfft;
+            if (filter[m] != 0.0)
+                range = {std::min(range.first, m), m};
         }
+        transform->support.push_back(range);
     }
 }
 
@@ -190,12 +197,14 @@ void WaveletAnalyser::computePower()
     double largest = 0;
     for (int k = 0; k < scaleCount; ++k) {
         const double* filter = &tf.filters[std::size_t(k) * std::size_t(half + 1)];
-        // Entries above half stay 0 from the start.
-        for (int m = 0; m <= half; ++m) {
+        // Every entry outside the filter's support is 0 (a product with a zero filter).
+        const auto [first, last] = tf.support[std::size_t(k)];
+        for (int m = first; m <= last; ++m) {
             const kiss_fft_cpx x = tf.spectrum[std::size_t(m)];
             tf.filtered[std::size_t(m)] = kiss_fft_cpx{float(x.r * filter[m]), float(x.i * filter[m])};
         }
         kiss_fft(tf.inverse, tf.filtered.data(), tf.output.data());
+        std::fill(tf.filtered.begin() + first, tf.filtered.begin() + std::max(first, last + 1), kiss_fft_cpx{0, 0});
         const double cone = coneAt(scaleAt(k));
         double* row = &power[std::size_t(k) * std::size_t(n)];
         for (int t = 0; t < n; ++t) {

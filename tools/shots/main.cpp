@@ -16,6 +16,7 @@
 #include "recording/widgets/visualizationchooser.h"
 #include "app/settingskeys.h"
 #include "scannersimulator.h"
+#include "liveanalyses.h"
 
 #include <QApplication>
 #include <QDir>
@@ -131,6 +132,8 @@ int main(int argc, char* argv[])
     });
 
     const QSize screen = QGuiApplication::primaryScreen()->size();
-    shoot(out, screen.width() >= screen.height() ? "landscape" : "portrait", screen);
+    const QString name = screen.width() >= screen.height() ? "landscape" : "portrait";
+    shoot(out, name, screen);
+    shootLiveAnalyses(out, name, screen, settle, saveScreen);
     return 0;
 }
