@@ -1,41 +1,300 @@
 #include "datasets/widgets/datasetviewer.h"
 
+#include "acquisition/devices/probefactory.h"
 #include "app/appsettings.h"
-#include "datasets/datasetmetadata.h"
+#include "app/messagebox.h"
+#include "datasets/coordinatetext.h"
+#include "datasets/dataset.h"
+#include "datasets/datasetarchive.h"
+#include "datasets/datasetfolder.h"
+#include "datasets/datasetloadfailure.h"
+#include "datasets/datasetrecord.h"
+#include "datasets/datasettrash.h"
+#include "datasets/exportnames.h"
+#include "datasets/metadataedit.h"
+#include "datasets/vtkexport.h"
+#include "datasets/widgets/bottomwidget.h"
+#include "datasets/widgets/centralwidget.h"
+#include "datasets/widgets/datareader.h"
+#include "datasets/widgets/datasetwidget.h"
+#include "datasets/widgets/editwidget.h"
+#include "datasets/widgets/topwidget.h"
 
-#include <QDir>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QEvent>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QListWidget>
+#include <QProgressBar>
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <QScroller>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
 
 DatasetViewer::DatasetViewer(QWidget* parent)
     : QWidget(parent)
+    , layout(new QVBoxLayout(this))
+    , sortBar(new TopWidget(this))
+    , scrollArea(new QScrollArea(this))
+    , container(new CentralWidget)
+    , actionBar(new BottomWidget(this))
+    , progressBar(new QProgressBar(this))
 {
-    auto* layout = new QVBoxLayout(this);
-    list = new QListWidget(this);
-    layout->addWidget(list);
-    connect(list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        emit datasetSelected(item->data(Qt::UserRole).toString(), item->data(Qt::UserRole + 1).toInt());
-    });
+    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->setWidgetResizable(true);
+    scrollArea->setWidget(container);
+    QScroller::grabGesture(scrollArea->viewport(), QScroller::LeftMouseButtonGesture);
+    progressBar->setRange(0, 100);
+    progressBar->hide();
+    layout->addWidget(sortBar);
+    layout->addWidget(progressBar);
+    layout->addWidget(scrollArea, 1);
+    layout->addWidget(actionBar);
+
+    connect(sortBar, &TopWidget::dateButtonPressed, this, &DatasetViewer::sortByDate);
+    connect(sortBar, &TopWidget::nameButtonPressed, this, &DatasetViewer::sortByName);
+    connect(sortBar, &TopWidget::locationButtonPressed, this, &DatasetViewer::sortByLocation);
+    connect(actionBar, &BottomWidget::deleteDatasets, this, &DatasetViewer::deleteSelectedDatasets);
+    connect(actionBar, &BottomWidget::showMapData, this, &DatasetViewer::showDatasetPositionGoogleMaps);
+    connect(actionBar, &BottomWidget::editDataset, this, &DatasetViewer::editDataset);
+}
+
+DatasetViewer::~DatasetViewer()
+{
+    for (DatasetWidget* tile : tileList)
+        tile->deleteLater();
+    worker.quit();
+    worker.wait();
 }
 
 void DatasetViewer::reloadDatasets()
 {
     if (!libraryDirty)
         return;
+    clearSelection();
+    for (DatasetWidget* tile : tileList)
+        tile->deleteLater();
+    tileList.clear();
+    progressBar->setValue(0);
+    progressBar->show();
+
+    auto* reader = new DataReader;
+    worker.wait();
+    reader->moveToThread(&worker);
+    connect(&worker, &QThread::finished, reader, &QObject::deleteLater);
+    connect(reader, &DataReader::readingFinished, this, &DatasetViewer::showDataWidgets);
+    connect(reader, &DataReader::updateProgress, progressBar, &QProgressBar::setValue);
+    worker.start();
+    reader->readDatasets();
+}
+
+void DatasetViewer::showDataWidgets(std::vector<DatasetWidget*> widgets)
+{
+    worker.quit();
+    tileList = std::move(widgets);
+    for (DatasetWidget* tile : tileList)
+        connectTile(tile);
+    sortKey = Unsorted;
+    sortByDate();
+    applyLayoutMode();
     libraryDirty = false;
-    list->clear();
-    const QDir folder(documentsFolder());
-    for (const QFileInfo& info : folder.entryInfoList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name)) {
-        QFile file(info.filePath());
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
-        const DatasetMetadata metadata = readMetadataMembers(object);
-        auto* item = new QListWidgetItem(metadata.name + "  " + metadata.date.toString(QStringLiteral("dd.MM.yyyy")), list);
-        item->setData(Qt::UserRole, info.completeBaseName());
-        item->setData(Qt::UserRole + 1, object.value(QStringLiteral("probe id")).toInt());
+    progressBar->hide();
+}
+
+void DatasetViewer::connectTile(DatasetWidget* tile)
+{
+    connect(tile, &DatasetWidget::datasetSelected, this, &DatasetViewer::viewButtonPressed);
+    connect(tile, &DatasetWidget::imageSelected, this, &DatasetViewer::addDatasetToSelection);
+    connect(tile, &DatasetWidget::startFiletransfer, this, &DatasetViewer::fileTransferInitiated);
+    connect(tile, &DatasetWidget::zipDataset, this, &DatasetViewer::zipDataset);
+    connect(tile, &DatasetWidget::exportDatasetToVTK, this, &DatasetViewer::exportDatasetToVTK);
+}
+
+void DatasetViewer::viewButtonPressed(QString name, int probeId)
+{
+    emit datasetSelected(name, probeId);
+}
+
+template <typename Order>
+void DatasetViewer::sortTiles(SortKey key, Order order)
+{
+    if (sortKey == key)
+        std::reverse(tileList.begin(), tileList.end());
+    else
+        std::sort(tileList.begin(), tileList.end(),
+                  [order](const DatasetWidget* a, const DatasetWidget* b) { return order(a->record(), b->record()); });
+    container->setTiles(tileList);
+    sortKey = key;
+}
+
+void DatasetViewer::sortByDate()
+{
+    sortTiles(ByDate, newerFirst);
+}
+
+void DatasetViewer::sortByName()
+{
+    sortTiles(ByName, nameOrder);
+}
+
+void DatasetViewer::sortByLocation()
+{
+    sortTiles(ByLocation, locationOrder);
+}
+
+void DatasetViewer::addDatasetToSelection(QString name)
+{
+    if (!selected.removeOne(name))
+        selected.append(name);
+    actionBar->setSingleActionsVisible(selected.size() < 2);
+    actionBar->setVisible(!selected.isEmpty());
+}
+
+void DatasetViewer::clearSelection()
+{
+    selected.clear();
+    actionBar->hide();
+}
+
+void DatasetViewer::deleteSelectedDatasets()
+{
+    if (selected.isEmpty())
+        return;
+    // No confirmation: the files go to the trash folder, not away.
+    for (const QString& id : selected)
+        moveDatasetToTrash(id);
+    clearSelection();
+    libraryDirty = true;
+    reloadDatasets();
+}
+
+DatasetWidget* DatasetViewer::firstSelectedTile() const
+{
+    if (tileList.empty())
+        return nullptr;
+    const QString first = selected.value(0);
+    const auto found = std::find_if(tileList.begin(), tileList.end(),
+                                    [&first](const DatasetWidget* tile) { return tile->record().identifier == first; });
+    return found != tileList.end() ? *found : tileList.front();
+}
+
+void DatasetViewer::editDataset()
+{
+    const DatasetWidget* tile = firstSelectedTile();
+    if (!tile)
+        return;
+    DatasetRecord record = tile->record();
+    EditWidget dialog(&record, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!storeEditedRecord(record)) {
+        MessageBox::warning(this, tr("Error"),
+                            tr("The dataset could not be changed: ") + QLatin1Char('\n')
+                                + datasetFilePath(record.identifier, QStringLiteral(".xml")));
+        return;
     }
+    clearSelection();
+    libraryDirty = true;
+    reloadDatasets();
+}
+
+void DatasetViewer::showDatasetPositionGoogleMaps()
+{
+    const DatasetWidget* tile = firstSelectedTile();
+    if (!tile)
+        return;
+    const QGeoCoordinate coordinate = tile->record().coordinate;
+    if (coordinate.latitude() == 0.0 && coordinate.longitude() == 0.0) {
+        MessageBox::warning(this, tr("Error"), tr("No coordinates provided"));
+        return;
+    }
+    QDesktopServices::openUrl(mapLink(coordinate));
+}
+
+void DatasetViewer::reportExport(bool done, const QString& path)
+{
+    if (done)
+        MessageBox::information(this, QString(),
+                                tr("Dataset exportet to the download directory: ") + QLatin1Char('\n') + path);
+    else
+        MessageBox::warning(this, QString(), tr("Dataset could not be exportet to: ") + QLatin1Char('\n') + path);
+}
+
+void DatasetViewer::zipDataset(QString id, QString name)
+{
+    const QString path = freeExportPath(downloadFolder(), exportBaseName(name, id), QStringLiteral(".zip"));
+    reportExport(zipDatasetFiles(id, path), path);
+}
+
+namespace {
+int storedProbeId(const QString& id)
+{
+    QFile file(datasetFilePath(id, QStringLiteral(".xml")));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("probe id")).toInt();
+}
+
+std::unique_ptr<Dataset> datasetOfFamily(int probeId)
+{
+    try {
+        return std::unique_ptr<Dataset>(createDatasetForProbe(probeId));
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+} // namespace
+
+void DatasetViewer::exportDatasetToVTK(QString id, QString name)
+{
+    const QString path = freeExportPath(downloadFolder(), exportBaseName(name, id), QStringLiteral(".vtk"));
+    const std::unique_ptr<Dataset> dataset = datasetOfFamily(storedProbeId(id));
+    if (!dataset) {
+        reportExport(false, path);
+        return;
+    }
+    if (!dataset->load(id)) {
+        // The dataset's own failure box says enough; no file is written.
+        const MessageText failure = datasetLoadFailure();
+        MessageBox::critical(this, failure.title, failure.text);
+        return;
+    }
+    reportExport(writeVtkFile(*dataset, path), path);
+}
+
+void DatasetViewer::applyLayoutMode()
+{
+    container->setMaximumWidth(width() - 18);
+    const bool wide = width() > height() || width() > 6 * screenDpi;
+    sortBar->setLeadingSpace(wide ? int(2 * screenDpi) + 5 : 0);
+    for (DatasetWidget* tile : tileList) {
+        tile->setWideLayout(wide);
+        tile->resize(width(), tile->height());
+    }
+}
+
+void DatasetViewer::resizeEvent(QResizeEvent* event)
+{
+    qDebug() << "Resolution: " << event->size();
+    QWidget::resizeEvent(event);
+    applyLayoutMode();
+}
+
+void DatasetViewer::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    applyLayoutMode();
+}
+
+void DatasetViewer::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        libraryDirty = true;
+        reloadDatasets();
+    }
+    QWidget::changeEvent(event);
 }

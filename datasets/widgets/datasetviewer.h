@@ -1,24 +1,75 @@
 #pragma once
 
+#include <QStringList>
+#include <QThread>
 #include <QWidget>
+#include <vector>
 
-class QListWidget;
+class BottomWidget;
+class CentralWidget;
+class DatasetWidget;
+class QProgressBar;
+class QScrollArea;
+class QVBoxLayout;
+class TopWidget;
 
-// The dataset library. Until its tiles are built it lists the stored datasets by name;
-// choosing one opens it in the 3D view.
+// The dataset library: one tile per stored dataset, sorted by date, name or location; the
+// selected datasets can be deleted, one can be edited or shown on a web map, and each tile
+// opens, sends or exports its dataset.
 class DatasetViewer : public QWidget
 {
     Q_OBJECT
 public:
     explicit DatasetViewer(QWidget* parent = nullptr);
+    ~DatasetViewer() override;
 
-    // Re-reads the dataset folder while the stored datasets changed (libraryDirty).
+    // Re-reads the dataset folder while the stored datasets changed (libraryDirty). Every
+    // reload starts with nothing selected.
     void reloadDatasets();
+
+    const std::vector<DatasetWidget*>& tiles() const { return tileList; }
+    const QStringList& selection() const { return selected; }
 
 signals:
     void datasetSelected(QString id, int probeId);
     void fileTransferInitiated(QString id);
 
+public slots:
+    void showDataWidgets(std::vector<DatasetWidget*> widgets);
+    void viewButtonPressed(QString name, int probeId);
+    void sortByDate();
+    void sortByName();
+    void sortByLocation();
+    void addDatasetToSelection(QString name);
+    void deleteSelectedDatasets();
+    void editDataset();
+    void showDatasetPositionGoogleMaps();
+    void zipDataset(QString id, QString name);
+    void exportDatasetToVTK(QString id, QString name);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
-    QListWidget* list = nullptr;
+    enum SortKey { Unsorted = -1, ByDate = 1, ByName = 2, ByLocation = 3 };
+    template <typename Order>
+    void sortTiles(SortKey key, Order order);
+    void connectTile(DatasetWidget* tile);
+    void clearSelection();
+    void applyLayoutMode();
+    DatasetWidget* firstSelectedTile() const;
+    void reportExport(bool done, const QString& path);
+
+    QVBoxLayout* layout = nullptr;
+    TopWidget* sortBar = nullptr;
+    QScrollArea* scrollArea = nullptr;
+    CentralWidget* container = nullptr;
+    BottomWidget* actionBar = nullptr;
+    std::vector<DatasetWidget*> tileList;
+    QStringList selected;
+    int sortKey = Unsorted;
+    QProgressBar* progressBar = nullptr;
+    QThread worker;
 };

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+class DatasetWidget;
+class QVBoxLayout;
+
+// The column of dataset tiles inside the library's scroll area.
+class CentralWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CentralWidget(QWidget* parent = nullptr);
+    // Lays the tiles out top to bottom in this order and shows them.
+    void setTiles(const std::vector<DatasetWidget*>& tiles);
+
+private:
+    QVBoxLayout* layout = nullptr;
+};

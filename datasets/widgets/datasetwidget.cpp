@@ -1,0 +1,155 @@
+#include "datasets/widgets/datasetwidget.h"
+
+#include "app/appsettings.h"
+#include "datasets/widgets/imagelabel.h"
+#include "datasets/widgets/separatorwidget.h"
+
+#include <QBoxLayout>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace {
+int inches(double value)
+{
+    return int(value * screenDpi);
+}
+
+QFont pointFont(const QFont& base, int points)
+{
+    QFont font = base;
+    font.setPointSize(points);
+    return font;
+}
+
+void appendText(QTextCursor& cursor, const QString& text, const QFont& font)
+{
+    QTextCharFormat format;
+    format.setFont(font);
+    cursor.insertText(text, format);
+}
+} // namespace
+
+DatasetWidget::DatasetWidget(const DatasetRecord& record, const QPixmap& previewPicture, QWidget* parent)
+    : QWidget(parent)
+    , data(record)
+    , picture(previewPicture)
+    , separator(new SeparatorWidget(this))
+    , preview(new ImageLabel(this))
+    , viewButton(new QPushButton(tr("VIEW"), this))
+{
+    if (!picture.isNull())
+        preview->setPixmap(picture.scaledToWidth(inches(2), Qt::SmoothTransformation));
+    preview->setFixedWidth(inches(2));
+    viewButton->setMinimumSize(inches(1.5), inches(0.5));
+    sendButton = iconButton(QStringLiteral(":/res/images/new/fileExport.png"));
+    zipButton = iconButton(QStringLiteral(":/res/images/new/zip.png"));
+    vtkButton = iconButton(QStringLiteral(":/res/images/new/vtk.png"));
+    nameText = textBox(0, 1);
+    dateText = textBox(2, 0);
+    locationText = textBox(2, 3);
+    fillTexts();
+    buildLayout();
+
+    connect(viewButton, &QPushButton::pressed, this, [this] { emit datasetSelected(data.identifier, data.probeId); });
+    connect(preview, &ImageLabel::imageSelected, this, [this] {
+        preview->setOverlayShown(!preview->overlayShown());
+        emit imageSelected(data.identifier);
+    });
+    connect(sendButton, &QToolButton::pressed, this, [this] { emit startFiletransfer(data.identifier); });
+    connect(zipButton, &QToolButton::pressed, this, [this] { emit zipDataset(data.identifier, data.name); });
+    connect(vtkButton, &QToolButton::pressed, this, [this] { emit exportDatasetToVTK(data.identifier, data.name); });
+}
+
+bool DatasetWidget::isSelected() const
+{
+    return preview->overlayShown();
+}
+
+QToolButton* DatasetWidget::iconButton(const QString& icon)
+{
+    auto* button = new QToolButton(this);
+    button->setIcon(QIcon(icon));
+    button->setMinimumSize(inches(0.45), inches(0.45));
+    button->setIconSize(QSize(inches(0.4), inches(0.4)));
+    button->setStyleSheet(QStringLiteral("background-color: #c6c6c6"));
+    return button;
+}
+
+// Heights from the font metrics: lines of the 9-point font and of the application font.
+QTextEdit* DatasetWidget::textBox(int lines9pt, int linesAppFont)
+{
+    auto* box = new QTextEdit(this);
+    box->setReadOnly(true);
+    box->setFrameStyle(QFrame::NoFrame);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setLineWrapMode(QTextEdit::NoWrap);
+    const int small = QFontMetrics(pointFont(font(), 9)).height();
+    const int normal = QFontMetrics(font()).height();
+    box->setFixedHeight(lines9pt * small + linesAppFont * normal + 5);
+    return box;
+}
+
+void DatasetWidget::fillTexts()
+{
+    QFont bold = font();
+    bold.setWeight(75);
+    QTextCursor name(nameText->document());
+    appendText(name, data.name, bold);
+
+    QTextCursor when(dateText->document());
+    appendText(when, data.date.toString(QStringLiteral("dd.MM.yyyy")) + QLatin1Char('\n')
+                         + data.time.toString(QStringLiteral("hh:mm:ss")), pointFont(font(), 9));
+
+    QTextCursor where(locationText->document());
+    appendText(where, data.location + QLatin1Char('\n'), font());
+    appendText(where, tr("Latitude") + QLatin1Char('\n'), pointFont(font(), 10));
+    appendText(where, QStringLiteral("%1").arg(data.coordinate.latitude(), 0, 'g') + QLatin1Char('\n'),
+               pointFont(font(), 9));
+    appendText(where, tr("Longitude") + QLatin1Char('\n'), pointFont(font(), 10));
+    appendText(where, QStringLiteral("%1").arg(data.coordinate.longitude(), 0, 'g'), pointFont(font(), 9));
+}
+
+void DatasetWidget::buildLayout()
+{
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(separator);
+    auto* row = new QHBoxLayout;
+    outer->addLayout(row);
+    row->addWidget(preview);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(viewButton);
+    auto* icons = new QHBoxLayout;
+    icons->addWidget(sendButton);
+    icons->addWidget(zipButton);
+    icons->addWidget(vtkButton);
+    buttons->addLayout(icons);
+    buttons->addStretch();
+    row->addLayout(buttons);
+
+    textLayout = new QBoxLayout(QBoxLayout::LeftToRight);
+    row->addLayout(textLayout, 1);
+    wideLayout = false;
+    setWideLayout(true);
+}
+
+void DatasetWidget::setWideLayout(bool wide)
+{
+    if (wide == wideLayout)
+        return;
+    wideLayout = wide;
+    while (QLayoutItem* item = textLayout->takeAt(0))
+        delete item;
+    textLayout->setDirection(wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    if (wide)
+        textLayout->addStretch();
+    textLayout->addWidget(nameText);
+    textLayout->addWidget(dateText);
+    textLayout->addWidget(locationText);
+    if (!wide)
+        textLayout->addStretch();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "datasets/datasetrecord.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+class ImageLabel;
+class QBoxLayout;
+class QPushButton;
+class QTextEdit;
+class QToolButton;
+class SeparatorWidget;
+
+// One dataset of the library: its preview, the VIEW, send, ZIP and VTK buttons, and its name,
+// date and time, location and coordinates. A press on the preview toggles its selected look.
+class DatasetWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    DatasetWidget(const DatasetRecord& record, const QPixmap& preview, QWidget* parent = nullptr);
+
+    const DatasetRecord& record() const { return data; }
+    bool isSelected() const;
+    // Wide: the text boxes side by side after a spacer; narrow: stacked.
+    void setWideLayout(bool wide);
+
+signals:
+    void datasetSelected(QString id, int probeId);
+    void imageSelected(QString id);
+    void startFiletransfer(QString id);
+    void zipDataset(QString id, QString name);
+    void exportDatasetToVTK(QString id, QString name);
+
+private:
+    QToolButton* iconButton(const QString& icon);
+    QTextEdit* textBox(int lines9pt, int linesAppFont);
+    void fillTexts();
+    void buildLayout();
+
+    DatasetRecord data;
+    QPixmap picture;
+    SeparatorWidget* separator = nullptr;
+    ImageLabel* preview = nullptr;
+    QPushButton* viewButton = nullptr;
+    QToolButton* sendButton = nullptr;
+    QToolButton* zipButton = nullptr;
+    QToolButton* vtkButton = nullptr;
+    QTextEdit* nameText = nullptr;
+    QTextEdit* dateText = nullptr;
+    QTextEdit* locationText = nullptr;
+    QBoxLayout* textLayout = nullptr;
+    bool wideLayout = true;
+};

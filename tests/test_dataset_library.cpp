@@ -1,0 +1,423 @@
+#include "app/appsettings.h"
+#include "app/widgets/mainwindow.h"
+#include "datasets/datasetbrolsensor.h"
+#include "datasets/datasettrash.h"
+#include "datasets/exportnames.h"
+#include "datasets/widgets/bottomwidget.h"
+#include "datasets/widgets/datasetviewer.h"
+#include "datasets/widgets/datasetwidget.h"
+#include "datasets/widgets/editwidget.h"
+#include "datasets/widgets/topwidget.h"
+#include "testenvironment.h"
+
+#include <JlCompress.h>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+#include <climits>
+#include <quazip.h>
+
+namespace {
+QString pathOf(const QString& id, const char* suffix) { return documentsFolder() + id + suffix; }
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeAll(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+// Metadata of a listed dataset, written directly: the listing reads nothing else.
+void storeMetadata(const QString& id, const QString& name, const QString& date, const QString& time,
+                   const QString& location = {}, double lat = 0, double lon = 0)
+{
+    const QJsonObject object{{"name", name}, {"date", date}, {"time", time}, {"location", location},
+                             {"lat", lat}, {"lon", lon}, {"probe id", 170}, {"rows", 4}};
+    QVERIFY(writeAll(pathOf(id, ".xml"), QJsonDocument(object).toJson()));
+}
+
+QStringList namesOf(const DatasetViewer& viewer)
+{
+    QStringList names;
+    for (const DatasetWidget* tile : viewer.tiles())
+        names.append(tile->record().name);
+    return names;
+}
+
+void reload(DatasetViewer& viewer)
+{
+    libraryDirty = true;
+    viewer.reloadDatasets();
+}
+
+DatasetWidget* tileOf(const DatasetViewer& viewer, const QString& id)
+{
+    for (DatasetWidget* tile : viewer.tiles())
+        if (tile->record().identifier == id)
+            return tile;
+    return nullptr;
+}
+
+// The three-track, four-row Brol-sensor field: track t holds 10 t + row, minus for track 1.
+void storeBrolField(const QString& name)
+{
+    DataSetBrolSensor dataset;
+    dataset.setProperty("length", 2);
+    dataset.setProperty("start index", 0);
+    dataset.setProperty("parallel", true);
+    dataset.appendTrack({0, 1, 2, 3});
+    dataset.appendTrack({-10, -11, -12, -13});
+    dataset.appendTrack({20, 21, 22, 23});
+    dataset.setName(name);
+    dataset.setDate(QDate(2025, 5, 1));
+    QVERIFY(dataset.save());
+}
+
+// A whole legacy VTK file: the header lines by keyword, then every value line.
+struct VtkFile
+{
+    QMap<QString, QString> header;
+    QList<int> values;
+};
+
+VtkFile parseVtk(const QByteArray& text)
+{
+    VtkFile file;
+    const QList<QByteArray> lines = text.split('\n');
+    int line = 0;
+    for (; line < 10 && line < lines.size(); ++line) {
+        const QString content = QString::fromLatin1(lines[line]);
+        file.header.insert(content.section(' ', 0, 0), content.section(' ', 1));
+    }
+    for (; line < lines.size(); ++line) {
+        if (lines[line].isEmpty() && line == lines.size() - 1)
+            break;
+        bool ok = false;
+        file.values.append(lines[line].toInt(&ok));
+        if (!ok)
+            file.values.append(INT_MIN);
+    }
+    return file;
+}
+
+void clearFolder(const QString& folder)
+{
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+}
+
+// The settings file stays: only the datasets and the trash go.
+void clearDatasets()
+{
+    QDir folder(documentsFolder());
+    for (const QString& name : folder.entryList({"*.xml", "*.s3d", "*.png"}, QDir::Files))
+        folder.remove(name);
+    QDir(trashFolder()).removeRecursively();
+}
+} // namespace
+
+// Receives the addresses the desktop would open.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+    Q_INVOKABLE void open(const QUrl& url) { urls.append(url); }
+};
+
+class DatasetLibraryTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        clearDatasets();
+        clearFolder(downloadFolder());
+        currentPosition = QGeoCoordinate(0, 0);
+    }
+
+    void emptyFolderGivesNoTilesAndHidesTheProgress()
+    {
+        DatasetViewer viewer;
+        reload(viewer);
+        QVERIFY(viewer.tiles().empty());
+        QVERIFY(viewer.findChild<QProgressBar*>()->isHidden());
+        QVERIFY(!libraryDirty);
+    }
+
+    void sortsByDateTimeNameAndLocation()
+    {
+        storeMetadata("a", "gamma", "01.03.2025", "08:00:00", "Zell");
+        storeMetadata("b", "alpha", "02.03.2025", "09:00:00", "aachen");
+        storeMetadata("c", "Beta", "02.03.2025", "10:30:00", "Berg");
+        DatasetViewer viewer;
+        reload(viewer);
+        QCOMPARE(namesOf(viewer), QStringList({"Beta", "alpha", "gamma"}));
+        auto* bar = viewer.findChild<TopWidget*>();
+        bar->sortByDate();
+        QCOMPARE(namesOf(viewer), QStringList({"gamma", "alpha", "Beta"}));
+        bar->sortByDate();
+        QCOMPARE(namesOf(viewer), QStringList({"Beta", "alpha", "gamma"}));
+        bar->sortByName();
+        QCOMPARE(namesOf(viewer), QStringList({"alpha", "Beta", "gamma"}));
+        bar->sortByLocation();
+        QCOMPARE(namesOf(viewer), QStringList({"alpha", "Beta", "gamma"}));
+        bar->sortByLocation();
+        QCOMPARE(namesOf(viewer), QStringList({"gamma", "Beta", "alpha"}));
+    }
+
+    void listsMetadataFilesOnly()
+    {
+        storeMetadata("listed", "Listed", "01.03.2025", "08:00:00");
+        QVERIFY(writeAll(pathOf("orphan", ".s3d"), "SV-Brol_Sensor 3D-File "));
+        QVERIFY(writeAll(pathOf("orphan", ".png"), readAll(":/res/images/new/vtk.png")));
+        QVERIFY(writeAll(pathOf("broken", ".xml"), "{ not json"));
+        DatasetViewer viewer;
+        reload(viewer);
+        QCOMPARE(int(viewer.tiles().size()), 2);
+        QVERIFY(!tileOf(viewer, "orphan"));
+        const DatasetRecord broken = tileOf(viewer, "broken")->record();
+        QVERIFY(broken.name.isEmpty() && !broken.date.isValid() && !broken.time.isValid());
+        QCOMPARE(broken.coordinate, QGeoCoordinate(0, 0));
+        QCOMPARE(broken.probeId, 0);
+    }
+
+    void selectionShowsAndHidesTheActions()
+    {
+        storeMetadata("a", "A", "01.03.2025", "08:00:00");
+        storeMetadata("b", "B", "02.03.2025", "08:00:00");
+        DatasetViewer viewer;
+        reload(viewer);
+        auto* actions = viewer.findChild<BottomWidget*>();
+        QVERIFY(actions->isHidden());
+        viewer.addDatasetToSelection("a");
+        QVERIFY(!actions->isHidden() && actions->singleActionsVisible());
+        viewer.addDatasetToSelection("b");
+        QVERIFY(!actions->isHidden() && !actions->singleActionsVisible());
+        viewer.addDatasetToSelection("a");
+        QCOMPARE(viewer.selection(), QStringList({"b"}));
+        QVERIFY(actions->singleActionsVisible());
+        viewer.addDatasetToSelection("b");
+        QVERIFY(actions->isHidden());
+
+        viewer.addDatasetToSelection("a");
+        reload(viewer);
+        QVERIFY(viewer.selection().isEmpty());
+        QVERIFY(actions->isHidden());
+    }
+
+    void mapLinkNeedsCoordinates()
+    {
+        storeMetadata("nowhere", "N", "01.03.2025", "08:00:00");
+        storeMetadata("munich", "M", "02.03.2025", "08:00:00", "", 48.137154, 11.575382);
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("https", &catcher, "open");
+        TestSupport::MessageBoxSpy boxes;
+        DatasetViewer viewer;
+        reload(viewer);
+        viewer.addDatasetToSelection("nowhere");
+        viewer.showDatasetPositionGoogleMaps();
+        QCOMPARE(boxes.requests().size(), 1);
+        QCOMPARE(boxes.requests()[0].text, QString("No coordinates provided"));
+        QVERIFY(catcher.urls.isEmpty());
+        viewer.addDatasetToSelection("nowhere");
+        viewer.addDatasetToSelection("munich");
+        viewer.showDatasetPositionGoogleMaps();
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(catcher.urls, QList<QUrl>({QUrl("https://www.google.com/maps/?q=48.1372,11.5754")}));
+    }
+
+    void deleteMovesTheFilesToTheTrash()
+    {
+        storeMetadata("gone", "Gone", "01.03.2025", "08:00:00");
+        QVERIFY(writeAll(pathOf("gone", ".s3d"), "values"));
+        storeMetadata("kept", "Kept", "02.03.2025", "08:00:00");
+        DatasetViewer viewer;
+        reload(viewer);
+        viewer.addDatasetToSelection("gone");
+        viewer.deleteSelectedDatasets();
+        QCOMPARE(namesOf(viewer), QStringList({"Kept"}));
+        QVERIFY(viewer.selection().isEmpty());
+        QVERIFY(!QFile::exists(pathOf("gone", ".xml")));
+        const QStringList entries = QDir(trashFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QCOMPARE(entries.size(), 1);
+        QVERIFY(entries[0].endsWith("_gone"));
+        QCOMPARE(readAll(trashFolder() + "/" + entries[0] + "/gone.s3d"), QByteArray("values"));
+    }
+
+    void editShowsAndStoresSixDigits()
+    {
+        DatasetRecord record;
+        record.coordinate = QGeoCoordinate(48.137154, 11.575382);
+        EditWidget dialog(&record);
+        const QList<QLineEdit*> edits = dialog.findChildren<QLineEdit*>();
+        QCOMPARE(edits[2]->text(), QString("48.1372"));
+        dialog.accept();
+        QCOMPARE(record.coordinate.latitude(), 48.1372);
+
+        EditWidget again(&record);
+        again.copyCurrentCoordinates();
+        QCOMPARE(again.findChildren<QLineEdit*>()[2]->text(), QString("0"));
+        again.findChildren<QLineEdit*>()[3]->setText("east");
+        again.accept();
+        QCOMPARE(record.coordinate, QGeoCoordinate(0, 0));
+    }
+
+    void editThroughTheLibrary()
+    {
+        storeMetadata("field", "Old", "01.03.2025", "08:00:00", "Hill", 48.137154, 11.5);
+        const QByteArray before = readAll(pathOf("field", ".xml"));
+        DatasetViewer viewer;
+        reload(viewer);
+        viewer.addDatasetToSelection("field");
+        answerEditDialog(false, {});
+        viewer.editDataset();
+        QCOMPARE(readAll(pathOf("field", ".xml")), before);
+        QCOMPARE(viewer.selection(), QStringList({"field"}));
+
+        answerEditDialog(true, "New");
+        viewer.editDataset();
+        const QJsonObject stored = QJsonDocument::fromJson(readAll(pathOf("field", ".xml"))).object();
+        QCOMPARE(stored.value("name").toString(), QString("New"));
+        QCOMPARE(stored.value("lat").toDouble(), 48.1372);
+        QCOMPARE(stored.value("rows").toInt(), 4);
+        QCOMPARE(stored.value("date").toString(), QString("01.03.2025"));
+        QCOMPARE(namesOf(viewer), QStringList({"New"}));
+        QVERIFY(viewer.selection().isEmpty());
+    }
+
+    void zipNamesCountUpAndHoldTheThreeFiles()
+    {
+        storeBrolField("Field A");
+        const QString id = QDir(documentsFolder()).entryList({"*.xml"})[0].chopped(4);
+        TestSupport::MessageBoxSpy boxes;
+        DatasetViewer viewer;
+        for (int i = 0; i < 3; ++i)
+            viewer.zipDataset(id, "Field A");
+        for (const char* name : {"Field A.zip", "Field A(1).zip", "Field A(2).zip"}) {
+            const QString archive = downloadFolder() + "/" + name;
+            QuaZip zip(archive);
+            QVERIFY2(zip.open(QuaZip::mdUnzip), qPrintable(name));
+            QCOMPARE(zip.getFileNameList().size(), 3);
+            zip.close();
+            QTemporaryDir out;
+            JlCompress::extractDir(archive, out.path());
+            for (const char* suffix : {".s3d", ".xml", ".png"})
+                QCOMPARE(readAll(out.path() + "/" + id + suffix), readAll(pathOf(id, suffix)));
+        }
+        QCOMPARE(boxes.requests().last().text,
+                 "Dataset exportet to the download directory: \n" + downloadFolder() + "/Field A(2).zip");
+
+        QFile::remove(pathOf(id, ".png"));
+        viewer.zipDataset(id, "Field A");
+        QCOMPARE(boxes.requests().last().kind, MessageBox::Kind::Warning);
+        QVERIFY(boxes.requests().last().text.startsWith("Dataset could not be exportet to: \n"));
+        QVERIFY(!QFile::exists(downloadFolder() + "/Field A(3).zip"));
+    }
+
+    void hostileNamesStayInTheDownloadFolder()
+    {
+        QCOMPARE(exportBaseName("../../etc/passwd", "id"), QString("_.._etc_passwd"));
+        QCOMPARE(exportBaseName("..", "the-id"), QString("the-id"));
+        QCOMPARE(exportBaseName("a\nb\\c:d", "id"), QString("a_b_c_d"));
+        QCOMPARE(exportBaseName("", ""), QString("dataset"));
+        storeBrolField("../../outside");
+        const QString id = QDir(documentsFolder()).entryList({"*.xml"})[0].chopped(4);
+        TestSupport::MessageBoxSpy boxes;
+        DatasetViewer viewer;
+        viewer.exportDatasetToVTK(id, "../../outside");
+        QCOMPARE(QDir(downloadFolder()).entryList(QDir::Files), QStringList({"_.._outside.vtk"}));
+    }
+
+    void vtkHoldsTheGridRowsFromTheLast()
+    {
+        storeBrolField("Brol");
+        const QString id = QDir(documentsFolder()).entryList({"*.xml"})[0].chopped(4);
+        TestSupport::MessageBoxSpy boxes;
+        DatasetViewer viewer;
+        viewer.exportDatasetToVTK(id, "Brol");
+        const QByteArray text = readAll(downloadFolder() + "/Brol.vtk");
+        QVERIFY(text.startsWith("# vtk DataFile Version 3.1 \nGenerated from a Sorvanel3D_UA Dataset\nASCII\n"
+                                "DATASET STRUCTURED_POINTS\n"));
+        const VtkFile vtk = parseVtk(text);
+        QCOMPARE(vtk.header.value("DIMENSIONS"), QString("3 4 1"));
+        QCOMPARE(vtk.header.value("ORIGIN"), QString("0 0 0"));
+        QCOMPARE(vtk.header.value("SPACING"), QString("0.9 0.5 1"));
+        QCOMPARE(vtk.header.value("POINT_DATA"), QString("12"));
+        QCOMPARE(vtk.header.value("SCALARS"), QString("P float"));
+        QCOMPARE(vtk.header.value("LOOKUP_TABLE"), QString("default"));
+        QCOMPARE(vtk.values, QList<int>({3, -13, 23, 2, -12, 22, 1, -11, 21, 0, -10, 20}));
+        QCOMPARE(boxes.requests().last().kind, MessageBox::Kind::Information);
+
+        viewer.exportDatasetToVTK(id, "Brol");
+        QVERIFY(QFile::exists(downloadFolder() + "/Brol(1).vtk"));
+    }
+
+    void vtkOfAnUnloadableDatasetWritesNothing()
+    {
+        storeMetadata("bad", "Bad", "01.03.2025", "08:00:00");
+        QVERIFY(writeAll(pathOf("bad", ".s3d"), "not a value file"));
+        TestSupport::MessageBoxSpy boxes;
+        DatasetViewer viewer;
+        viewer.exportDatasetToVTK("bad", "Bad");
+        QVERIFY(QDir(downloadFolder()).entryList(QDir::Files).isEmpty());
+        QCOMPARE(boxes.requests().size(), 1);
+        QCOMPARE(boxes.requests()[0].text, QString("Wrong data type"));
+    }
+
+    void viewOpensTheDatasetAndBackReturnsToTheLibrary()
+    {
+        storeBrolField("Field A");
+        TestSupport::MessageBoxSpy boxes;
+        MainWindow window;
+        libraryDirty = true;
+        window.setViewState();
+        DatasetViewer* library = window.datasetLibrary();
+        QCOMPARE(int(library->tiles().size()), 1);
+        library->tiles()[0]->findChild<QPushButton*>()->click();
+        QCOMPARE(window.screenState(), int(MainWindow::Visualization));
+        window.goBack();
+        QCOMPARE(window.screenState(), int(MainWindow::Library));
+
+        // A dataset stored meanwhile (as a finished recording is) is a new tile on entry.
+        storeBrolField("Field B");
+        libraryDirty = true;
+        window.setViewState();
+        QCOMPARE(namesOf(*library).size(), 2);
+        QVERIFY(namesOf(*library).contains("Field B"));
+    }
+
+private:
+    // Answers the next edit dialog: OK with a new name, or Cancel.
+    static void answerEditDialog(bool ok, const QString& name)
+    {
+        QTimer::singleShot(0, [ok, name] {
+            auto* dialog = qobject_cast<EditWidget*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            if (!ok) {
+                dialog->reject();
+                return;
+            }
+            dialog->findChildren<QLineEdit*>()[0]->setText(name);
+            dialog->accept();
+        });
+    }
+
+};
+
+SORVANEL_TEST_MAIN(DatasetLibraryTest)
+#include "test_dataset_library.moc"
