@@ -222,6 +222,8 @@ void MainWindow::setVisualizationState(QString name, int id)
     enterState(Visualization, viewer, vizDataset->name());
     connect(viewer, SIGNAL(setDatasetViewMode()), this, SLOT(setViewState()));
     connect(viewer, SIGNAL(setRecordMode()), this, SLOT(setRecordState()));
+    connect(viewer, &HeightFieldViewer::viewMenuChanged, navBar, &NavBar::setSettingsMenu);
+    navBar->setSettingsMenu(viewer->currentViewMenu());
     viewer->setDataset(vizDataset.get());
 }
 

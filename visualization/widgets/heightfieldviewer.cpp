@@ -1,33 +1,346 @@
 #include "visualization/widgets/heightfieldviewer.h"
 
 #include "acquisition/devices/probefactory.h"
+#include "app/appsettings.h"
+#include "app/messagebox.h"
+#include "app/settingskeys.h"
+#include "datasets/dataset.h"
+#include "visualization/widgets/bottomwidgetheightfield.h"
+#include "visualization/widgets/glwindow.h"
+#include "visualization/widgets/printseam.h"
+#include "visualization/widgets/slideraction.h"
+#include "visualization/depthanalysis.h"
+#include "visualization/widgets/viewcontrolwindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QMenu>
+#include <QSaveFile>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QScroller>
+#include <QSlider>
 #include <stdexcept>
 
-#include "datasets/dataset.h"
-
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
+namespace {
+QAction* settingAction(const QString& text, const SettingKey& key, QObject* parent)
+{
+    auto* action = new QAction(text, parent);
+    action->setCheckable(true);
+    action->setChecked(key.read().toBool());
+    return action;
+}
+} // namespace
 
 HeightFieldViewer::HeightFieldViewer(QWidget* parent)
     : QWidget(parent)
 {
-    auto* layout = new QVBoxLayout(this);
-    label = new QLabel(this);
-    label->setAlignment(Qt::AlignCenter);
-    layout->addWidget(label, 1);
-    auto* library = new QPushButton(tr("DATASETS"), this);
-    auto* record = new QPushButton(tr("RECORD"), this);
-    layout->addWidget(library);
-    layout->addWidget(record);
-    connect(library, &QPushButton::pressed, this, &HeightFieldViewer::setDatasetViewMode);
-    connect(record, &QPushButton::pressed, this, &HeightFieldViewer::setRecordMode);
+    glWindow = new GLWindow(this);
+    glWindow->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    controlPanel = new ViewControlWindow;
+    controlPanel->setMinimumWidth(int(2.5 * screenDpi));
+    scrollArea = new QScrollArea(this);
+    scrollArea->setMinimumWidth(int(3 * screenDpi));
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->horizontalScrollBar()->hide();
+    scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollArea->setWidgetResizable(true);
+    scrollArea->setWidget(controlPanel);
+    bottomBar = new BottomWidgetHeightfield(this);
+    mainLayout = new QBoxLayout(QBoxLayout::LeftToRight, this);
+    viewLayout = new QBoxLayout(QBoxLayout::TopToBottom);
+    layOut(true);
+    buildMenus();
+    connectPanel();
+    setViewMenu(valueMenu);
+}
+
+HeightFieldViewer::~HeightFieldViewer()
+{
+    QScroller::ungrabGesture(scrollArea->viewport());
+    // The navigation bar takes its own menu back when these go.
+    for (QMenu* menu : {valueMenu, depthMenu, colormapMenu})
+        menu->deleteLater();
+}
+
+void HeightFieldViewer::buildMenus()
+{
+    valueMenu = new QMenu;
+    connect(valueMenu->addAction(tr("Depth Analysis")), &QAction::triggered, this,
+            &HeightFieldViewer::enableDepthAnalysis);
+    isolineAction = new SliderAction(tr("Isocontour"), tr("Isovalue"), this);
+    isolineAction->checkBox()->setChecked(Settings::showIsolines.read().toBool());
+    isolineAction->slider()->setValue(Settings::isovalue.read().toInt());
+    connect(isolineAction, &SliderAction::checkBoxClicked, this, &HeightFieldViewer::toggleIsolines);
+    connect(isolineAction, &SliderAction::sliderValueChanged, this, &HeightFieldViewer::setIsovalue);
+    valueMenu->addAction(isolineAction);
+    colormapMenu = buildColormapMenu();
+    addViewEntries(valueMenu);
+    QMenu* filters = valueMenu->addMenu(tr("Filter"));
+    const struct {
+        QString text;
+        const SettingKey& key;
+        void (HeightFieldViewer::*slot)();
+    } filterEntries[] = {
+        {tr("Smoothing Filter"), Settings::smoothingFilter, &HeightFieldViewer::triggerSmoothingFilter},
+        {tr("Track Matching"), Settings::trackMatchingFilter, &HeightFieldViewer::triggerTrackMatchingFilter},
+        {tr("Color Quantization"), Settings::colorQuantization,
+         &HeightFieldViewer::triggerColorQuantizationFilter},
+        {tr("Outlier Filter"), Settings::outlierFilter, &HeightFieldViewer::triggerOutlierFilter},
+    };
+    for (const auto& entry : filterEntries) {
+        QAction* action = settingAction(entry.text, entry.key, filters);
+        filters->addAction(action);
+        connect(action, &QAction::triggered, this, entry.slot);
+    }
+    depthMenu = new QMenu;
+    connect(depthMenu->addAction(tr("Value Analysis")), &QAction::triggered, this,
+            &HeightFieldViewer::enableValueAnalysis);
+    addViewEntries(depthMenu);
+}
+
+void HeightFieldViewer::addViewEntries(QMenu* menu)
+{
+    auto* useShading = findChild<QAction*>(QStringLiteral("useShading"));
+    auto* wireframe = findChild<QAction*>(QStringLiteral("wireframe"));
+    if (!useShading) {
+        useShading = settingAction(tr("Use Shading"), Settings::useShading, this);
+        useShading->setObjectName(QStringLiteral("useShading"));
+        connect(useShading, &QAction::triggered, this, &HeightFieldViewer::triggerShading);
+        wireframe = settingAction(tr("Wireframe"), Settings::wireframe, this);
+        wireframe->setObjectName(QStringLiteral("wireframe"));
+        connect(wireframe, &QAction::triggered, this, &HeightFieldViewer::triggerWireframe);
+    }
+    menu->addAction(useShading);
+    menu->addAction(wireframe);
+    menu->addMenu(colormapMenu);
+}
+
+QMenu* HeightFieldViewer::buildColormapMenu()
+{
+    auto* menu = new QMenu(tr("Colormap"));
+    colormapGroup = new QActionGroup(menu);
+    const struct {
+        QString text;
+        const char* icon;
+    } maps[] = {{tr("Jet"), ":/res/images/new/Jet.png"},
+                {tr("Black Body"), ":/res/images/new/BlackBodyRadiation.png"},
+                {tr("Grey Scale"), ":/res/images/new/GrayScale.png"},
+                {tr("Temperature"), ":/res/images/new/Temperature.png"}};
+    for (int k = 0; k < 4; ++k) {
+        QAction* action = menu->addAction(QIcon(maps[k].icon), maps[k].text);
+        colormapGroup->addAction(action);
+        connect(action, &QAction::triggered, this, [this, k] { chooseColormap(k); });
+    }
+    return menu;
+}
+
+void HeightFieldViewer::connectPanel()
+{
+    connect(controlPanel, &ViewControlWindow::setScaling, this, &HeightFieldViewer::setTerrainScaling);
+    connect(controlPanel, &ViewControlWindow::setBoundaries, this, &HeightFieldViewer::setTerrainBoundaries);
+    connect(controlPanel, &ViewControlWindow::showGridSwitched, this, &HeightFieldViewer::showGrid);
+    connect(controlPanel, &ViewControlWindow::snapShotRequested, this, &HeightFieldViewer::changeDatasetIcon);
+    connect(controlPanel, &ViewControlWindow::printVisualization, this, &HeightFieldViewer::showPrintDialog);
+    connect(controlPanel, &ViewControlWindow::setDepthLayerPostion, glWindow, &GLWindow::setDepthPlanePosition);
+    connect(controlPanel, &ViewControlWindow::depthFactorChanged, this, [this] {
+        glWindow->update();
+        controlPanel->updateDepth();
+    });
+    connect(bottomBar, &BottomWidgetHeightfield::resetCameraButtonPushed, glWindow, &GLWindow::resetView);
+    connect(bottomBar, &BottomWidgetHeightfield::selectDataset, this, &HeightFieldViewer::setDatasetViewMode);
+    connect(bottomBar, &BottomWidgetHeightfield::startNewRecording, this, &HeightFieldViewer::setRecordMode);
 }
 
 void HeightFieldViewer::setDataset(Dataset* dataset)
 {
+    if (dataset == dataset_)
+        return;
     dataset_ = dataset;
-    label->setText(dataset ? dataset->name() : QString());
+    glWindow->setDataset(dataset);
+    controlPanel->reset();
+}
+
+void HeightFieldViewer::setViewMenu(QMenu* menu)
+{
+    viewMenu = menu;
+    emit viewMenuChanged(menu);
+}
+
+void HeightFieldViewer::toggleIsolines()
+{
+    const bool show = Settings::showIsolines.toggle();
+    glWindow->showIsolines(show, Settings::isovalue.read().toFloat() / 100.0f);
+}
+
+void HeightFieldViewer::setIsovalue(int value)
+{
+    Settings::isovalue.write(value);
+    glWindow->showIsolines(Settings::showIsolines.read().toBool(), value / 100.0f);
+}
+
+void HeightFieldViewer::chooseColormap(int index)
+{
+    Settings::colormap.write(index + 1);
+    glWindow->recolor();
+}
+
+void HeightFieldViewer::setTerrainScaling(float scaleFactor)
+{
+    if (!dataset_)
+        return;
+    dataset_->setProperty(QStringLiteral("scale slider"), int(scaleFactor * 100));
+    glWindow->setScaling(scaleFactor);
+}
+
+void HeightFieldViewer::setTerrainBoundaries(float boundaryFactor)
+{
+    if (!dataset_)
+        return;
+    dataset_->setProperty(QStringLiteral("boundary slider"), int(boundaryFactor * 1000));
+    glWindow->setBoundaries(boundaryFactor);
+}
+
+void HeightFieldViewer::showGrid()
+{
+    if (!dataset_)
+        return;
+    // Read without the key's default: an absent key hides the grid.
+    const bool show = appSettings().value(Settings::showGrid.name).toBool();
+    glWindow->setTerrainGridTransluency(show ? 1.0f : 0.0f);
+}
+
+void HeightFieldViewer::updateView()
+{
+    glWindow->updateTerrain();
+}
+
+void HeightFieldViewer::changeDatasetIcon()
+{
+    if (!dataset_)
+        return;
+    const QImage picture = glWindow->grabFramebuffer().scaledToWidth(128, Qt::SmoothTransformation);
+    // The old preview stays until the new one is complete.
+    QSaveFile file(documentsFolder() + dataset_->id() + ".png");
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit()) {
+        MessageBox::warning(this, tr("Snapshot"), tr("Could not save the snapshot of the dataset."));
+        return;
+    }
+    libraryDirty = true;
+}
+
+void HeightFieldViewer::showPrintDialog()
+{
+    PrintSeam::print(glWindow->grabFramebuffer(), this);
+}
+
+void HeightFieldViewer::toggleAndRebuild(const SettingKey& key)
+{
+    key.toggle();
+    glWindow->updateTerrain();
+}
+
+void HeightFieldViewer::triggerShading()
+{
+    Settings::useShading.toggle();
+    glWindow->reloadShaders();
+    glWindow->update();
+}
+
+void HeightFieldViewer::triggerColorQuantizationFilter()
+{
+    toggleAndRebuild(Settings::colorQuantization);
+}
+
+void HeightFieldViewer::triggerValueQuantizationFilter()
+{
+    toggleAndRebuild(Settings::valueQuantization);
+}
+
+void HeightFieldViewer::triggerDeltaFilter()
+{
+    toggleAndRebuild(Settings::deltaFilter);
+}
+
+void HeightFieldViewer::triggerOutlierFilter()
+{
+    toggleAndRebuild(Settings::outlierFilter);
+}
+
+void HeightFieldViewer::triggerTrackMatchingFilter()
+{
+    toggleAndRebuild(Settings::trackMatchingFilter);
+}
+
+void HeightFieldViewer::triggerSmoothingFilter()
+{
+    toggleAndRebuild(Settings::smoothingFilter);
+}
+
+void HeightFieldViewer::triggerWireframe()
+{
+    toggleAndRebuild(Settings::wireframe);
+}
+
+void HeightFieldViewer::enableDepthAnalysis()
+{
+    soilDepthScale = 0.2f;
+    glWindow->setDepthAnalysisMode(true);
+    controlPanel->setDepthMode(true);
+    setViewMenu(depthMenu);
+}
+
+void HeightFieldViewer::enableValueAnalysis()
+{
+    controlPanel->setDepthMode(false);
+    glWindow->setDepthAnalysisMode(false);
+    setViewMenu(valueMenu);
+}
+
+void HeightFieldViewer::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOut(height() < width());
+}
+
+void HeightFieldViewer::layOut(bool landscape)
+{
+    for (QWidget* part : {static_cast<QWidget*>(glWindow), static_cast<QWidget*>(scrollArea),
+                          static_cast<QWidget*>(bottomBar)}) {
+        mainLayout->removeWidget(part);
+        viewLayout->removeWidget(part);
+    }
+    mainLayout->removeItem(viewLayout);
+    if (landscape) {
+        mainLayout->setDirection(QBoxLayout::LeftToRight);
+        mainLayout->addWidget(scrollArea);
+        viewLayout->addWidget(glWindow);
+        viewLayout->addWidget(bottomBar);
+        mainLayout->addLayout(viewLayout);
+        scrollArea->setMaximumHeight(height());
+        scrollArea->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    } else {
+        mainLayout->setDirection(QBoxLayout::TopToBottom);
+        mainLayout->addWidget(glWindow);
+        mainLayout->addWidget(scrollArea);
+        mainLayout->addWidget(bottomBar);
+        scrollArea->setMaximumHeight(height() / 2 - bottomBar->height());
+        scrollArea->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred);
+    }
+}
+
+void HeightFieldViewer::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    QScroller::grabGesture(scrollArea->viewport(), QScroller::TouchGesture);
+}
+
+void HeightFieldViewer::hideEvent(QHideEvent* event)
+{
+    QScroller::ungrabGesture(scrollArea->viewport());
+    QWidget::hideEvent(event);
 }
 
 HeightFieldViewer* createViewer(int id)

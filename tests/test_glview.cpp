@@ -1,0 +1,264 @@
+#include "app/appsettings.h"
+#include "app/settingskeys.h"
+#include "datasets/datasetbrolsensor.h"
+#include "testenvironment.h"
+#include "visualization/depthanalysis.h"
+#include "visualization/terrain.h"
+#include "visualization/widgets/bottomwidgetheightfield.h"
+#include "visualization/widgets/glwindow.h"
+#include "visualization/widgets/heightfieldviewer.h"
+#include "visualization/widgets/printseam.h"
+#include "visualization/widgets/soilbuttonwidget.h"
+#include "visualization/depthanalysis.h"
+#include "visualization/widgets/viewcontrolwindow.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <memory>
+
+namespace {
+// tracks x rows rising along the rows from -500 to +500: a slope from one end to the other.
+std::unique_ptr<DataSetBrolSensor> slope(int tracks = 6, int rows = 20)
+{
+    auto dataset = std::make_unique<DataSetBrolSensor>();
+    for (int t = 0; t < tracks; ++t) {
+        std::vector<int16_t> track;
+        for (int r = 0; r < rows; ++r)
+            track.push_back(int16_t(-500 + 1000 * r / (rows - 1)));
+        dataset->appendTrack(track);
+    }
+    dataset->setProperty("width", 3.0f);
+    dataset->setProperty("length", 3);
+    dataset->setProperty("sensor min", -1000);
+    dataset->setProperty("sensor max", 1000);
+    return dataset;
+}
+
+QImage frameOf(GLWindow& view)
+{
+    view.update();
+    return view.grabFramebuffer();
+}
+
+QColor centre(const QImage& image, double fx = 0.5, double fy = 0.5)
+{
+    return image.pixelColor(int(image.width() * fx), int(image.height() * fy));
+}
+
+bool isBackground(const QColor& c)
+{
+    return c.red() == 130 && c.green() == 130 && c.blue() == 130;
+}
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButton button)
+{
+    QMouseEvent event(type, pos, type == QEvent::MouseMove ? Qt::NoButton : button, button, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+} // namespace
+
+class GLViewTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        TestSupport::resetSettings();
+        Settings::useShading.write(false);
+        soilDepthScale = 0.2f;
+    }
+
+    void backgroundWithoutTerrain()
+    {
+        GLWindow view;
+        view.resize(320, 240);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(isBackground(centre(frameOf(view))));
+        auto empty = std::make_unique<DataSetBrolSensor>();
+        TestSupport::MessageBoxSpy boxes;
+        view.setDataset(empty.get());
+        QVERIFY(!view.terrain());
+        QVERIFY(boxes.requests().isEmpty());
+        QVERIFY(isBackground(centre(frameOf(view))));
+        view.setBoundaries(0.5f);
+        view.showIsolines(true, 0.5f);
+        view.recolor();
+        QVERIFY(isBackground(centre(frameOf(view))));
+    }
+
+    void pixelsFollowColorMapShadingAndModes()
+    {
+        auto dataset = slope();
+        GLWindow view;
+        view.resize(400, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.setDataset(dataset.get());
+        view.setBoundaries(1.0f);
+        const QImage flat = frameOf(view);
+        // Row 0 (low values) lies at the top of the picture, the last row at the bottom.
+        const QColor top = centre(flat, 0.45, 0.3);
+        const QColor bottom = centre(flat, 0.45, 0.7);
+        QVERIFY2(top.blue() > 200 && top.red() < 60, qPrintable(top.name()));
+        QVERIFY2(bottom.red() > 200 && bottom.blue() < 60, qPrintable(bottom.name()));
+        // Flat shading shows the vertex colours unlit: the colour map's own colours.
+        QVERIFY(top.red() == 0 || top.green() == 255 || top.blue() == 255);
+        // Legend: red at the top of the bar, blue at its bottom.
+        const int barX = view.width() - int(0.1 * screenDpi) - 5;
+        const QColor legendTop = flat.pixelColor(barX, int(0.25 * screenDpi) + 1);
+        const QColor legendBottom = flat.pixelColor(barX, view.height() - int(0.25 * screenDpi) - 2);
+        QVERIFY2(legendTop.red() == 255 && legendTop.green() < 20 && legendTop.blue() == 0,
+                 qPrintable(legendTop.name()));
+        QVERIFY2(legendBottom.red() == 0 && legendBottom.green() < 20 && legendBottom.blue() == 255,
+                 qPrintable(legendBottom.name()));
+
+        Settings::useShading.write(true);
+        view.reloadShaders();
+        const QImage lit = frameOf(view);
+        QVERIFY(lit != flat);
+        QVERIFY(centre(lit, 0.45, 0.3) != top);
+
+        Settings::wireframe.write(true);
+        view.updateTerrain();
+        QVERIFY(frameOf(view) != lit);
+        Settings::wireframe.write(false);
+        view.updateTerrain();
+        QCOMPARE(frameOf(view), lit);
+
+        view.setTerrainGridTransluency(1.0f);
+        const QImage grid = frameOf(view);
+        QVERIFY(grid != lit);
+        view.setTerrainGridTransluency(0.0f);
+        const QImage noGrid = frameOf(view);
+        QCOMPARE(noGrid, lit);
+        QCOMPARE(noGrid.pixelColor(barX, int(0.25 * screenDpi) + 1), legendTop);
+
+        depthFactor = 0.5f;
+        view.setDepthAnalysisMode(true);
+        view.setTerrainGridTransluency(1.0f);
+        view.setDepthPlanePosition(0.55f);
+        const QImage depth = frameOf(view);
+        QVERIFY(depth.pixelColor(barX, int(0.25 * screenDpi) + 1) != legendTop);
+        view.setDepthPlanePosition(0.0f);
+        QVERIFY(frameOf(view) != depth);
+    }
+
+    void cameraMaths()
+    {
+        GLWindow view;
+        QSignalSpy xChanged(&view, &GLWindow::xRotationChanged);
+        view.setXRotation(-1);
+        QCOMPARE(view.camera().xRot, 5759);
+        view.setXRotation(5761);
+        QCOMPARE(view.camera().xRot, 1);
+        view.setXRotation(5760);
+        QCOMPARE(view.camera().xRot, 5760);
+        view.setXRotation(5760);
+        QCOMPARE(xChanged.count(), 3);
+
+        view.resetView();
+        QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view, &wheel);
+        QCOMPARE(view.camera().distance, -4.7f);
+
+        view.resetView();
+        sendMouse(&view, QEvent::MouseButtonPress, QPoint(10, 10), Qt::RightButton);
+        QMouseEvent drag(QEvent::MouseMove, QPoint(110, 10), Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(&view, &drag);
+        QVERIFY(qAbs(view.camera().panX - 0.45f) < 1e-5f);
+        QCOMPARE(view.camera().panY, 0.0f);
+    }
+
+    void panelMaths()
+    {
+        ViewControlWindow panel;
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QSignalSpy boundaries(&panel, &ViewControlWindow::setBoundaries);
+        QSignalSpy scaling(&panel, &ViewControlWindow::setScaling);
+        const float expected[][2] = {{0, 0.0005f}, {100, 0.317f}, {500, 0.851f}, {1000, 0.978f}, {2000, 1.000002f}};
+        for (const auto& e : expected)
+            QVERIFY2(qAbs(ViewControlWindow::boundaryFactorOf(int(e[0])) - e[1]) < 0.001f, qPrintable(QString::number(e[0])));
+        panel.scale(0);
+        panel.scale(1);
+        panel.scale(400);
+        QCOMPARE(scaling.count(), 3);
+        QCOMPARE(scaling[0][0].toFloat(), 0.01f);
+        QCOMPARE(scaling[1][0].toFloat(), 0.01f);
+        QCOMPARE(scaling[2][0].toFloat(), 4.0f);
+
+        depthFactor = 0.5f;
+        QSignalSpy plane(&panel, &ViewControlWindow::setDepthLayerPostion);
+        panel.setDepthMode(true);
+        panel.depthSlider()->setValue(150);
+        QCOMPARE(panel.depthText()->text(), QString("DEPTH: 0.6 m"));
+        QVERIFY(qAbs(plane.last()[0].toFloat() - 0.55f) < 1e-6f);
+
+        QSignalSpy soil(panel.soilButtons(), &SoilButtonWidget::changeSoil);
+        QTest::mousePress(panel.soilButtons()->pictureButton(13), Qt::LeftButton);
+        QCOMPARE(soil.count(), 1);
+        QCOMPARE(soil.last()[0].toDouble(), 0.191666667);
+        QVERIFY(panel.soilButtons()->nameButton(13)->isFlat());
+        QVERIFY(!panel.soilButtons()->nameButton(0)->isFlat());
+        QTest::mousePress(panel.soilButtons()->nameButton(0), Qt::LeftButton);
+        QCOMPARE(soil.last()[0].toDouble(), 0.20000000000000007);
+        QCOMPARE(double(soilDepthScale), double(float(0.20000000000000007)));
+
+        BottomWidgetHeightfield bar;
+        bar.resize(int(6.9 * screenDpi), 40);
+        bar.show();
+        QTRY_COMPARE(bar.resetButton()->text(), QString(" "));
+        bar.resize(int(7.1 * screenDpi), 40);
+        QTRY_COMPARE(bar.resetButton()->text(), QString("  RESET CAMERA"));
+        QCOMPARE(bar.recordButton()->text(), QString("  START NEW RECORDING"));
+    }
+
+    void viewerBuildsOnceSnapshotsAndPrints()
+    {
+        auto dataset = slope();
+        HeightFieldViewer viewer;
+        viewer.resize(1000, 600);
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        viewer.setDataset(dataset.get());
+        QCOMPARE(viewer.view()->terrainBuilds(), 1);
+        QCOMPARE(viewer.view()->terrain()->scale(), 0.01f);
+        QVERIFY(qAbs(viewer.view()->terrain()->boundaryFactor() - 1.0f) < 1e-4f);
+        QCOMPARE(viewer.view()->terrain()->gridTransluency(), 1.0f);
+        QVERIFY(!isBackground(centre(viewer.view()->grabFramebuffer())));
+
+        QDir().mkpath(documentsFolder());
+        const QString preview = documentsFolder() + dataset->id() + ".png";
+        libraryDirty = false;
+        QTest::mousePress(viewer.panel()->snapshotButton(), Qt::LeftButton);
+        QCOMPARE(QImage(preview).width(), 128);
+        QVERIFY(libraryDirty);
+
+        const QString pdf = QDir::temp().filePath("sorvanel-print-test.pdf");
+        QFile::remove(pdf);
+        const PrintSeam::Handler previous = PrintSeam::setHandler(PrintSeam::pdfFile(pdf));
+        QTest::mousePress(viewer.panel()->printButton(), Qt::LeftButton);
+        PrintSeam::setHandler(previous);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+
+        QSignalSpy menus(&viewer, &HeightFieldViewer::viewMenuChanged);
+        viewer.enableDepthAnalysis();
+        QCOMPARE(viewer.currentViewMenu(), viewer.depthAnalysisMenu());
+        QVERIFY(viewer.panel()->depthSlider()->isVisibleTo(&viewer));
+        QVERIFY(!viewer.panel()->dataZoomSlider()->isVisibleTo(&viewer));
+        viewer.enableValueAnalysis();
+        QCOMPARE(menus.count(), 2);
+        QCOMPARE(viewer.currentViewMenu(), viewer.valueAnalysisMenu());
+    }
+};
+
+SORVANEL_TEST_MAIN(GLViewTest)
+#include "test_glview.moc"

@@ -1,0 +1,56 @@
+#include "visualization/widgets/bottomwidgetheightfield.h"
+
+#include "app/appsettings.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace {
+QPushButton* barButton(const QString& icon, QWidget* parent)
+{
+    auto* button = new QPushButton(parent);
+    button->setStyleSheet("background-color: #d4b16a");
+    button->setMinimumHeight(int(0.5 * screenDpi));
+    button->setIcon(QIcon(icon));
+    return button;
+}
+} // namespace
+
+BottomWidgetHeightfield::BottomWidgetHeightfield(QWidget* parent)
+    : QWidget(parent)
+{
+    setMaximumHeight(int(0.75 * screenDpi));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    reset = barButton(":/res/images/new/cam_reset.png", this);
+    datasets = barButton(":/res/images/new/fileSelector.png", this);
+    record = barButton(":/res/images/new/record.png", this);
+    for (QPushButton* button : {reset, datasets, record})
+        layout->addWidget(button);
+    connect(reset, &QPushButton::pressed, this, &BottomWidgetHeightfield::resetCamera);
+    connect(datasets, &QPushButton::pressed, this, &BottomWidgetHeightfield::selectDataset);
+    connect(record, &QPushButton::pressed, this, &BottomWidgetHeightfield::startNewRecording);
+    updateTexts();
+}
+
+void BottomWidgetHeightfield::resetCamera()
+{
+    emit resetCameraButtonPushed();
+}
+
+void BottomWidgetHeightfield::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    updateTexts();
+}
+
+void BottomWidgetHeightfield::updateTexts()
+{
+    // The maximum height set first already resizes the bar, before the buttons exist.
+    if (!record)
+        return;
+    const bool iconsOnly = width() < 7 * screenDpi;
+    reset->setText(iconsOnly ? " " : tr("  RESET CAMERA"));
+    datasets->setText(iconsOnly ? " " : tr("  DATASET MANAGER"));
+    record->setText(iconsOnly ? " " : tr("  START NEW RECORDING"));
+}

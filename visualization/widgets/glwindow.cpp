@@ -1,0 +1,505 @@
+#include "visualization/widgets/glwindow.h"
+
+#include "app/appsettings.h"
+#include "app/messagebox.h"
+#include "app/settingskeys.h"
+#include "datasets/dataset.h"
+#include "visualization/depthanalysis.h"
+#include "visualization/terrain.h"
+#include "visualization/terraincoloring.h"
+#include "visualization/widgets/overlaypainter.h"
+#include "visualization/depthanalysis.h"
+#include "visualization/widgets/terrainshaders.h"
+
+#include <QDebug>
+#include <QMouseEvent>
+#include <QOpenGLFunctions>
+#include <QOpenGLShaderProgram>
+#include <QPainter>
+#include <QTouchEvent>
+#include <QWheelEvent>
+#include <cmath>
+
+namespace {
+template <typename T>
+void upload(QOpenGLBuffer& buffer, QOpenGLBuffer::UsagePattern usage, const T* data, size_t count)
+{
+    buffer.bind();
+    buffer.setUsagePattern(usage);
+    buffer.allocate(data, int(count * sizeof(T)));
+    buffer.release();
+}
+
+template <typename Array>
+void upload(QOpenGLBuffer& buffer, QOpenGLBuffer::UsagePattern usage, const Array& array)
+{
+    upload(buffer, usage, array.data(), array.size());
+}
+} // namespace
+
+GLWindow::GLWindow(QWidget* parent)
+    : QOpenGLWidget(parent)
+{
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    buffers[TerrainIndices] = QOpenGLBuffer(QOpenGLBuffer::IndexBuffer);
+}
+
+GLWindow::~GLWindow()
+{
+    if (!isValid())
+        return;
+    makeCurrent();
+    delete program;
+    for (QOpenGLBuffer& buffer : buffers)
+        buffer.destroy();
+    doneCurrent();
+}
+
+template <typename Upload>
+void GLWindow::withContext(Upload uploadNow)
+{
+    // Before the first show there is no context; the first frame uploads everything.
+    if (!isValid()) {
+        uploadPending = true;
+        return;
+    }
+    makeCurrent();
+    uploadNow();
+    doneCurrent();
+}
+
+void GLWindow::setDataset(Dataset* dataset)
+{
+    qDebug() << "Fill Buffer...";
+    terrain_.reset();
+    // A dataset without values (one that did not load) has nothing to build or report.
+    if (dataset && !dataset->values().empty()) {
+        terrain_ = std::make_unique<Terrain>(dataset);
+        ++builds;
+        updateLegend(0.0f);
+    }
+    // The constructor has just built the value terrain; only depth analysis builds again.
+    if (terrain_ && depthAnalysis) {
+        terrain_->setDepthAnalysis(true);
+        ++builds;
+    }
+    buildAndUpload();
+}
+
+void GLWindow::updateTerrain()
+{
+    if (terrain_) {
+        terrain_->setDepthAnalysis(depthAnalysis);
+        ++builds;
+    }
+    buildAndUpload();
+}
+
+void GLWindow::buildAndUpload()
+{
+    if (terrain_ && terrain_->failed()) {
+        terrain_.reset();
+        const MessageText failure = Terrain::failureMessage();
+        MessageBox::critical(this, failure.title, failure.text);
+    }
+    if (!terrain_) {
+        update();
+        return;
+    }
+    rebuildDepthPlane();
+    qDebug() << "...with " << terrain_->positions().size() << " Vertices.";
+    if (Settings::showIsolines.read().toBool())
+        terrain_->computeIsolines(Settings::isovalue.read().toInt() / 100.0f);
+    else
+        terrain_->clearIsolines();
+    withContext([this] { uploadTerrain(); });
+    update();
+}
+
+void GLWindow::uploadTerrain()
+{
+    const Terrain& t = *terrain_;
+    upload(buffers[TerrainPositions], QOpenGLBuffer::StaticDraw, t.positions());
+    upload(buffers[TerrainNormals], QOpenGLBuffer::StaticDraw, t.normals());
+    upload(buffers[TerrainColors], QOpenGLBuffer::DynamicDraw, t.colors());
+    upload(buffers[OverlayPositions], QOpenGLBuffer::StaticDraw, t.overlayLines());
+    upload(buffers[OverlayColors], QOpenGLBuffer::StaticDraw, t.overlayColors());
+    upload(buffers[TerrainIndices], QOpenGLBuffer::StaticDraw, t.indices());
+    upload(buffers[IsolinePositions], QOpenGLBuffer::DynamicDraw, t.isolines());
+    upload(buffers[IsolineColors], QOpenGLBuffer::DynamicDraw, t.isolineColors());
+    upload(buffers[PlanePositions], QOpenGLBuffer::StaticDraw, planeCorners);
+    const std::vector<QVector3D> black(planeCorners.size(), QVector3D(0.0f, 0.0f, 0.0f));
+    upload(buffers[PlaneColors], QOpenGLBuffer::StaticDraw, black);
+    uploadPending = false;
+}
+
+void GLWindow::rebuildDepthPlane()
+{
+    const DepthBox box = terrain_->depthBox();
+    const float x0 = box.low.x(), y0 = box.low.y(), x1 = box.high.x(), y1 = box.high.y();
+    planeCorners = {{x0, y0, 0.0f}, {x0, y1, 0.0f}, {x1, y0, 0.0f},
+                    {x1, y1, 0.0f}, {x1, y0, 0.0f}, {x0, y1, 0.0f}};
+}
+
+void GLWindow::updateLegend(float blend)
+{
+    const Dataset& d = *terrain_->dataset();
+    legendPercentages = ::legendPercentages(
+        d.values(), d.getProperty(QStringLiteral("scalar2")).toBool(),
+        d.getProperty(QStringLiteral("sensor min")).toInt(),
+        d.getProperty(QStringLiteral("sensor max")).toInt(), blend);
+}
+
+void GLWindow::showIsolines(bool enabled, float isoValue)
+{
+    if (!terrain_)
+        return;
+    terrain_->clearIsolines();
+    if (enabled)
+        terrain_->computeIsolines(isoValue);
+    if (!terrain_->isolines().empty()) {
+        withContext([this] {
+            upload(buffers[IsolinePositions], QOpenGLBuffer::DynamicDraw, terrain_->isolines());
+            upload(buffers[IsolineColors], QOpenGLBuffer::DynamicDraw, terrain_->isolineColors());
+        });
+    }
+    update();
+}
+
+void GLWindow::setScaling(float scaleFactor)
+{
+    if (terrain_)
+        terrain_->setScale(scaleFactor);
+    update();
+}
+
+void GLWindow::setBoundaries(float b)
+{
+    if (terrain_) {
+        // A new dataset's panel asks for the factor the terrain may already have.
+        if (terrain_->boundaryFactor() != b) {
+            terrain_->setBoundaryFactor(b);
+            withContext([this] { uploadColors(); });
+        }
+        updateLegend(b);
+    }
+    update();
+}
+
+void GLWindow::recolor()
+{
+    if (!terrain_)
+        return;
+    terrain_->recolor();
+    withContext([this] { uploadColors(); });
+    update();
+}
+
+void GLWindow::uploadColors()
+{
+    upload(buffers[TerrainColors], QOpenGLBuffer::DynamicDraw, terrain_->colors());
+}
+
+void GLWindow::setTerrainGridTransluency(float t)
+{
+    if (terrain_)
+        terrain_->setGridTransluency(t);
+    update();
+}
+
+void GLWindow::setTerrainGridOcclude(bool o)
+{
+    if (terrain_)
+        terrain_->setOccludeGrid(o);
+    update();
+}
+
+void GLWindow::setDepthAnalysisMode(bool depthAnalysisOn)
+{
+    depthAnalysis = depthAnalysisOn;
+    updateTerrain();
+}
+
+void GLWindow::setDepthPlanePosition(float pos)
+{
+    planeModel.setToIdentity();
+    planeModel.translate(0.0f, 0.0f, pos);
+    update();
+}
+
+void GLWindow::resetView()
+{
+    camera_ = ViewCamera();
+    update();
+}
+
+void GLWindow::setRotation(int& stored, int angle, void (GLWindow::*changed)(int))
+{
+    angle = normalizedAngle(angle);
+    if (angle == stored)
+        return;
+    stored = angle;
+    emit(this->*changed)(angle);
+}
+
+void GLWindow::setXRotation(int angle)
+{
+    setRotation(camera_.xRot, angle, &GLWindow::xRotationChanged);
+}
+
+void GLWindow::setYRotation(int angle)
+{
+    setRotation(camera_.yRot, angle, &GLWindow::yRotationChanged);
+}
+
+void GLWindow::setZRotation(int angle)
+{
+    setRotation(camera_.zRot, angle, &GLWindow::zRotationChanged);
+}
+
+void GLWindow::rotateBy(int dx, int dy)
+{
+    setXRotation(camera_.xRot + 2 * dy);
+    setZRotation(camera_.zRot + 2 * dx);
+}
+
+void GLWindow::reloadShaders()
+{
+    const bool shading = Settings::useShading.read().toBool();
+    makeCurrent();
+    delete program;
+    program = new QOpenGLShaderProgram;
+    auto* vertex = new QOpenGLShader(QOpenGLShader::Vertex, program);
+    vertex->compileSourceCode(terrainVertexShader);
+    qDebug() << "Compile FragmentShader: " << vertex->log();
+    auto* fragment = new QOpenGLShader(QOpenGLShader::Fragment, program);
+    fragment->compileSourceCode(shading ? litFragmentShader : flatFragmentShader);
+    qDebug() << "Compile FragmentShader: " << fragment->log();
+    program->addShader(vertex);
+    program->addShader(fragment);
+    program->link();
+    qDebug() << "Linking Program: " << program->log();
+    vertexLocation = program->attributeLocation("vertex");
+    colorLocation = program->attributeLocation("color");
+    normalLocation = program->attributeLocation("normal");
+    cameraLocation = program->uniformLocation("camera");
+    modelLocation = program->uniformLocation("M");
+    viewLocation = program->uniformLocation("V");
+    mvpLocation = program->uniformLocation("MVP");
+    normalMatrixLocation = program->uniformLocation("NM");
+    alphaLocation = program->uniformLocation("alpha");
+}
+
+void GLWindow::checkGLError()
+{
+    const GLenum error = context()->functions()->glGetError();
+    if (error != 0)
+        qDebug() << "OpenGL Error: \n" << error;
+}
+
+void GLWindow::initializeGL()
+{
+    QOpenGLFunctions* gl = context()->functions();
+    gl->glClearColor(130 / 255.0f, 130 / 255.0f, 130 / 255.0f, 1.0f);
+    gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    gl->glDepthFunc(GL_LEQUAL);
+    gl->glEnable(GL_DEPTH_TEST);
+    gl->glDepthMask(GL_TRUE);
+    // A new context (the widget moved to another window) starts with new buffers.
+    for (size_t i = 0; i < buffers.size(); ++i) {
+        buffers[i] = QOpenGLBuffer(i == TerrainIndices ? QOpenGLBuffer::IndexBuffer
+                                                       : QOpenGLBuffer::VertexBuffer);
+        buffers[i].create();
+    }
+    uploadPending = terrain_ != nullptr;
+    program = nullptr;
+    reloadShaders();
+    checkGLError();
+}
+
+void GLWindow::resizeGL(int w, int h)
+{
+    viewportWidth = w;
+    viewportHeight = h;
+    projection = viewProjection(w, h);
+}
+
+void GLWindow::setMatrices(const QMatrix4x4& m)
+{
+    const QMatrix4x4 mv = view * m;
+    program->setUniformValue(modelLocation, m);
+    program->setUniformValue(mvpLocation, projection * mv);
+    program->setUniformValue(normalMatrixLocation, mv.inverted().transposed());
+}
+
+void GLWindow::bindAttribute(Buffer buffer, int location)
+{
+    buffers[buffer].bind();
+    program->setAttributeBuffer(location, GL_FLOAT, 0, 3, 0);
+    buffers[buffer].release();
+}
+
+void GLWindow::paintGL()
+{
+    if (!program)
+        initializeGL();
+    QOpenGLFunctions* gl = context()->functions();
+    // The overlay painter of the previous frame may have left the depth mask off.
+    gl->glDepthMask(GL_TRUE);
+    gl->glClearColor(130 / 255.0f, 130 / 255.0f, 130 / 255.0f, 1.0f);
+    gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (!terrain_)
+        return;
+    if (uploadPending)
+        uploadTerrain();
+    program->bind();
+    view = camera_.view();
+    model = terrainModel(terrain_->zScale(), terrain_->minH());
+    program->setUniformValue(cameraLocation, eyePosition(view));
+    program->setUniformValue(viewLocation, view);
+    setMatrices(model);
+    program->setUniformValue(alphaLocation, 1.0f);
+    for (int location : {vertexLocation, colorLocation, normalLocation})
+        program->enableAttributeArray(location);
+    drawTerrain();
+    drawOverlayLines();
+    drawIsoline();
+    if (depthAnalysis)
+        drawDepthPlane();
+    for (int location : {vertexLocation, colorLocation, normalLocation})
+        program->disableAttributeArray(location);
+    program->release();
+    paintOverlay(model);
+}
+
+void GLWindow::drawTerrain()
+{
+    QOpenGLFunctions* gl = context()->functions();
+    bindAttribute(TerrainPositions, vertexLocation);
+    bindAttribute(TerrainNormals, normalLocation);
+    bindAttribute(TerrainColors, colorLocation);
+    gl->glEnable(GL_DEPTH_TEST);
+    buffers[TerrainIndices].bind();
+    gl->glDrawElements(terrain_->wireframe() ? GL_LINES : GL_TRIANGLES,
+                       GLsizei(terrain_->indices().size()), GL_UNSIGNED_INT, nullptr);
+    buffers[TerrainIndices].release();
+}
+
+void GLWindow::drawOverlayLines()
+{
+    QOpenGLFunctions* gl = context()->functions();
+    bindAttribute(OverlayPositions, vertexLocation);
+    bindAttribute(OverlayColors, colorLocation);
+    program->setUniformValue(alphaLocation, terrain_->gridTransluency());
+    gl->glEnable(GL_BLEND);
+    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    gl->glDisable(GL_DEPTH_TEST);
+    gl->glLineWidth(1.5f);
+    gl->glDrawArrays(GL_LINES, 0, GLsizei(terrain_->overlayLines().size()));
+    gl->glLineWidth(2.0f);
+    gl->glDisable(GL_BLEND);
+}
+
+void GLWindow::drawIsoline()
+{
+    QOpenGLFunctions* gl = context()->functions();
+    bindAttribute(IsolinePositions, vertexLocation);
+    bindAttribute(IsolineColors, colorLocation);
+    gl->glDrawArrays(GL_LINES, 0, GLsizei(terrain_->isolines().size()));
+    gl->glLineWidth(1.0f);
+    gl->glEnable(GL_DEPTH_TEST);
+    gl->glDisable(GL_BLEND);
+}
+
+void GLWindow::drawDepthPlane()
+{
+    QOpenGLFunctions* gl = context()->functions();
+    model = planeModel;
+    setMatrices(model);
+    gl->glEnable(GL_DEPTH_TEST);
+    gl->glEnable(GL_BLEND);
+    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    gl->glDisable(GL_CULL_FACE);
+    program->setUniformValue(alphaLocation, 0.5f);
+    bindAttribute(PlanePositions, vertexLocation);
+    bindAttribute(PlaneColors, colorLocation);
+    gl->glDrawArrays(GL_TRIANGLES, 0, GLsizei(planeCorners.size()));
+    gl->glDisable(GL_BLEND);
+    program->setUniformValue(alphaLocation, 1.0f);
+}
+
+void GLWindow::paintOverlay(const QMatrix4x4& m)
+{
+    QPainter painter(this);
+    const OverlayFrame frame{m, view, projection, viewportWidth, viewportHeight};
+    paintFieldMarks(painter, *terrain_, frame);
+    if (depthAnalysis)
+        paintDepthScale(painter, *terrain_, frame, soilDepthScale, depthFactor);
+    else if (!Settings::outlierFilter.read().toBool())
+        paintColorLegend(painter, viewportWidth, viewportHeight, screenDpi, terrain_->colormap(), legendPercentages);
+}
+
+void GLWindow::mousePressEvent(QMouseEvent* event)
+{
+    lastPos = event->pos();
+}
+
+void GLWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (lastPos.x() == -1 || lastPos.y() == -1)
+        return;
+    const int dx = event->x() - lastPos.x();
+    const int dy = event->y() - lastPos.y();
+    if (event->buttons() & Qt::LeftButton)
+        rotateBy(dx, dy);
+    else if (event->buttons() & Qt::RightButton)
+        camera_.panBy(dx, dy, 0.0009f);
+    lastPos = event->pos();
+    update();
+}
+
+void GLWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void GLWindow::wheelEvent(QWheelEvent* event)
+{
+    camera_.zoomBy(event->angleDelta().y());
+    update();
+}
+
+void GLWindow::keyPressEvent(QKeyEvent* event)
+{
+    event->ignore();
+}
+
+bool GLWindow::event(QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        handleTouch(static_cast<QTouchEvent*>(e));
+        e->accept();
+        update();
+        return true;
+    default:
+        return QOpenGLWidget::event(e);
+    }
+}
+
+void GLWindow::handleTouch(QTouchEvent* event)
+{
+    const QList<QTouchEvent::TouchPoint> points = event->touchPoints();
+    if (points.size() == 1) {
+        const QPointF d = points[0].scenePos() - points[0].lastScenePos();
+        rotateBy(int(d.x()), int(d.y()));
+    } else if (points.size() == 2 && event->type() == QEvent::TouchUpdate) {
+        const QPointF d = points[0].pos() - points[0].lastPos();
+        camera_.panBy(float(d.x()), float(d.y()), 0.001f);
+        const double last = QLineF(points[0].lastPos(), points[1].lastPos()).length();
+        const double now = QLineF(points[0].pos(), points[1].pos()).length();
+        camera_.distance -= float((last - now) * 0.01);
+    }
+}

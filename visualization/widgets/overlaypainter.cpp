@@ -1,0 +1,102 @@
+#include "visualization/widgets/overlaypainter.h"
+
+#include "visualization/colormap.h"
+#include "visualization/terrain.h"
+#include "visualization/widgets/viewcamera.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRadialGradient>
+#include <cmath>
+
+namespace {
+QColor white(int alpha)
+{
+    return QColor(255, 255, 255, alpha);
+}
+
+QPointF onWidget(const QVector3D& point, const OverlayFrame& frame, const QMatrix4x4& model)
+{
+    return projectToWidget(point, frame.view * model, frame.projection, frame.width, frame.height);
+}
+} // namespace
+
+void paintFieldMarks(QPainter& painter, const Terrain& terrain, const OverlayFrame& frame)
+{
+    const float t = terrain.gridTransluency();
+    const int rimAlpha = int(t * 255);
+    const QColor pen = white(terrain.depthAnalysis() ? int(t * 0.5f * 255) : rimAlpha);
+    const QPointF corner = onWidget(terrain.startCornerPoint(), frame, frame.model);
+    const int radius = int(std::min(frame.width, frame.height) * 0.05);
+    QRadialGradient gradient(corner, radius);
+    gradient.setColorAt(0.0, white(10));
+    gradient.setColorAt(1.0, white(rimAlpha));
+    painter.setBrush(gradient);
+    painter.setPen(pen);
+    painter.drawEllipse(corner, radius / 2.0, radius / 2.0);
+    painter.setBrush(Qt::NoBrush);
+    for (const AxisLabel& label : terrain.axisLabels())
+        painter.drawText(onWidget(label.position, frame, frame.model), label.text);
+}
+
+void paintColorLegend(QPainter& painter, int width, int height, double dpi, int map,
+                      const std::array<int, 5>& percentages)
+{
+    const int barHeight = int(height - 0.5 * dpi);
+    const double barLeft = width - int(0.25 * dpi) - 0.1 * dpi;
+    const double barRight = width - 0.1 * dpi;
+    const double top = 0.25 * dpi;
+    for (int y = 0; y < barHeight; ++y) {
+        const Rgb c = colorFromValue(float(barHeight - y - 1), 0.0f, float(barHeight), map);
+        painter.setPen(QColor(c.red, c.green, c.blue));
+        painter.drawLine(QLineF(barLeft, top + y, barRight, top + y));
+    }
+    const QFontMetrics metrics(painter.font());
+    const int binHeight = barHeight / 5;
+    painter.setPen(Qt::white);
+    for (int j = 0; j < 5; ++j) {
+        const QString text = QString("%1").arg(percentages[size_t(j)]);
+        const double y = height - (j * binHeight + int(binHeight / 2) + metrics.height());
+        painter.drawText(QPointF(barLeft - 5 - metrics.horizontalAdvance(text), y), text);
+    }
+    const double tickLeft = barLeft - metrics.horizontalAdvance(QStringLiteral("99"));
+    for (int j = 0; j <= 5; ++j)
+        painter.drawLine(QLineF(tickLeft, top + j * binHeight, barLeft - 5, top + j * binHeight));
+}
+
+void paintDepthScale(QPainter& painter, const Terrain& terrain, const OverlayFrame& frame,
+                     float soilDepth, float depthFactor)
+{
+    painter.setPen(QColor(0, 0, 0, int(terrain.gridTransluency() * 255)));
+    const DepthBox box = terrain.depthBox();
+    const QMatrix4x4 none;
+    const float top = box.high.z();
+    const QVector3D corners[4] = {{box.low.x(), box.low.y(), top},
+                                  {box.low.x(), box.high.y(), top},
+                                  {box.high.x(), box.low.y(), top},
+                                  {box.high.x(), box.high.y(), top}};
+    bool found = false;
+    QVector3D rightmost;
+    QPointF upper;
+    for (const QVector3D& corner : corners) {
+        const QPointF p = onWidget(corner, frame, none);
+        if (p.x() > 0.99 * frame.width || (found && p.x() <= upper.x()))
+            continue;
+        found = true;
+        rightmost = corner;
+        upper = p;
+    }
+    if (!found)
+        return;
+    const QPointF lower = onWidget(QVector3D(rightmost.x(), rightmost.y(), 0.0f), frame, none);
+    const int fontHeight = QFontMetrics(painter.font()).height();
+    const double span = lower.y() - upper.y();
+    const int n = int(std::fabs(span / (2.0 * fontHeight)));
+    if (n <= 0)
+        return;
+    for (int i = 0; i <= n; ++i) {
+        const double metres = double(i) * 12 / n * soilDepth * depthFactor;
+        const QString text = QString("%1 m").arg(metres, 0, 'g', 2);
+        painter.drawText(QPointF(upper.x() + 10, upper.y() + i * span / n + fontHeight / 2.0), text);
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QMatrix4x4>
+#include <array>
+
+class QPainter;
+class Terrain;
+
+// The matrices and size of the frame the 2D overlay is painted over.
+struct OverlayFrame
+{
+    QMatrix4x4 model;
+    QMatrix4x4 view;
+    QMatrix4x4 projection;
+    int width = 0;
+    int height = 0;
+};
+
+// The start-corner marker and the field-dimension labels, in the grid's translucency.
+void paintFieldMarks(QPainter& painter, const Terrain& terrain, const OverlayFrame& frame);
+
+// The colour bar down the right edge, high values on top, with the share of the values in
+// each fifth of the range beside it. `dpi` is the screen's pixels per inch.
+void paintColorLegend(QPainter& painter, int width, int height, double dpi, int map,
+                      const std::array<int, 5>& percentages);
+
+// Metres below the surface along the right-most upright edge of the depth box.
+void paintDepthScale(QPainter& painter, const Terrain& terrain, const OverlayFrame& frame,
+                     float soilDepth, float depthFactor);

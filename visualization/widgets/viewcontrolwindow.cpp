@@ -1,0 +1,149 @@
+#include "visualization/widgets/viewcontrolwindow.h"
+
+#include "app/appsettings.h"
+#include "app/settingskeys.h"
+#include "visualization/depthanalysis.h"
+#include "visualization/widgets/soilbuttonwidget.h"
+#include "visualization/depthanalysis.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+QSlider* panelSlider(int low, int high, int pageStep, QWidget* parent)
+{
+    auto* slider = new QSlider(Qt::Horizontal, parent);
+    slider->setRange(low, high);
+    slider->setSingleStep(1);
+    slider->setPageStep(pageStep);
+    slider->setValue(low);
+    return slider;
+}
+
+QHBoxLayout* row(QWidget* left, QWidget* right)
+{
+    auto* layout = new QHBoxLayout;
+    layout->addWidget(left);
+    layout->addWidget(right);
+    return layout;
+}
+
+constexpr int depthSteps = 300;
+constexpr float depthBoxHeight = 1.1f;
+} // namespace
+
+ViewControlWindow::ViewControlWindow(QWidget* parent)
+    : QFrame(parent)
+{
+    setStyleSheet("background: #e6d1a7");
+    const int inch = int(screenDpi);
+    dataZoomLabel = new QLabel(tr("DATA ZOOM"), this);
+    dataZoom = panelSlider(0, 2000, 200, this);
+    scaleLabel = new QLabel(tr("SCALE"), this);
+    scaleBar = panelSlider(1, 400, 25, this);
+    depthLabel = new QLabel(tr("DEPTH: ") + "0m", this);
+    depth = new QSlider(Qt::Horizontal, this);
+    depth->setRange(0, depthSteps);
+    showGridCheck = new QCheckBox(this);
+    showGridCheck->setCheckable(true);
+    showGridCheck->setChecked(Settings::showGrid.read().toBool());
+    snapshot = new QPushButton(this);
+    snapshot->setFixedSize(inch, int(0.45 * screenDpi));
+    snapshot->setStyleSheet(
+        "QPushButton:!pressed{border-image: url(:/res/images/new/screenshot.png) 0 0 0 0 stretch stretch;} "
+        "QPushButton:pressed{border-image: url(:/res/images/new/screenshot_pressed.png) 0 0 0 0 stretch stretch;}");
+    print = new QPushButton(this);
+    print->setIcon(QIcon(":/res/images/new/printer.png"));
+    print->setFixedSize(inch, int(0.45 * screenDpi));
+    print->setIconSize(print->size());
+    soils = new SoilButtonWidget(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setAlignment(Qt::AlignCenter);
+    for (QWidget* w : {static_cast<QWidget*>(dataZoomLabel), static_cast<QWidget*>(dataZoom),
+                       static_cast<QWidget*>(scaleLabel), static_cast<QWidget*>(scaleBar)})
+        layout->addWidget(w, 0, Qt::AlignCenter);
+    layout->addWidget(depthLabel);
+    layout->addWidget(depth);
+    layout->addLayout(row(showGridCheck, new QLabel(tr("SHOW GRID"), this)));
+    layout->addWidget(new QLabel(" ", this));
+    layout->addLayout(row(snapshot, new QLabel(tr("SNAPSHOT"), this)));
+    layout->addLayout(row(print, new QLabel(tr("PRINT"), this)));
+    layout->addWidget(soils);
+    setDepthMode(false);
+
+    connect(snapshot, &QPushButton::pressed, this, &ViewControlWindow::snapShotRequested);
+    connect(print, &QPushButton::pressed, this, &ViewControlWindow::printVisualization);
+    connect(showGridCheck, &QCheckBox::toggled, this, &ViewControlWindow::switchShowGrid);
+    connect(soils, &SoilButtonWidget::changeSoil, this, [this](double offset) {
+        soilDepthScale = float(offset);
+        emit depthFactorChanged();
+    });
+    connect(dataZoom, &QSlider::valueChanged, this, &ViewControlWindow::resetBoundaries);
+    connect(scaleBar, &QSlider::valueChanged, this, &ViewControlWindow::scale);
+    connect(depth, &QSlider::valueChanged, this, &ViewControlWindow::updateDepth);
+}
+
+float ViewControlWindow::boundaryFactorOf(int pos)
+{
+    const float b = std::log(1999.9999f) / 0.9995f;
+    const float c = std::exp(0.0005f * b);
+    return 1.0f - std::exp((2000 - pos) / 2000.0f * b) / (2000.0f * c) + 0.0005f;
+}
+
+void ViewControlWindow::scale(int pos)
+{
+    emit setScaling(std::max(pos / 100.0f, 0.01f));
+}
+
+void ViewControlWindow::resetBoundaries(int pos)
+{
+    emit setBoundaries(boundaryFactorOf(pos));
+}
+
+void ViewControlWindow::reset()
+{
+    // The sliders move without their signals: each value is sent once, below.
+    const QSignalBlocker blockScale(scaleBar);
+    const QSignalBlocker blockZoom(dataZoom);
+    scaleBar->setValue(1);
+    emit setScaling(0.01f);
+    dataZoom->setValue(2000);
+    emit setBoundaries(boundaryFactorOf(2000));
+    Settings::showGrid.write(Settings::showGrid.read().toBool());
+    emit showGridSwitched();
+}
+
+void ViewControlWindow::switchShowGrid(bool active)
+{
+    Settings::showGrid.write(active);
+    emit showGridSwitched();
+}
+
+void ViewControlWindow::setDepthMode(bool depthMode)
+{
+    if (depthMode) {
+        const QSignalBlocker block(depth);
+        depth->setValue(0);
+        updateDepth();
+    }
+    for (QWidget* w : {static_cast<QWidget*>(depth), static_cast<QWidget*>(depthLabel),
+                       static_cast<QWidget*>(soils)})
+        w->setVisible(depthMode);
+    for (QWidget* w : {static_cast<QWidget*>(dataZoomLabel), static_cast<QWidget*>(dataZoom),
+                       static_cast<QWidget*>(scaleLabel), static_cast<QWidget*>(scaleBar)})
+        w->setVisible(!depthMode);
+}
+
+void ViewControlWindow::updateDepth()
+{
+    const float c = depth->value() / float(depthSteps);
+    const double metres = (1.0f - c) * 12 * depthFactor * soilDepthScale;
+    depthLabel->setText(tr("DEPTH: ") + QString("%1 m").arg(metres, 0, 'g', 3));
+    emit setDepthLayerPostion(c * depthBoxHeight);
+}

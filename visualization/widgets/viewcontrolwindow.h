@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QFrame>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+class SoilButtonWidget;
+
+// The side panel of the 3D view: DATA ZOOM and SCALE in value analysis, the depth slider
+// and the soil types in depth analysis, SHOW GRID, SNAPSHOT and PRINT in both.
+class ViewControlWindow : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit ViewControlWindow(QWidget* parent = nullptr);
+
+    // For every new dataset: almost flat, coloured by the data's own range.
+    void reset();
+    void setDepthMode(bool depthMode);
+
+    QSlider* dataZoomSlider() const { return dataZoom; }
+    QSlider* scaleSlider() const { return scaleBar; }
+    QSlider* depthSlider() const { return depth; }
+    QLabel* depthText() const { return depthLabel; }
+    QCheckBox* showGridBox() const { return showGridCheck; }
+    QPushButton* snapshotButton() const { return snapshot; }
+    QPushButton* printButton() const { return print; }
+    SoilButtonWidget* soilButtons() const { return soils; }
+
+    // The colour-range blend of a DATA ZOOM position (0 probe's range .. 2000 data's range).
+    static float boundaryFactorOf(int pos);
+
+signals:
+    void resetViewSignal();
+    void setScaling(float s);
+    void setBoundaries(float b);
+    void setTransluency(float t);
+    void setOcclude(int s);
+    void showGridSwitched();
+    void snapShotRequested();
+    void printVisualization();
+    void setDepthLayerPostion(float position);
+    void depthFactorChanged();
+
+public slots:
+    void updateDepth();
+    void scale(int pos);
+    void resetBoundaries(int pos);
+    void switchShowGrid(bool active);
+
+private:
+    QLabel* dataZoomLabel = nullptr;
+    QSlider* dataZoom = nullptr;
+    QLabel* scaleLabel = nullptr;
+    QSlider* scaleBar = nullptr;
+    QLabel* depthLabel = nullptr;
+    QSlider* depth = nullptr;
+    QCheckBox* showGridCheck = nullptr;
+    QPushButton* snapshot = nullptr;
+    QPushButton* print = nullptr;
+    SoilButtonWidget* soils = nullptr;
+};
