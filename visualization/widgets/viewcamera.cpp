@@ -22,12 +22,6 @@ QMatrix4x4 ViewCamera::view() const
     return v;
 }
 
-void ViewCamera::rotateBy(int dx, int dy)
-{
-    xRot = normalizedAngle(xRot + 2 * dy);
-    zRot = normalizedAngle(zRot + 2 * dx);
-}
-
 void ViewCamera::panBy(float dx, float dy, float rate)
 {
     panX += dx * rate * std::fabs(distance);

@@ -22,8 +22,6 @@ struct ViewCamera
     float panY = 0.0f;
 
     QMatrix4x4 view() const;
-    // Rotation by (dx, dy) pixels of a drag: two sixteenths per pixel.
-    void rotateBy(int dx, int dy);
     // A pan by (dx, dy) pixels, `rate` scene units per pixel at distance 1.
     void panBy(float dx, float dy, float rate);
     // `delta` in eighths of a degree, 120 per wheel notch.
