@@ -36,8 +36,8 @@ const char* const litFragmentShader =
     "    mediump vec3 c = normalize(camVector);\n"
     "    mediump float illum = abs(dot(n,l));\n"
     "    mediump vec3 r = normalize(reflect(-l,n));\n"
-    "    mediump float spec = max(0.0, dot(r, c));\n"
-    "    mediump vec3 co = col*0.3 + col*0.75*illum + vec3(0.1, 0.1, 0.1)*pow(spec, 32.0);\n"
+    "    mediump float specular = max(0.0, dot(r, c));\n"
+    "    mediump vec3 co = col*0.3 + col*0.75*illum + vec3(0.1, 0.1, 0.1)*pow(specular, 32.0);\n"
     "    gl_FragColor = vec4( co, alpha );\n"
     "}\n";
 
