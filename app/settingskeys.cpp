@@ -2,6 +2,7 @@
 
 #include "acquisition/scanneraddress.h"
 #include "app/appsettings.h"
+#include "datasets/transferprotocol.h"
 
 QVariant SettingKey::read() const
 {
@@ -45,6 +46,7 @@ const SettingKey deltaFilter{"visualization/2D/scalar/filter/deltaFilter", false
 const SettingKey dataHost{"network/datahost", QString()};
 const SettingKey scannerHost{"network/scannerHost", QString::fromLatin1(ScannerAddress::fixedHost)};
 const SettingKey scannerPort{"network/scannerPort", int(ScannerAddress::port)};
+const SettingKey transferPort{"network/transferPort", int(TransferProtocol::defaultPort)};
 
 const QList<const SettingKey*>& allKeys()
 {
@@ -52,7 +54,8 @@ const QList<const SettingKey*>& allKeys()
         &language, &recordWidth, &recordLength, &recordCorner, &recordParallel, &recordSound,
         &colormap, &showIsolines, &isovalue, &useShading, &wireframe, &showGrid,
         &smoothingFilter, &trackMatchingFilter, &colorQuantization, &valueQuantization,
-        &outlierFilter, &deltaFilter, &dataHost, &scannerHost, &scannerPort};
+        &outlierFilter, &deltaFilter, &dataHost, &scannerHost, &scannerPort,
+        &transferPort};
     return keys;
 }
 

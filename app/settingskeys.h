@@ -42,6 +42,7 @@ extern const SettingKey deltaFilter;        // bool false
 extern const SettingKey dataHost;           // string, empty
 extern const SettingKey scannerHost;        // string, the scanner's fixed address
 extern const SettingKey scannerPort;        // int 9876
+extern const SettingKey transferPort;       // int 1313, the port of dataset transfers
 
 // All keys above, for tests and diagnostics.
 const QList<const SettingKey*>& allKeys();

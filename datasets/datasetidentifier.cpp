@@ -1,6 +1,7 @@
 #include "datasets/datasetidentifier.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 namespace {
 QString hexDigits(quint64 value, int width)
@@ -25,4 +26,12 @@ QString newDatasetIdentifier()
     const quint64 a = random->generate64();
     const quint64 b = random->generate64();
     return datasetIdentifierFrom(a, b);
+}
+
+bool isDatasetIdentifier(const QString& text)
+{
+    // Anchored on both ends: a "$" alone would also accept a trailing line break.
+    static const QRegularExpression form(QRegularExpression::anchoredPattern(QStringLiteral(
+        "[0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}")));
+    return form.match(text).hasMatch();
 }

@@ -9,3 +9,6 @@ QString newDatasetIdentifier();
 
 // The identifier for two given 64-bit draws: a carries the version nibble, b the variant bits.
 QString datasetIdentifierFrom(quint64 a, quint64 b);
+
+// Whether `text` has the form newDatasetIdentifier() gives: a lowercase version-4 UUID.
+bool isDatasetIdentifier(const QString& text);
