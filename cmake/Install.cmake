@@ -8,7 +8,7 @@ set(desktop_id example.sorvanel3d.Sorvanel3D)
 set(desktop_dir ${CMAKE_SOURCE_DIR}/res/desktop)
 configure_file(${desktop_dir}/${desktop_id}.metainfo.xml.in ${CMAKE_BINARY_DIR}/${desktop_id}.metainfo.xml @ONLY)
 
-install(TARGETS Sorvanel3D sorvanel-scanner-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS Sorvanel3D sorvanel-scanner-sim sorvanel-export RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${desktop_dir}/${desktop_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/${desktop_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(DIRECTORY ${desktop_dir}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
@@ -30,7 +30,7 @@ add_custom_target(sorvanel_changelog ALL DEPENDS ${changelog}.gz)
 install(FILES ${changelog}.gz ${desktop_dir}/copyright DESTINATION ${doc_dir})
 
 # Manual pages, compressed as Debian wants them.
-foreach(page Sorvanel3D sorvanel-scanner-sim)
+foreach(page Sorvanel3D sorvanel-scanner-sim sorvanel-export)
   set(source ${desktop_dir}/man/${page}.1)
   set(packed ${CMAKE_BINARY_DIR}/man/${page}.1.gz)
   add_custom_command(OUTPUT ${packed}

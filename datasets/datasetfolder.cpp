@@ -10,6 +10,12 @@ QString datasetFilePath(const QString& id, const QString& suffix)
     return documentsFolder() + id + suffix;
 }
 
+QString datasetFilePathIn(const QString& folder, const QString& id, const QString& suffix)
+{
+    const QString separator = folder.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/");
+    return folder + separator + id + suffix;
+}
+
 bool ensureDatasetFolder()
 {
     return QDir().mkpath(documentsFolder());

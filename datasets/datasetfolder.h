@@ -7,6 +7,8 @@
 
 // Where a dataset's files live: documentsFolder() + id + suffix (".s3d", ".xml", ".png").
 QString datasetFilePath(const QString& id, const QString& suffix);
+// The same in another folder that holds datasets (a copy of the dataset folder, for one).
+QString datasetFilePathIn(const QString& folder, const QString& id, const QString& suffix);
 
 // Makes sure the dataset folder exists; false when it cannot be created.
 bool ensureDatasetFolder();

@@ -172,10 +172,15 @@ bool FamilyDataset::save()
 
 bool FamilyDataset::load(const QString& id)
 {
+    return loadFrom(documentsFolder(), id);
+}
+
+bool FamilyDataset::loadFrom(const QString& folder, const QString& id)
+{
     if (!isPlainDatasetId(id))
         return false;
 
-    QFile valueFile(datasetFilePath(id, QStringLiteral(".s3d")));
+    QFile valueFile(datasetFilePathIn(folder, id, QStringLiteral(".s3d")));
     if (!valueFile.open(QIODevice::ReadOnly))
         return false;
     const QByteArray expected(familyTable.header);
@@ -185,7 +190,7 @@ bool FamilyDataset::load(const QString& id)
         return false;
 
     QJsonObject object;
-    if (!readMetadataObject(datasetFilePath(id, QStringLiteral(".xml")), object))
+    if (!readMetadataObject(datasetFilePathIn(folder, id, QStringLiteral(".xml")), object))
         return false;
 
     DatasetContent loaded = content;

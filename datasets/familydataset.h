@@ -35,6 +35,8 @@ public:
     QString id() const override;
     bool save() override;
     bool load(const QString& id) override;
+    // load() from another folder that holds datasets.
+    bool loadFrom(const QString& folder, const QString& id);
     QString name() const override;
     QDate date() const override;
     void setTime(const QTime& time) override;

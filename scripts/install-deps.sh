@@ -10,8 +10,10 @@ packages=(
   libbenchmark-dev
   xvfb xauth libgl1-mesa-dri libglx-mesa0 mesa-utils
   fonts-dejavu-core imagemagick
+  qttranslations5-l10n fonts-wqy-microhei
   libqt5svg5-dev
   desktop-file-utils appstream lintian
+  gdal-bin
 )
 
 missing=()

@@ -15,7 +15,7 @@ sudo=""
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
       -DSORVANEL_BUILD_TESTS=OFF -DSORVANEL_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" --target Sorvanel3D sorvanel-scanner-sim sorvanel_changelog sorvanel_manual_pages -j"$(nproc)"
+cmake --build "$build" --target Sorvanel3D sorvanel-scanner-sim sorvanel-export sorvanel_changelog sorvanel_manual_pages -j"$(nproc)"
 rm -rf "$build/package"
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/package/sorvanel3d_*.deb)

@@ -1,0 +1,143 @@
+#include "datasets/surveyexport.h"
+
+#include "datasets/dataset.h"
+#include "datasets/groundposition.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <vector>
+
+const SurveyFormatInfo surveyFormats[3] = {
+    {SurveyFormat::Xyz, "xyz", ".csv", QT_TRANSLATE_NOOP("SurveyFormat", "XYZ / CSV")},
+    {SurveyFormat::SurferText, "dsaa", ".grd", QT_TRANSLATE_NOOP("SurveyFormat", "Surfer 6 text grid (DSAA)")},
+    {SurveyFormat::EsriAscii, "asc", ".asc", QT_TRANSLATE_NOOP("SurveyFormat", "ESRI ASCII grid")},
+};
+
+const SurveyFormatInfo& surveyFormatInfo(SurveyFormat format)
+{
+    return *std::find_if(std::begin(surveyFormats), std::end(surveyFormats),
+                         [format](const SurveyFormatInfo& info) { return info.format == format; });
+}
+
+const SurveyFormatInfo* findSurveyFormat(const QString& key)
+{
+    for (const SurveyFormatInfo& info : surveyFormats)
+        if (key == QLatin1String(info.key))
+            return &info;
+    return nullptr;
+}
+
+namespace {
+// The grid seen from above; rows are counted from the lowest y, which is the last row walked.
+struct SurveyGrid
+{
+    int columns = 0;
+    int rows = 0;
+    double dx = 0;
+    double dy = 0;
+    std::vector<std::vector<int16_t>> ground;  // [column][row of the walk]
+
+    bool empty() const { return columns <= 0 || rows <= 0 || !(dx > 0) || !(dy > 0); }
+    int16_t value(int column, int rowFromBottom) const
+    {
+        return ground[size_t(column)][size_t(rows - 1 - rowFromBottom)];
+    }
+    double x(int column) const { return (column + 0.5) * dx; }
+    double y(int rowFromBottom) const { return (rowFromBottom + 0.5) * dy; }
+};
+
+SurveyGrid surveyGrid(const Dataset& dataset)
+{
+    const FieldLayout layout = fieldLayoutOf(dataset);
+    SurveyGrid grid;
+    grid.columns = layout.columns;
+    grid.rows = layout.rows;
+    if (grid.columns <= 0 || grid.rows <= 0)
+        return grid;
+    // The cell sizes are the VTK export's spacing.
+    grid.dx = double(dataset.getProperty(QStringLiteral("width")).toFloat() / float(grid.columns));
+    grid.dy = double(dataset.getProperty(QStringLiteral("length")).toFloat() / float(grid.rows));
+    grid.ground = groundGrid(dataset.values(), layout, columnParityPosition);
+    return grid;
+}
+
+// Seven significant digits: all a float property holds, without its binary noise.
+// QByteArray::number ignores the locale.
+QByteArray decimal(double value)
+{
+    return QByteArray::number(value, 'g', 7);
+}
+
+void appendValueRow(QByteArray& text, const SurveyGrid& grid, int rowFromBottom)
+{
+    for (int column = 0; column < grid.columns; ++column) {
+        if (column > 0)
+            text += ' ';
+        text += QByteArray::number(grid.value(column, rowFromBottom));
+    }
+    text += '\n';
+}
+
+QByteArray xyzText(const SurveyGrid& grid)
+{
+    QByteArray text = "x,y,value\n";
+    for (int row = 0; row < grid.rows; ++row)
+        for (int column = 0; column < grid.columns; ++column)
+            text += decimal(grid.x(column)) + ',' + decimal(grid.y(row)) + ','
+                    + QByteArray::number(grid.value(column, row)) + '\n';
+    return text;
+}
+
+QByteArray surferText(const SurveyGrid& grid)
+{
+    int16_t lowest = grid.ground[0][0];
+    int16_t highest = lowest;
+    for (const auto& column : grid.ground) {
+        const auto range = std::minmax_element(column.begin(), column.end());
+        lowest = std::min(lowest, *range.first);
+        highest = std::max(highest, *range.second);
+    }
+    // Surfer's x and y ranges run from the first node to the last, here the cell centres.
+    QByteArray text = "DSAA\n";
+    text += QByteArray::number(grid.columns) + ' ' + QByteArray::number(grid.rows) + '\n';
+    text += decimal(grid.x(0)) + ' ' + decimal(grid.x(grid.columns - 1)) + '\n';
+    text += decimal(grid.y(0)) + ' ' + decimal(grid.y(grid.rows - 1)) + '\n';
+    text += QByteArray::number(lowest) + ' ' + QByteArray::number(highest) + '\n';
+    for (int row = 0; row < grid.rows; ++row)
+        appendValueRow(text, grid, row);
+    return text;
+}
+
+QByteArray esriText(const SurveyGrid& grid)
+{
+    QByteArray text;
+    text += "ncols " + QByteArray::number(grid.columns) + '\n';
+    text += "nrows " + QByteArray::number(grid.rows) + '\n';
+    text += "xllcorner 0\n";
+    text += "yllcorner 0\n";
+    if (decimal(grid.dx) == decimal(grid.dy))
+        text += "cellsize " + decimal(grid.dx) + '\n';
+    else
+        text += "dx " + decimal(grid.dx) + "\ndy " + decimal(grid.dy) + '\n';
+    text += "NODATA_value " + QByteArray::number(esriNoData) + '\n';
+    for (int row = grid.rows - 1; row >= 0; --row)
+        appendValueRow(text, grid, row);
+    return text;
+}
+} // namespace
+
+QByteArray surveyText(const Dataset& dataset, SurveyFormat format)
+{
+    const SurveyGrid grid = surveyGrid(dataset);
+    if (grid.empty())
+        return {};
+    switch (format) {
+    case SurveyFormat::Xyz:
+        return xyzText(grid);
+    case SurveyFormat::SurferText:
+        return surferText(grid);
+    case SurveyFormat::EsriAscii:
+        return esriText(grid);
+    }
+    return {};
+}

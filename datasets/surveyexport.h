@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+class Dataset;
+
+// Grid formats that survey and GIS software read. All of them hold the same points as the VTK
+// export, the column-parity grid of the 3D view, seen from above as the 3D view shows it: x
+// runs across the tracks, the first row of the walk lies at the largest y. Coordinates are in
+// the field's units: the cell of column c and row r spans width/columns by length/rows and
+// its value stands at the cell's centre, so the grid covers 0..width by 0..length exactly.
+// Numbers always have a dot as decimal separator, whatever the locale.
+enum class SurveyFormat {
+    // "x,y,value" after a header line, one line per point, from the lowest y up, x fastest.
+    Xyz,
+    // Surfer 6 text grid (DSAA): size, x, y and value ranges, rows from the lowest y up.
+    SurferText,
+    // ESRI ASCII grid: header with cellsize (dx and dy where cells are not square) and a
+    // NODATA_value that no reading can take, rows from the top (largest y) down.
+    EsriAscii,
+};
+
+struct SurveyFormatInfo
+{
+    SurveyFormat format;
+    const char* key;        // on the command line
+    const char* extension;  // with its dot
+    const char* title;      // for menus, translated in the context "SurveyFormat"
+};
+
+// One row per format, in menu order.
+extern const SurveyFormatInfo surveyFormats[3];
+
+const SurveyFormatInfo& surveyFormatInfo(SurveyFormat format);
+// Null for a key no format has.
+const SurveyFormatInfo* findSurveyFormat(const QString& key);
+
+// The whole file; empty when the dataset holds no values (no rows or no columns) or its width
+// or length is not positive.
+QByteArray surveyText(const Dataset& dataset, SurveyFormat format);
+
+// An ESRI NODATA_value outside the 16-bit range of the readings, so none is taken as missing.
+constexpr int esriNoData = -99999;

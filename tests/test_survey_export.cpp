@@ -1,0 +1,293 @@
+#include "app/appsettings.h"
+#include "datasets/datasetfolder.h"
+#include "datasets/surveyexportjob.h"
+#include "exportfield.h"
+#include "testenvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <clocale>
+
+namespace {
+struct Point
+{
+    double x;
+    double y;
+    int value;
+};
+
+using namespace ExportField;
+
+// Every point of the field as seen from above, worked out from the walk: starting in the last
+// column, column i holds track columns - 1 - i; in that column parity decides the direction,
+// and a column whose values run from the last row (here the even ones) is reversed. Row 0 of
+// the walk lies at the top, so ground row j sits at y = (rows - j - 0.5) cells.
+QList<Point> expectedPoints(double dx, double dy)
+{
+    QList<Point> points;
+    for (int i = 0; i < tracks; ++i) {
+        const int track = tracks - 1 - i;
+        for (int j = 0; j < rows; ++j) {
+            const int row = i % 2 == 0 ? rows - 1 - j : j;
+            points.append({(i + 0.5) * dx, (rows - j - 0.5) * dy, stored(track, row)});
+        }
+    }
+    return points;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QList<QByteArray> tokensOf(const QByteArray& text)
+{
+    return text.simplified().split(' ');
+}
+
+QList<Point> readXyz(const QByteArray& text)
+{
+    QList<QByteArray> lines = text.trimmed().split('\n');
+    if (lines.takeFirst() != "x,y,value")
+        return {};
+    QList<Point> points;
+    for (const QByteArray& line : lines) {
+        const QList<QByteArray> fields = line.split(',');
+        if (fields.size() != 3)
+            return {};
+        points.append({fields[0].toDouble(), fields[1].toDouble(), fields[2].toInt()});
+    }
+    return points;
+}
+
+// Surfer's nodes run from (xlo, ylo) to (xhi, yhi), rows from the lowest y up.
+QList<Point> readSurfer(const QByteArray& text, int* lowest = nullptr, int* highest = nullptr)
+{
+    const QList<QByteArray> t = tokensOf(text);
+    if (t.size() < 9 || t[0] != "DSAA")
+        return {};
+    const int nx = t[1].toInt(), ny = t[2].toInt();
+    const double xlo = t[3].toDouble(), xhi = t[4].toDouble(), ylo = t[5].toDouble(), yhi = t[6].toDouble();
+    if (lowest && highest) {
+        *lowest = t[7].toInt();
+        *highest = t[8].toInt();
+    }
+    if (t.size() != 9 + nx * ny || nx < 2 || ny < 2)
+        return {};
+    QList<Point> points;
+    for (int m = 0; m < ny; ++m)
+        for (int k = 0; k < nx; ++k)
+            points.append({xlo + k * (xhi - xlo) / (nx - 1), ylo + m * (yhi - ylo) / (ny - 1),
+                           t[9 + m * nx + k].toInt()});
+    return points;
+}
+
+// ESRI cells are given by their lower-left corner; rows from the top down.
+QList<Point> readEsri(const QByteArray& text, QMap<QByteArray, QByteArray>* header = nullptr)
+{
+    const QList<QByteArray> t = tokensOf(text);
+    QMap<QByteArray, QByteArray> keys;
+    int at = 0;
+    while (at + 1 < t.size() && !t[at].isEmpty() && (t[at][0] < '0' || t[at][0] > '9') && t[at][0] != '-') {
+        keys[t[at].toLower()] = t[at + 1];
+        at += 2;
+    }
+    if (header)
+        *header = keys;
+    const int ncols = keys.value("ncols").toInt(), nrows = keys.value("nrows").toInt();
+    const double dx = keys.value(keys.contains("cellsize") ? "cellsize" : "dx").toDouble();
+    const double dy = keys.value(keys.contains("cellsize") ? "cellsize" : "dy").toDouble();
+    const double xll = keys.value("xllcorner").toDouble(), yll = keys.value("yllcorner").toDouble();
+    if (t.size() - at != ncols * nrows)
+        return {};
+    QList<Point> points;
+    for (int m = 0; m < nrows; ++m)
+        for (int k = 0; k < ncols; ++k)
+            points.append({xll + (k + 0.5) * dx, yll + (nrows - m - 0.5) * dy, t[at + m * ncols + k].toInt()});
+    return points;
+}
+
+QList<Point> readBack(SurveyFormat format, const QByteArray& text)
+{
+    switch (format) {
+    case SurveyFormat::Xyz:
+        return readXyz(text);
+    case SurveyFormat::SurferText:
+        return readSurfer(text);
+    case SurveyFormat::EsriAscii:
+        return readEsri(text);
+    }
+    return {};
+}
+
+// Each expected point appears exactly once, at its coordinates with its value.
+void compareAsSets(QList<Point> read, const QList<Point>& expected)
+{
+    QCOMPARE(read.size(), expected.size());
+    for (const Point& want : expected) {
+        const auto found = std::find_if(read.begin(), read.end(), [&](const Point& p) {
+            return qAbs(p.x - want.x) < 1e-5 && qAbs(p.y - want.y) < 1e-5;
+        });
+        QVERIFY2(found != read.end(), qPrintable(QStringLiteral("no point at %1, %2").arg(want.x).arg(want.y)));
+        QCOMPARE(found->value, want.value);
+        read.erase(found);
+    }
+}
+
+QStringList filesIn(const QString& folder)
+{
+    QStringList names = QDir(folder).entryList(QDir::Files);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+} // namespace
+
+class TestSurveyExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The settings file stays: only the datasets go.
+    void init()
+    {
+        QDir folder(documentsFolder());
+        for (const QString& name : folder.entryList({"*.xml", "*.s3d", "*.png"}, QDir::Files))
+            QVERIFY(folder.remove(name));
+    }
+
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void eachFormatHoldsTheFieldPointByPoint_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("extension");
+        QTest::newRow("xyz") << int(SurveyFormat::Xyz) << ".csv";
+        QTest::newRow("dsaa") << int(SurveyFormat::SurferText) << ".grd";
+        QTest::newRow("esri") << int(SurveyFormat::EsriAscii) << ".asc";
+    }
+
+    void eachFormatHoldsTheFieldPointByPoint()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, extension);
+        const QString id = store("Field A");
+        QTemporaryDir target;
+        const SurveyFormat survey = SurveyFormat(format);
+        const SurveyExport first = exportStoredDataset(documentsFolder(), id, survey, target.path());
+        QCOMPARE(int(first.result), int(SurveyExportResult::Written));
+        QCOMPARE(first.path, target.filePath("Field A" + extension));
+        compareAsSets(readBack(survey, readAll(first.path)), expectedPoints(cellWidth, cellLength));
+
+        const SurveyExport second = exportStoredDataset(documentsFolder(), id, survey, target.path(), "../Field A");
+        QCOMPARE(second.path, target.filePath("_Field A" + extension));
+        exportStoredDataset(documentsFolder(), id, survey, target.path());
+        QCOMPARE(filesIn(target.path()), QStringList({"Field A(1)" + extension, "Field A" + extension,
+                                                      "_Field A" + extension}));
+    }
+
+    void gridHeadersGiveRangesAndCellSizes()
+    {
+        const QString id = store("Field A");
+        QTemporaryDir target;
+        int lowest = 0, highest = 0;
+        readSurfer(readAll(exportStoredDataset(documentsFolder(), id, SurveyFormat::SurferText, target.path()).path),
+                   &lowest, &highest);
+        QCOMPARE(lowest, -403);
+        QCOMPARE(highest, 303);
+
+        QMap<QByteArray, QByteArray> header;
+        readEsri(readAll(exportStoredDataset(documentsFolder(), id, SurveyFormat::EsriAscii, target.path()).path),
+                 &header);
+        QCOMPARE(header.value("dx"), QByteArray("0.9"));
+        QCOMPARE(header.value("dy"), QByteArray("0.5"));
+        QVERIFY(!header.contains("cellsize"));
+        // No 16-bit reading may be taken for a missing one.
+        QVERIFY(header.value("nodata_value").toInt() < -32768);
+
+        const QString square = store("Square", 0.5, 2);
+        readEsri(readAll(exportStoredDataset(documentsFolder(), square, SurveyFormat::EsriAscii, target.path()).path),
+                 &header);
+        QCOMPARE(header.value("cellsize"), QByteArray("0.5"));
+        QVERIFY(!header.contains("dx"));
+        compareAsSets(readEsri(readAll(target.filePath("Square.asc"))), expectedPoints(0.5, 0.5));
+    }
+
+    void commaDecimalLocaleStillWritesDots()
+    {
+        const QString id = store("Field A");
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const QByteArray previous = std::setlocale(LC_NUMERIC, nullptr);
+        std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+        QTemporaryDir target;
+        QList<QByteArray> texts;
+        for (const SurveyFormatInfo& info : surveyFormats)
+            texts << readAll(exportStoredDataset(documentsFolder(), id, info.format, target.path()).path);
+        std::setlocale(LC_NUMERIC, previous.constData());
+        for (const QByteArray& line : texts[0].split('\n').mid(1, tracks * rows))
+            QCOMPARE(line.count(','), 2);
+        QVERIFY(texts[0].contains("\n0.45,0.25,"));
+        QVERIFY(texts[1].contains("\n0.45 3.15\n"));
+        QVERIFY(!texts[1].contains(','));
+        QVERIFY(texts[2].contains("\ndx 0.9\n"));
+        QVERIFY(!texts[2].contains(','));
+    }
+
+    void datasetsThatDoNotLoadWriteNothing()
+    {
+        QTemporaryDir target;
+        const QString id = store("Broken");
+        QFile::resize(datasetFilePathIn(documentsFolder(), id, ".s3d"), 3);
+        QCOMPARE(int(exportStoredDataset(documentsFolder(), id, SurveyFormat::Xyz, target.path()).result),
+                 int(SurveyExportResult::NotLoaded));
+
+        QFile metadata(datasetFilePathIn(documentsFolder(), "foreign", ".xml"));
+        QVERIFY(metadata.open(QIODevice::WriteOnly));
+        metadata.write(QJsonDocument(QJsonObject{{"probe id", 99}, {"rows", 3}}).toJson());
+        metadata.close();
+        QCOMPARE(int(exportStoredDataset(documentsFolder(), "foreign", SurveyFormat::EsriAscii, target.path()).result),
+                 int(SurveyExportResult::UnknownProbe));
+        QCOMPARE(int(exportStoredDataset(documentsFolder(), "absent", SurveyFormat::SurferText, target.path()).result),
+                 int(SurveyExportResult::UnknownProbe));
+        QCOMPARE(int(exportStoredDataset(documentsFolder(), "../" + id, SurveyFormat::Xyz, target.path()).result),
+                 int(SurveyExportResult::UnknownProbe));
+        QVERIFY(filesIn(target.path()).isEmpty());
+    }
+
+    void toolConvertsFoldersAndTellsFailure()
+    {
+        const QString folder = documentsFolder();
+        store("One");
+        const QString two = store("Two");
+        QTemporaryDir target;
+        auto run = [&](const QStringList& arguments) {
+            QProcess tool;
+            tool.start(QStringLiteral(SORVANEL_EXPORT_TOOL), arguments);
+            if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit)
+                return -1;
+            return tool.exitCode();
+        };
+        QCOMPARE(run({"--format", "xyz", "-o", target.path(), folder + "no-such-folder"}), 2);
+        QCOMPARE(run({"--format", "tiff", "-o", target.path(), folder}), 2);
+        QCOMPARE(run({"-o", target.path(), folder}), 2);
+        QVERIFY(filesIn(target.path()).isEmpty());
+
+        QCOMPARE(run({"--format", "all", "-o", target.path(), folder}), 0);
+        QCOMPARE(filesIn(target.path()), QStringList({"One.asc", "One.csv", "One.grd", "Two.asc", "Two.csv", "Two.grd"}));
+        QCOMPARE(run({"-f", "dsaa", "-o", target.path(), datasetFilePathIn(folder, two, ".s3d")}), 0);
+        compareAsSets(readSurfer(readAll(target.filePath("Two(1).grd"))), expectedPoints(cellWidth, cellLength));
+
+        QFile::resize(datasetFilePathIn(folder, two, ".s3d"), 3);
+        QCOMPARE(run({"-f", "asc", "-o", target.path(), folder}), 1);
+        QVERIFY(QFile::exists(target.filePath("One(1).asc")));
+        QVERIFY(!QFile::exists(target.filePath("Two(1).asc")));
+    }
+};
+
+SORVANEL_TEST_MAIN(TestSurveyExport)
+#include "test_survey_export.moc"

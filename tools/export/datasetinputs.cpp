@@ -1,0 +1,50 @@
+#include "datasetinputs.h"
+
+#include "datasets/datasetfolder.h"
+#include "datasets/datasetlisting.h"
+
+#include <QFileInfo>
+
+namespace {
+bool isDatasetFile(const QFileInfo& file)
+{
+    const QString suffix = file.suffix();
+    return suffix == QLatin1String("xml") || suffix == QLatin1String("s3d") || suffix == QLatin1String("png");
+}
+
+std::vector<DatasetInput> datasetsInFolder(const QString& folder, QString& error)
+{
+    std::vector<DatasetInput> found;
+    for (const ListedDataset& listed : listDatasets(folder, [](int) {}))
+        found.push_back({folder, listed.record.identifier});
+    if (found.empty())
+        error = QStringLiteral("%1: no datasets in this folder").arg(folder);
+    return found;
+}
+
+std::vector<DatasetInput> datasetOfFile(const QFileInfo& file, QString& error)
+{
+    const QString folder = file.absolutePath();
+    // The part before the last dot, as the library names a dataset after its metadata file.
+    const QString id = file.fileName().left(file.fileName().lastIndexOf(QLatin1Char('.')));
+    if (!QFileInfo::exists(datasetFilePathIn(folder, id, QStringLiteral(".xml")))) {
+        error = QStringLiteral("%1: no metadata file %2.xml beside it").arg(file.filePath(), id);
+        return {};
+    }
+    return {{folder, id}};
+}
+} // namespace
+
+std::vector<DatasetInput> datasetsNamedBy(const QString& argument, const QString& datasetFolder,
+                                          QString& error)
+{
+    const QFileInfo file(argument);
+    if (file.isDir())
+        return datasetsInFolder(file.absoluteFilePath(), error);
+    if (file.isFile() && isDatasetFile(file))
+        return datasetOfFile(file, error);
+    if (isPlainDatasetId(argument) && QFileInfo::exists(datasetFilePathIn(datasetFolder, argument, QStringLiteral(".xml"))))
+        return {{datasetFolder, argument}};
+    error = QStringLiteral("%1: neither a dataset folder, a dataset file nor a stored dataset").arg(argument);
+    return {};
+}

@@ -1,0 +1,142 @@
+#include "batchprogress.h"
+#include "datasetinputs.h"
+
+#include "app/appsettings.h"
+#include "datasets/exportnames.h"
+#include "datasets/surveyexportjob.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+#include <vector>
+
+namespace {
+// Exit statuses: a conversion failed; the command line names nothing to convert.
+constexpr int conversionFailed = 1;
+constexpr int usageError = 2;
+
+// The loader's debug lines would bury the tool's own messages.
+void quietDebug(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        standard(type, context, text);
+}
+
+QString formatList()
+{
+    QStringList keys;
+    for (const SurveyFormatInfo& info : surveyFormats)
+        keys << QStringLiteral("  %1  %2 (%3)").arg(QLatin1String(info.key), -5)
+                    .arg(QLatin1String(info.title), QLatin1String(info.extension));
+    return keys.join(QLatin1Char('\n'));
+}
+
+bool parseFormats(const QStringList& values, std::vector<SurveyFormat>& formats, QString& error)
+{
+    for (const QString& value : values) {
+        for (const QString& key : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            if (key == QLatin1String("all")) {
+                for (const SurveyFormatInfo& info : surveyFormats)
+                    formats.push_back(info.format);
+            } else if (const SurveyFormatInfo* info = findSurveyFormat(key)) {
+                formats.push_back(info->format);
+            } else {
+                error = QStringLiteral("unknown format \"%1\"").arg(key);
+                return false;
+            }
+        }
+    }
+    if (formats.empty())
+        error = QStringLiteral("--format is required");
+    return !formats.empty();
+}
+
+QString failureText(const SurveyExport& outcome, const DatasetInput& input)
+{
+    const QString dataset = QDir(input.folder).filePath(input.id);
+    switch (outcome.result) {
+    case SurveyExportResult::UnknownProbe:
+        return QStringLiteral("%1: no known probe id in its metadata").arg(dataset);
+    case SurveyExportResult::NotLoaded:
+        return QStringLiteral("%1: the dataset does not load").arg(dataset);
+    case SurveyExportResult::NoValues:
+        return QStringLiteral("%1: the dataset holds no values").arg(dataset);
+    case SurveyExportResult::NotWritten:
+    case SurveyExportResult::Written:
+        break;
+    }
+    return QStringLiteral("%1: cannot write %2").arg(dataset, outcome.path);
+}
+
+// Every dataset in every format; false when any conversion failed.
+bool convertAll(const std::vector<DatasetInput>& inputs, const std::vector<SurveyFormat>& formats,
+                const QString& targetFolder)
+{
+    BatchProgress progress(stderr, int(inputs.size() * formats.size()));
+    int done = 0;
+    bool allWritten = true;
+    for (const DatasetInput& input : inputs) {
+        for (SurveyFormat format : formats) {
+            progress.show(done, input.id);
+            const SurveyExport outcome = exportStoredDataset(input.folder, input.id, format, targetFolder);
+            ++done;
+            if (outcome.result == SurveyExportResult::Written)
+                continue;
+            progress.message(QStringLiteral("sorvanel-export: ") + failureText(outcome, input));
+            allWritten = false;
+        }
+    }
+    return allWritten;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("sorvanel-export"));
+    qInstallMessageHandler(quietDebug);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Converts stored Sorvanel 3D datasets into grid formats that survey and GIS software read.\n"
+                       "A DATASET is a dataset folder (every dataset in it), one of a dataset's files\n"
+                       "(.xml, .s3d, .png) or the identifier of a dataset in the program's dataset folder.\n"
+                       "Files are named after the dataset's name, with (1), (2), ... when taken.\n"
+                       "Formats (several separated by commas, or all):\n")
+        + formatList());
+    parser.addHelpOption();
+    parser.addOptions({
+        {{"f", "format"}, "Format(s) to write: xyz, dsaa, asc or all.", "format"},
+        {{"o", "output"}, "Folder for the files (default: the download folder).", "folder"},
+    });
+    parser.addPositionalArgument("DATASET", "Dataset folder, dataset file or identifier.", "DATASET...");
+    parser.process(app);
+
+    QTextStream errors(stderr);
+    std::vector<SurveyFormat> formats;
+    QString error;
+    if (!parseFormats(parser.values("format"), formats, error) || parser.positionalArguments().isEmpty()) {
+        errors << "sorvanel-export: " << (error.isEmpty() ? QStringLiteral("no DATASET given") : error)
+               << "\nTry 'sorvanel-export --help'.\n";
+        return usageError;
+    }
+
+    std::vector<DatasetInput> inputs;
+    for (const QString& argument : parser.positionalArguments()) {
+        const std::vector<DatasetInput> named = datasetsNamedBy(argument, documentsFolder(), error);
+        if (named.empty()) {
+            errors << "sorvanel-export: " << error << '\n';
+            return usageError;
+        }
+        inputs.insert(inputs.end(), named.begin(), named.end());
+    }
+
+    const QString targetFolder = parser.isSet("output") ? parser.value("output") : downloadFolder();
+    if (!QDir().mkpath(targetFolder)) {
+        errors << "sorvanel-export: cannot create the folder " << targetFolder << '\n';
+        return usageError;
+    }
+    return convertAll(inputs, formats, targetFolder) ? 0 : conversionFailed;
+}
