@@ -12,6 +12,7 @@
 #include "datasets/datasettrash.h"
 #include "datasets/exportnames.h"
 #include "datasets/metadataedit.h"
+#include "datasets/surveyexportjob.h"
 #include "datasets/vtkexport.h"
 #include "datasets/widgets/bottomwidget.h"
 #include "datasets/widgets/centralwidget.h"
@@ -112,6 +113,7 @@ void DatasetViewer::connectTile(DatasetWidget* tile)
     connect(tile, &DatasetWidget::startFiletransfer, this, &DatasetViewer::fileTransferInitiated);
     connect(tile, &DatasetWidget::zipDataset, this, &DatasetViewer::zipDataset);
     connect(tile, &DatasetWidget::exportDatasetToVTK, this, &DatasetViewer::exportDatasetToVTK);
+    connect(tile, &DatasetWidget::exportDatasetToGrid, this, &DatasetViewer::exportDatasetToGrid);
 }
 
 void DatasetViewer::viewButtonPressed(QString name, int probeId)
@@ -258,12 +260,27 @@ void DatasetViewer::exportDatasetToVTK(QString id, QString name)
         return;
     }
     if (!dataset->load(id)) {
-        // The dataset's own failure box says enough; no file is written.
-        const MessageText failure = datasetLoadFailure();
-        MessageBox::critical(this, failure.title, failure.text);
+        reportLoadFailure();
         return;
     }
     reportExport(writeVtkFile(*dataset, path), path);
+}
+
+void DatasetViewer::exportDatasetToGrid(QString id, QString name, int format)
+{
+    const SurveyExport outcome =
+        exportStoredDataset(documentsFolder(), id, SurveyFormat(format), downloadFolder(), name);
+    if (outcome.result == SurveyExportResult::NotLoaded)
+        reportLoadFailure();
+    else
+        reportExport(outcome.result == SurveyExportResult::Written, outcome.path);
+}
+
+// The dataset's own failure box says enough; no file is written.
+void DatasetViewer::reportLoadFailure()
+{
+    const MessageText failure = datasetLoadFailure();
+    MessageBox::critical(this, failure.title, failure.text);
 }
 
 void DatasetViewer::applyLayoutMode()

@@ -46,6 +46,8 @@ public slots:
     void showDatasetPositionGoogleMaps();
     void zipDataset(QString id, QString name);
     void exportDatasetToVTK(QString id, QString name);
+    // format: a SurveyFormat (datasets/surveyexport.h).
+    void exportDatasetToGrid(QString id, QString name, int format);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -61,6 +63,7 @@ private:
     void applyLayoutMode();
     DatasetWidget* firstSelectedTile() const;
     void reportExport(bool done, const QString& path);
+    void reportLoadFailure();
 
     QVBoxLayout* layout = nullptr;
     TopWidget* sortBar = nullptr;

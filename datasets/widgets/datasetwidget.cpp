@@ -1,10 +1,13 @@
 #include "datasets/widgets/datasetwidget.h"
 
 #include "app/appsettings.h"
+#include "datasets/surveyexport.h"
 #include "datasets/widgets/imagelabel.h"
 #include "datasets/widgets/separatorwidget.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
+#include <QMenu>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -46,6 +49,8 @@ DatasetWidget::DatasetWidget(const DatasetRecord& record, const QPixmap& preview
     sendButton = iconButton(QStringLiteral(":/res/images/new/fileExport.png"));
     zipButton = iconButton(QStringLiteral(":/res/images/new/zip.png"));
     vtkButton = iconButton(QStringLiteral(":/res/images/new/vtk.png"));
+    gridButton = iconButton(QStringLiteral(":/res/images/new/grid.png"));
+    buildGridMenu();
     nameText = textBox(0, 1);
     dateText = textBox(2, 0);
     locationText = textBox(2, 3);
@@ -60,6 +65,20 @@ DatasetWidget::DatasetWidget(const DatasetRecord& record, const QPixmap& preview
     connect(sendButton, &QToolButton::pressed, this, [this] { emit startFiletransfer(data.identifier); });
     connect(zipButton, &QToolButton::pressed, this, [this] { emit zipDataset(data.identifier, data.name); });
     connect(vtkButton, &QToolButton::pressed, this, [this] { emit exportDatasetToVTK(data.identifier, data.name); });
+}
+
+// The grid button opens its menu itself: as a plain icon button it keeps the others' size,
+// without a menu arrow.
+void DatasetWidget::buildGridMenu()
+{
+    auto* menu = new QMenu(gridButton);
+    for (const SurveyFormatInfo& info : surveyFormats) {
+        const int format = int(info.format);
+        menu->addAction(QCoreApplication::translate("SurveyFormat", info.title), this,
+                        [this, format] { emit exportDatasetToGrid(data.identifier, data.name, format); });
+    }
+    connect(gridButton, &QToolButton::pressed, menu,
+            [this, menu] { menu->popup(gridButton->mapToGlobal(QPoint(0, gridButton->height()))); });
 }
 
 bool DatasetWidget::isSelected() const
@@ -127,6 +146,7 @@ void DatasetWidget::buildLayout()
     icons->addWidget(sendButton);
     icons->addWidget(zipButton);
     icons->addWidget(vtkButton);
+    icons->addWidget(gridButton);
     buttons->addLayout(icons);
     buttons->addStretch();
     row->addLayout(buttons);

@@ -12,7 +12,8 @@ class QTextEdit;
 class QToolButton;
 class SeparatorWidget;
 
-// One dataset of the library: its preview, the VIEW, send, ZIP and VTK buttons, and its name,
+// One dataset of the library: its preview, the VIEW, send, ZIP and VTK buttons and the grid
+// export menu, and its name,
 // date and time, location and coordinates. A press on the preview toggles its selected look.
 class DatasetWidget : public QWidget
 {
@@ -31,12 +32,15 @@ signals:
     void startFiletransfer(QString id);
     void zipDataset(QString id, QString name);
     void exportDatasetToVTK(QString id, QString name);
+    // format: a SurveyFormat (datasets/surveyexport.h).
+    void exportDatasetToGrid(QString id, QString name, int format);
 
 private:
     QToolButton* iconButton(const QString& icon);
     QTextEdit* textBox(int lines9pt, int linesAppFont);
     void fillTexts();
     void buildLayout();
+    void buildGridMenu();
 
     DatasetRecord data;
     QPixmap picture;
@@ -46,6 +50,7 @@ private:
     QToolButton* sendButton = nullptr;
     QToolButton* zipButton = nullptr;
     QToolButton* vtkButton = nullptr;
+    QToolButton* gridButton = nullptr;
     QTextEdit* nameText = nullptr;
     QTextEdit* dateText = nullptr;
     QTextEdit* locationText = nullptr;

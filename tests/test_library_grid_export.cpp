@@ -1,0 +1,112 @@
+#include "app/appsettings.h"
+#include "datasets/datasetbrolsensor.h"
+#include "datasets/exportnames.h"
+#include "datasets/widgets/datasetviewer.h"
+#include "datasets/widgets/datasetwidget.h"
+#include "testenvironment.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QToolButton>
+
+namespace {
+QString storeBrolField(const QString& name)
+{
+    DataSetBrolSensor dataset;
+    dataset.setProperty("length", 2);
+    dataset.appendTrack({1, -2, 3});
+    dataset.appendTrack({-4, 5, -6});
+    dataset.setName(name);
+    return dataset.save() ? dataset.id() : QString();
+}
+
+DatasetWidget* onlyTile(DatasetViewer& viewer)
+{
+    libraryDirty = true;
+    viewer.reloadDatasets();
+    return viewer.tiles().size() == 1 ? viewer.tiles()[0] : nullptr;
+}
+
+QAction* formatAction(DatasetWidget* tile, const QString& title)
+{
+    for (QAction* action : tile->findChild<QMenu*>()->actions())
+        if (action->text() == title)
+            return action;
+    return nullptr;
+}
+} // namespace
+
+// The library tile's grid export: a button like the others that opens a menu of the formats.
+class TestLibraryGridExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QDir folder(documentsFolder());
+        for (const QString& name : folder.entryList({"*.xml", "*.s3d", "*.png"}, QDir::Files))
+            QVERIFY(folder.remove(name));
+        QDir(downloadFolder()).removeRecursively();
+    }
+
+    void theGridButtonOpensTheFormatsAndExports()
+    {
+        QVERIFY(!storeBrolField("Field A").isEmpty());
+        TestSupport::MessageBoxSpy boxes;
+        DatasetViewer viewer;
+        DatasetWidget* tile = onlyTile(viewer);
+        QVERIFY(tile);
+        auto* menu = tile->findChild<QMenu*>();
+        QVERIFY(menu);
+        auto* gridButton = qobject_cast<QToolButton*>(menu->parent());
+        QVERIFY(gridButton);
+        const QList<QToolButton*> buttons = tile->findChildren<QToolButton*>();
+        QCOMPARE(buttons.size(), 4);
+        for (QToolButton* other : buttons) {
+            QCOMPARE(gridButton->minimumSize(), other->minimumSize());
+            QCOMPARE(gridButton->iconSize(), other->iconSize());
+            QCOMPARE(gridButton->sizeHint(), other->sizeHint());
+            QCOMPARE(gridButton->styleSheet(), other->styleSheet());
+        }
+        QVERIFY(!gridButton->icon().isNull());
+        QStringList titles;
+        for (QAction* action : menu->actions())
+            titles << action->text();
+        QCOMPARE(titles, QStringList({"XYZ / CSV", "Surfer 6 text grid (DSAA)", "ESRI ASCII grid"}));
+
+        viewer.show();
+        QTest::mousePress(gridButton, Qt::LeftButton);
+        QTRY_VERIFY(menu->isVisible());
+        menu->hide();
+
+        formatAction(tile, "ESRI ASCII grid")->trigger();
+        formatAction(tile, "ESRI ASCII grid")->trigger();
+        formatAction(tile, "Surfer 6 text grid (DSAA)")->trigger();
+        QCOMPARE(QDir(downloadFolder()).entryList(QDir::Files, QDir::Name),
+                 QStringList({"Field A(1).asc", "Field A.asc", "Field A.grd"}));
+        QCOMPARE(boxes.requests().size(), 3);
+        QCOMPARE(boxes.requests().last().kind, MessageBox::Kind::Information);
+        QCOMPARE(boxes.requests().last().text,
+                 "Dataset exportet to the download directory: \n" + downloadFolder() + "/Field A.grd");
+    }
+
+    void aDatasetThatDoesNotLoadWritesNoGrid()
+    {
+        const QString id = storeBrolField("Broken");
+        QFile::resize(documentsFolder() + id + ".s3d", 4);
+        TestSupport::MessageBoxSpy boxes;
+        DatasetViewer viewer;
+        DatasetWidget* tile = onlyTile(viewer);
+        QVERIFY(tile);
+        formatAction(tile, "XYZ / CSV")->trigger();
+        QVERIFY(QDir(downloadFolder()).entryList(QDir::Files).isEmpty());
+        QCOMPARE(boxes.requests().size(), 1);
+        QCOMPARE(boxes.requests()[0].text, QString("Wrong data type"));
+    }
+};
+
+SORVANEL_TEST_MAIN(TestLibraryGridExport)
+#include "test_library_grid_export.moc"
