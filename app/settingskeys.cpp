@@ -47,6 +47,7 @@ const SettingKey dataHost{"network/datahost", QString()};
 const SettingKey scannerHost{"network/scannerHost", QString::fromLatin1(ScannerAddress::fixedHost)};
 const SettingKey scannerPort{"network/scannerPort", int(ScannerAddress::port)};
 const SettingKey transferPort{"network/transferPort", int(TransferProtocol::defaultPort)};
+const SettingKey captureScannerStream{"network/captureScannerStream", false};
 
 const QList<const SettingKey*>& allKeys()
 {
@@ -54,8 +55,8 @@ const QList<const SettingKey*>& allKeys()
         &language, &recordWidth, &recordLength, &recordCorner, &recordParallel, &recordSound,
         &colormap, &showIsolines, &isovalue, &useShading, &wireframe, &showGrid,
         &smoothingFilter, &trackMatchingFilter, &colorQuantization, &valueQuantization,
-        &outlierFilter, &deltaFilter, &dataHost, &scannerHost, &scannerPort,
-        &transferPort};
+        &outlierFilter, &deltaFilter, &dataHost, &scannerHost, &scannerPort, &transferPort,
+        &captureScannerStream};
     return keys;
 }
 

@@ -43,6 +43,7 @@ extern const SettingKey dataHost;           // string, empty
 extern const SettingKey scannerHost;        // string, the scanner's fixed address
 extern const SettingKey scannerPort;        // int 9876
 extern const SettingKey transferPort;       // int 1313, the port of dataset transfers
+extern const SettingKey captureScannerStream; // bool false: each connection writes a capture file
 
 // All keys above, for tests and diagnostics.
 const QList<const SettingKey*>& allKeys();

@@ -1,6 +1,8 @@
 #include "acquisition/devices/wificonnection.h"
 
 #include "acquisition/devices/datarecorder.h"
+#include "acquisition/streamcapture.h"
+#include "acquisition/streamcapturewriter.h"
 #include "app/settingskeys.h"
 
 #include <QDebug>
@@ -14,6 +16,7 @@ WiFiConnection::WiFiConnection(QObject* parent)
 
 WiFiConnection::~WiFiConnection()
 {
+    stopCapture();
     if (socket) {
         socket->abort();
         socket->deleteLater();
@@ -27,6 +30,7 @@ void WiFiConnection::connectToScanner()
         qDebug() << "Already Connected";
         return;
     }
+    stopCapture();
     if (socket) {
         socket->abort();
         disconnect(socket, SIGNAL(connected()), this, SLOT(socketConnected()));
@@ -51,6 +55,7 @@ void WiFiConnection::socketConnected()
 {
     qDebug() << "Connection established. Try to read data.";
     connect(socket, SIGNAL(readyRead()), this, SLOT(readData()));
+    startCapture();
     emit connected();
     watchdog.start(firstTimeoutMs);
 }
@@ -60,6 +65,9 @@ void WiFiConnection::readData()
     dataSeen = true;
     strikes = toleratedSilentTicks;
     buffer = socket->readAll();
+    // Kept before the recorder sees it: deciphering rewrites the buffer in place.
+    if (capture)
+        capture->append(buffer);
     probeId_ = buffer.isEmpty() ? 0 : int(std::uint8_t(buffer[0]));
     if (recorder_)
         recorder_->processData(buffer);
@@ -69,6 +77,7 @@ void WiFiConnection::connectionTimeOut()
 {
     if (!dataSeen) {
         if (strikes <= 0) {
+            stopCapture();
             emit error(QStringLiteral("Connection Time Out"));
             probeId_ = 0;
             return;
@@ -84,4 +93,23 @@ void WiFiConnection::socketError(QTcpSocket::SocketError error)
 {
     qDebug() << "Socket error: " << error;
     emit this->error(socket ? socket->errorString() : QString());
+}
+
+QString WiFiConnection::captureFile() const
+{
+    return capture ? capture->path() : QString();
+}
+
+void WiFiConnection::startCapture()
+{
+    stopCapture();
+    if (!Settings::captureScannerStream.read().toBool())
+        return;
+    capture = std::make_unique<StreamCaptureWriter>(captureFilePath(QDateTime::currentDateTimeUtc()));
+    qDebug() << "Capturing the scanner stream to" << capture->path();
+}
+
+void WiFiConnection::stopCapture()
+{
+    capture.reset();
 }

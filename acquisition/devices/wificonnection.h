@@ -4,11 +4,14 @@
 #include <QObject>
 #include <QTcpSocket>
 #include <QTimer>
+#include <memory>
 
 class DataRecorder;
+class StreamCaptureWriter;
 
 // The receive-only TCP link to the scanner. Learns the probe id from byte 0 of every chunk,
-// hands each chunk to the recorder and reports silence through a watchdog.
+// hands each chunk to the recorder and reports silence through a watchdog. With the capture
+// switch on, each connection also writes every chunk to a capture file (streamcapture.h).
 class WiFiConnection : public QObject
 {
     Q_OBJECT
@@ -20,6 +23,8 @@ public:
     int probeId() const { return probeId_; }
     // Not owned; every chunk goes to it from now on. Null stops the hand-over.
     void setRecorder(DataRecorder* recorder) { recorder_ = recorder; }
+    // The capture file of the current connection; empty when none is written.
+    QString captureFile() const;
 
 signals:
     void connected();
@@ -32,6 +37,9 @@ public slots:
     void readData();
 
 private:
+    void startCapture();
+    void stopCapture();
+
     static constexpr int firstTimeoutMs = 3000;
     static constexpr int tickMs = 2000;
     static constexpr int toleratedSilentTicks = 2;
@@ -43,4 +51,5 @@ private:
     int strikes = 0;
     int probeId_ = 0;
     DataRecorder* recorder_ = nullptr;
+    std::unique_ptr<StreamCaptureWriter> capture;
 };

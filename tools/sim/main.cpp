@@ -11,6 +11,30 @@ int intOption(const QCommandLineParser& parser, const QString& name, int fallbac
     const int value = parser.value(name).toInt(&ok);
     return ok ? value : fallback;
 }
+
+bool loadReplay(const QString& path, const QString& speedText, ScannerSimulator::Options& options)
+{
+    bool ok = false;
+    options.replaySpeed = speedText.toDouble(&ok);
+    if (!ok || !(options.replaySpeed > 0)) {
+        QTextStream(stderr) << "Invalid --speed: give a factor above 0\n";
+        return false;
+    }
+    StreamCaptureRead read = readStreamCapture(path);
+    if (!read.failure.isEmpty()) {
+        QTextStream(stderr) << "Cannot replay " << path << ": " << read.failure << "\n";
+        return false;
+    }
+    if (read.capture.truncated)
+        QTextStream(stderr) << path << " ends inside a chunk; replaying the "
+                            << read.capture.chunks.size() << " whole chunks before it\n";
+    if (read.capture.chunks.empty()) {
+        QTextStream(stderr) << path << " holds no chunk to replay\n";
+        return false;
+    }
+    options.replay = std::move(read.capture.chunks);
+    return true;
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -25,7 +49,8 @@ int main(int argc, char* argv[])
         "3 Spanwell Gen2, 21 Plumbset. The operator walks six 4 m tracks in zig-zag, holding\n"
         "the trigger while walking and flipping the track toggle after each track.\n"
         "Fault modes: --silent-after, --close-after, --short (every third message cut short),\n"
-        "--garbage (every third message random after the probe id byte)."));
+        "--garbage (every third message random after the probe id byte).\n"
+        "--replay sends a stream captured by the program instead, with its original timing."));
     parser.addHelpOption();
     parser.addOptions({
         {"host", "Address to listen on (default 127.0.0.1).", "address", "127.0.0.1"},
@@ -42,6 +67,8 @@ int main(int argc, char* argv[])
         {"track-seconds", "Seconds to walk one 4 m track (default 8).", "seconds", "8"},
         {"stop-seconds", "Seconds standing still after a track (default 1.5).", "seconds", "1.5"},
         {"sensor-controls", "Z-Series: let the probe's trigger and toggle drive the recording."},
+        {"replay", "Send the chunks of a capture file to every client, timed as captured.", "file"},
+        {"speed", "Replay speed factor (default 1; 2 replays twice as fast).", "factor", "1"},
     });
     parser.process(app);
 
@@ -64,6 +91,8 @@ int main(int argc, char* argv[])
     options.sensorControls = parser.isSet("sensor-controls");
     options.trackSeconds = parser.value("track-seconds").toDouble();
     options.stopSeconds = parser.value("stop-seconds").toDouble();
+    if (parser.isSet("replay") && !loadReplay(parser.value("replay"), parser.value("speed"), options))
+        return 2;
 
     ScannerSimulator simulator(options);
     if (!simulator.start()) {
@@ -71,11 +100,18 @@ int main(int argc, char* argv[])
                             << ": " << simulator.errorString() << "\n";
         return 1;
     }
-    QTextStream(stdout) << "sorvanel-scanner-sim: probe " << options.probeId << " on "
-                        << options.host.toString() << ":" << simulator.port()
-                        << (options.encipher ? " (enciphered)" : " (plain)") << Qt::endl;
+    if (options.replay.empty())
+        QTextStream(stdout) << "sorvanel-scanner-sim: probe " << options.probeId << " on "
+                            << options.host.toString() << ":" << simulator.port()
+                            << (options.encipher ? " (enciphered)" : " (plain)") << Qt::endl;
+    else
+        QTextStream(stdout) << "sorvanel-scanner-sim: replaying " << options.replay.size() << " chunks on "
+                            << options.host.toString() << ":" << simulator.port() << Qt::endl;
     QObject::connect(&simulator, &ScannerSimulator::clientConnected, [] {
         QTextStream(stdout) << "client connected" << Qt::endl;
+    });
+    QObject::connect(&simulator, &ScannerSimulator::replayFinished, [] {
+        QTextStream(stdout) << "replay finished" << Qt::endl;
     });
     return app.exec();
 }

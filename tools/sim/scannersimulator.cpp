@@ -15,6 +15,10 @@ ScannerSimulator::ScannerSimulator(const Options& opts, QObject* parent)
     field.setPace(options.trackSeconds, options.stopSeconds);
     connect(server, &QTcpServer::newConnection, this, &ScannerSimulator::acceptClients);
     connect(&sendTimer, &QTimer::timeout, this, &ScannerSimulator::sendToClients);
+    replayTimer.setSingleShot(true);
+    // The replay keeps the captured timing: a coarse timer would shift it by up to 5 %.
+    replayTimer.setTimerType(Qt::PreciseTimer);
+    connect(&replayTimer, &QTimer::timeout, this, &ScannerSimulator::sendReplayToClients);
 }
 
 ScannerSimulator::~ScannerSimulator()
@@ -27,7 +31,8 @@ bool ScannerSimulator::start()
 {
     if (!server->listen(options.host, options.port))
         return false;
-    sendTimer.start(std::max(1, options.intervalMs));
+    if (!replaying())
+        sendTimer.start(std::max(1, options.intervalMs));
     return true;
 }
 
@@ -53,9 +58,19 @@ void ScannerSimulator::acceptClients()
                           clients.end());
             socket->deleteLater();
         });
-        clients.push_back({socket, 0});
+        clients.push_back({socket, 0, {}});
+        clients.back().connectedFor.start();
         emit clientConnected();
     }
+    if (replaying())
+        scheduleReplay();
+}
+
+void ScannerSimulator::setSending(bool on)
+{
+    sending = on;
+    if (replaying())
+        scheduleReplay();
 }
 
 QByteArray ScannerSimulator::messageAt(int index)
@@ -87,19 +102,76 @@ QByteArray ScannerSimulator::messageAt(int index)
     return bytes;
 }
 
+bool ScannerSimulator::closesNow(const Client& client) const
+{
+    return options.closeAfter >= 0 && client.sent >= options.closeAfter;
+}
+
+bool ScannerSimulator::holdsBack(const Client& client) const
+{
+    return !sending || (options.silentAfter >= 0 && client.sent >= options.silentAfter);
+}
+
+bool ScannerSimulator::mayDeliver(Client& client)
+{
+    if (closesNow(client)) {
+        client.socket->disconnectFromHost();
+        return false;
+    }
+    return !holdsBack(client);
+}
+
+void ScannerSimulator::deliver(Client& client, const QByteArray& message)
+{
+    client.socket->write(message);
+    client.socket->flush();
+    ++client.sent;
+    ++totalSent;
+}
+
 void ScannerSimulator::sendToClients()
 {
     for (std::size_t i = 0; i < clients.size(); ++i) {
         Client& client = clients[i];
-        if (options.closeAfter >= 0 && client.sent >= options.closeAfter) {
-            client.socket->disconnectFromHost();
-            continue;
-        }
-        if (!sending || (options.silentAfter >= 0 && client.sent >= options.silentAfter))
-            continue;
-        client.socket->write(messageAt(client.sent));
-        client.socket->flush();
-        ++client.sent;
-        ++totalSent;
+        if (mayDeliver(client))
+            deliver(client, messageAt(client.sent));
     }
+}
+
+qint64 ScannerSimulator::replayWaitUs(const Client& client) const
+{
+    if (client.sent >= int(options.replay.size()) || holdsBack(client)
+        || client.socket->state() != QAbstractSocket::ConnectedState)
+        return -1;
+    if (closesNow(client))
+        return 0;
+    const double due = double(options.replay[std::size_t(client.sent)].arrivalUs) / options.replaySpeed;
+    return std::max<qint64>(0, qint64(due) - client.connectedFor.nsecsElapsed() / 1000);
+}
+
+void ScannerSimulator::sendReplayToClients()
+{
+    // One chunk per client and wake-up: the receiver takes every read as one message, so two
+    // chunks written together could reach it as one.
+    for (std::size_t i = 0; i < clients.size(); ++i) {
+        Client& client = clients[i];
+        if (replayWaitUs(client) != 0 || !mayDeliver(client))
+            continue;
+        deliver(client, options.replay[std::size_t(client.sent)].bytes);
+        if (client.sent == int(options.replay.size()))
+            emit replayFinished();
+    }
+    scheduleReplay();
+}
+
+void ScannerSimulator::scheduleReplay()
+{
+    qint64 soonest = -1;
+    for (const Client& client : clients) {
+        const qint64 wait = replayWaitUs(client);
+        if (wait >= 0 && (soonest < 0 || wait < soonest))
+            soonest = wait;
+    }
+    if (soonest >= 0)
+        replayTimer.start(int((soonest + 999) / 1000));
 }
