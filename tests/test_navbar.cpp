@@ -133,7 +133,8 @@ private slots:
     {
         NavBar bar;
         QCOMPARE(texts(bar.ownSettingsMenu()),
-                 QStringList({"GPS", "Enable Sound", "Scan Color", "Receive Dataset", "Language"}));
+                 QStringList({"GPS", "Enable Sound", "Scan Color", "Receive Dataset", "Deleted Datasets",
+                              "Capture Scanner Stream", "Language"}));
         QCOMPARE(texts(bar.colormapEntries()), QStringList({"Jet", "Black Body", "Grey Scale", "Temperature"}));
         QCOMPARE(bar.settingsButtonWidget()->menu(), bar.ownSettingsMenu());
         QCOMPARE(bar.settingsButtonWidget()->popupMode(), QToolButton::InstantPopup);
@@ -219,7 +220,8 @@ private slots:
         QCoreApplication::installTranslator(&translator);
         QTRY_COMPARE(bar.gpsEntry()->text(), QString("<GPS>"));
         QCOMPARE(texts(bar.ownSettingsMenu()),
-                 QStringList({"<GPS>", "<Enable Sound>", "<Scan Color>", "<Receive Dataset>", "<Language>"}));
+                 QStringList({"<GPS>", "<Enable Sound>", "<Scan Color>", "<Receive Dataset>", "<Deleted Datasets>",
+                              "<Capture Scanner Stream>", "<Language>"}));
         QCOMPARE(texts(bar.colormapEntries()),
                  QStringList({"<Jet>", "<Black Body>", "<Grey Scale>", "<Temperature>"}));
         QCoreApplication::removeTranslator(&translator);
@@ -276,6 +278,22 @@ private slots:
         bar.receiveEntry()->trigger();
         QCOMPARE(importSpy.count(), 1);
         QCOMPARE(connectSpy.count() + backSpy.count(), 2);
+        QSignalSpy deletedSpy(&bar, &NavBar::deletedDatasetsButtonPushed);
+        bar.deletedDatasetsEntry()->trigger();
+        QCOMPARE(deletedSpy.count(), 1);
+    }
+
+    void captureSwitchIsStoredAndShown()
+    {
+        NavBar bar;
+        QVERIFY(bar.captureEntry()->isCheckable());
+        QVERIFY(!bar.captureEntry()->isChecked());
+        bar.captureEntry()->trigger();
+        QCOMPARE(Settings::captureScannerStream.read().toBool(), true);
+        NavBar next;
+        QVERIFY(next.captureEntry()->isChecked());
+        next.captureEntry()->trigger();
+        QCOMPARE(Settings::captureScannerStream.read().toBool(), false);
     }
 
     void anotherScreensMenuCanBeAttachedAndRestored()

@@ -13,6 +13,7 @@
 #include "datasets/dataset.h"
 #include "datasets/datasetloadfailure.h"
 #include "datasets/widgets/datasetviewer.h"
+#include "datasets/widgets/deleteddatasetsdialog.h"
 #include "datasets/widgets/transferdialogs.h"
 #include "recording/widgets/recordingwidget.h"
 #include "recording/widgets/recordingwizard.h"
@@ -62,6 +63,7 @@ MainWindow::MainWindow(QWidget* parent)
             [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
     connect(navBar, SIGNAL(backButtonPushed()), this, SLOT(goBack()));
     connect(navBar, SIGNAL(fileImportButtonPushed()), this, SLOT(startFileTransferClient()));
+    connect(navBar, &NavBar::deletedDatasetsButtonPushed, this, &MainWindow::showDeletedDatasets);
     connect(welcome, SIGNAL(viewButtonClicked()), this, SLOT(setViewState()));
     connect(welcome, SIGNAL(recordButtonClicked()), this, SLOT(setWizardState()));
     connect(welcome, &WelcomeScreen::helpButtonClicked, manual, &ManualDownload::request);
@@ -320,6 +322,14 @@ void MainWindow::connectionFailed(const QString& reason)
 void MainWindow::startFileTransferServer(QString uuid)
 {
     runTransferServer(this, uuid);
+}
+
+void MainWindow::showDeletedDatasets()
+{
+    auto* dialog = new DeletedDatasetsDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &DeletedDatasetsDialog::datasetsRestored, library, &DatasetViewer::reloadDatasets);
+    dialog->open();
 }
 
 void MainWindow::startFileTransferClient()

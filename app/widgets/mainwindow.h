@@ -53,6 +53,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The trash: restored datasets reach the library at once.
+    void showDeletedDatasets();
     void wireProbeSession();
     void wirePositioning();
     void probeIdentified();

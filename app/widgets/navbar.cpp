@@ -122,6 +122,15 @@ void NavBar::buildSettingsMenu()
     receiveAction = settingsMenu->addAction(icon("fileImport.png"), QString());
     connect(receiveAction, &QAction::triggered, this, &NavBar::emitFileImportSignal);
 
+    deletedAction = settingsMenu->addAction(icon("delete.png"), QString());
+    connect(deletedAction, &QAction::triggered, this, &NavBar::deletedDatasetsButtonPushed);
+
+    // Takes effect from the next connection: each connection has one capture file.
+    captureAction = settingsMenu->addAction(QString());
+    captureAction->setCheckable(true);
+    captureAction->setChecked(Settings::captureScannerStream.read().toBool());
+    connect(captureAction, &QAction::toggled, this, [](bool on) { Settings::captureScannerStream.write(on); });
+
     buildLanguageMenu();
 }
 
@@ -300,4 +309,6 @@ void NavBar::retranslate()
         colormaps[i]->setText(tr(colormapTable[i].text));
     gpsAction->setText(tr("GPS"));
     receiveAction->setText(tr("Receive Dataset"));
+    deletedAction->setText(tr("Deleted Datasets"));
+    captureAction->setText(tr("Capture Scanner Stream"));
 }

@@ -45,6 +45,8 @@ public:
     QAction* gpsEntry() const { return gpsAction; }
     QAction* soundEntry() const { return soundAction; }
     QAction* receiveEntry() const { return receiveAction; }
+    QAction* deletedDatasetsEntry() const { return deletedAction; }
+    QAction* captureEntry() const { return captureAction; }
     QToolButton* connectButtonWidget() const { return connectButton; }
     QToolButton* batteryButtonWidget() const { return batteryButton; }
     QToolButton* backButtonWidget() const { return backButton; }
@@ -57,6 +59,7 @@ signals:
     void backButtonPushed();
     void gpsButtonPushed();
     void fileImportButtonPushed();
+    void deletedDatasetsButtonPushed();
 
 public slots:
     void setSettingsButtonEnabled();
@@ -94,6 +97,8 @@ private:
     QAction* gpsAction = nullptr;
     QAction* soundAction = nullptr;
     QAction* receiveAction = nullptr;
+    QAction* deletedAction = nullptr;
+    QAction* captureAction = nullptr;
     QActionGroup* languageGroup = nullptr;
     QActionGroup* colormapGroup = nullptr;
     QMenu* languageMenu = nullptr;

@@ -6,6 +6,7 @@
 #include "app/widgets/mainwindow.h"
 #include "app/widgets/messageboxdialog.h"
 #include "app/resources.h"
+#include "datasets/datasettrash.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -38,6 +39,9 @@ int runApplication(int argc, char* argv[])
 
     initLanguage(QLocale::system().name());
     applyLook(app, screenDpi);
+
+    // Deleted datasets are kept for 30 days, then the trash lets them go.
+    purgeTrash(QDateTime::currentDateTimeUtc());
 
     MainWindow window;
     // Without a window manager (a bare X server) "maximized" is only a hint; fill the screen anyway.
