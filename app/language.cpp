@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -14,14 +16,39 @@ QTranslator& translator()
     static QTranslator instance;
     return instance;
 }
+
+// Qt's own texts: the standard buttons of every box, the print dialog.
+QTranslator& qtTranslator()
+{
+    static QTranslator instance;
+    return instance;
+}
+
+// Qt ships no Greek texts, so the program carries the standard buttons of its boxes itself;
+// its translation is searched before Qt's and gives them in every language alike.
+[[maybe_unused]] const char* const standardButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),     QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),   QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Retry"),  QT_TRANSLATE_NOOP("QPlatformTheme", "Discard"),
+};
 } // namespace
 
 void setLanguage(const QString& code)
 {
     Settings::language.write(code);
+    // Removing announces the change to every window; the texts are read again once the
+    // new translators are in.
+    QCoreApplication::removeTranslator(&translator());
+    QCoreApplication::removeTranslator(&qtTranslator());
+    // By language, not country: "es_ES" finds qtbase_es, "zh_CN" qtbase_zh_CN.
+    qtTranslator().load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::location(QLibraryInfo::TranslationsPath));
     // No directory and no suffix: the loader appends ".qm" itself.
     translator().load(QStringLiteral(":/res/languages/language_") + code);
+    // The last installed is asked first.
+    QCoreApplication::installTranslator(&qtTranslator());
     QCoreApplication::installTranslator(&translator());
+    QGuiApplication::setLayoutDirection(QLocale(code).textDirection());
 }
 
 QStringList embeddedLanguageCodes()

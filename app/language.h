@@ -4,7 +4,8 @@
 #include <QStringList>
 
 // Writes the code to general/language and installs the translation
-// ":/res/languages/language_<code>.qm" (an empty translator when there is none).
+// ":/res/languages/language_<code>.qm" (an empty translator when there is none) over Qt's
+// own texts for that language; the layout runs right to left for languages written so.
 void setLanguage(const QString& code);
 
 // Codes of the embedded translations, in the resource folder's order: "language_zh_CN.qm"

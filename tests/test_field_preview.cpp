@@ -128,6 +128,29 @@ private slots:
         QCOMPARE(preview.trackLabelText(), QString("Current Track:  1"));
         QTRY_VERIFY(view->findChildren<TrackWidget*>().isEmpty());
     }
+
+    void theFieldKeepsItsSidesRightToLeft()
+    {
+        struct Restore
+        {
+            ~Restore() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
+        } restore;
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        // Corner 0: later tracks stand to the right, as on the ground.
+        FieldPreview preview;
+        DataSetBrolSensor dataset;
+        dataset.setProperty("start index", 0);
+        preview.setDataset(&dataset);
+        QWidget* view = preview.widget();
+        view->resize(600, 500);
+        view->show();
+        walkTrack(preview, dataset, std::vector<std::int16_t>(50, 1000));
+        preview.addValues({1050});
+        QCOMPARE(preview.trackColumns().size(), std::size_t(2));
+        const TrackWidget* first = preview.trackColumns()[0];
+        const TrackWidget* current = preview.trackColumns()[1];
+        QTRY_VERIFY(current->x() > first->x());
+    }
 };
 
 SORVANEL_TEST_MAIN(FieldPreviewTest)

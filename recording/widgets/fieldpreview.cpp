@@ -26,6 +26,9 @@ FieldPreview::FieldPreview(QObject* parent)
     trackLabel = new QLabel(view);
     strip = new QWidget(view);
     strip->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::MinimumExpanding);
+    // A map of the field: the first track stays on the side the operator started from,
+    // also in a language written right to left.
+    strip->setLayoutDirection(Qt::LeftToRight);
     stripLayout = new QHBoxLayout(strip);
     stripLayout->setContentsMargins(0, 0, 0, 0);
     stripLayout->setSpacing(1);

@@ -2,247 +2,565 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_EG">
 <context>
-    <name>FamilyDataset</name>
+    <name>BottomWidgetHeightfield</name>
     <message>
-        <source>Dataset</source>
-        <translation type="unfinished"></translation>
+        <source>  RESET CAMERA</source>
+        <translation>  إعادة ضبط الكاميرا</translation>
     </message>
     <message>
+        <source>  DATASET MANAGER</source>
+        <translation>  إدارة البيانات</translation>
+    </message>
+    <message>
+        <source>  START NEW RECORDING</source>
+        <translation>  بدء تسجيل جديد</translation>
+    </message>
+</context>
+<context>
+    <name>Dataset</name>
+    <message>
         <source>Error Loading File</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في تحميل الملف</translation>
     </message>
     <message>
         <source>Wrong data type</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع بيانات خاطئ</translation>
+    </message>
+</context>
+<context>
+    <name>DatasetViewer</name>
+    <message>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>The dataset could not be changed: </source>
+        <translation>تعذّر تغيير مجموعة البيانات: </translation>
+    </message>
+    <message>
+        <source>No coordinates provided</source>
+        <translation>لا توجد إحداثيات</translation>
+    </message>
+    <message>
+        <source>Dataset exportet to the download directory: </source>
+        <translation>تم تصدير مجموعة البيانات إلى مجلد التنزيلات: </translation>
+    </message>
+    <message>
+        <source>Dataset could not be exportet to: </source>
+        <translation>تعذّر تصدير مجموعة البيانات إلى: </translation>
+    </message>
+</context>
+<context>
+    <name>DatasetWidget</name>
+    <message>
+        <source>VIEW</source>
+        <translation>عرض</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>خط العرض</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>خط الطول</translation>
+    </message>
+</context>
+<context>
+    <name>EditWidget</name>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>الاسم: </translation>
+    </message>
+    <message>
+        <source>Location: </source>
+        <translation>الموقع: </translation>
+    </message>
+    <message>
+        <source>Coordinates: </source>
+        <translation>الإحداثيات: </translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>خط العرض</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>خط الطول</translation>
+    </message>
+</context>
+<context>
+    <name>FamilyDataset</name>
+    <message>
+        <source>Dataset</source>
+        <translation>مجموعة بيانات</translation>
     </message>
 </context>
 <context>
     <name>FieldDimensionWidget</name>
     <message>
         <source>WIDTH</source>
-        <translation type="unfinished"></translation>
+        <translation>العرض</translation>
     </message>
     <message>
         <source>LENGTH</source>
-        <translation type="unfinished"></translation>
+        <translation>الطول</translation>
     </message>
 </context>
 <context>
     <name>FieldPreview</name>
     <message>
         <source>Field Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>معاينة الحقل</translation>
     </message>
     <message>
         <source>Current Track: </source>
-        <translation type="unfinished"></translation>
+        <translation>المسار الحالي: </translation>
+    </message>
+</context>
+<context>
+    <name>FrequencyAnalysis</name>
+    <message>
+        <source>Frequency Analysis</source>
+        <translation>تحليل التردد</translation>
+    </message>
+</context>
+<context>
+    <name>GradientAnalysis</name>
+    <message>
+        <source>Gradient Analysis</source>
+        <translation>تحليل التدرج</translation>
     </message>
 </context>
 <context>
     <name>HeightFieldViewer</name>
     <message>
-        <source>DATASETS</source>
-        <translation type="unfinished"></translation>
+        <source>Depth Analysis</source>
+        <translation>تحليل العمق</translation>
     </message>
     <message>
-        <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <source>Isocontour</source>
+        <translation>خط التساوي</translation>
+    </message>
+    <message>
+        <source>Isovalue</source>
+        <translation>قيمة التساوي</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>مرشح</translation>
+    </message>
+    <message>
+        <source>Smoothing Filter</source>
+        <translation>مرشح التنعيم</translation>
+    </message>
+    <message>
+        <source>Track Matching</source>
+        <translation>مطابقة المسارات</translation>
+    </message>
+    <message>
+        <source>Color Quantization</source>
+        <translation>تكميم الألوان</translation>
+    </message>
+    <message>
+        <source>Outlier Filter</source>
+        <translation>مرشح القيم الشاذة</translation>
+    </message>
+    <message>
+        <source>Value Analysis</source>
+        <translation>تحليل القيم</translation>
+    </message>
+    <message>
+        <source>Use Shading</source>
+        <translation>التظليل</translation>
+    </message>
+    <message>
+        <source>Wireframe</source>
+        <translation>الإطار الشبكي</translation>
+    </message>
+    <message>
+        <source>Colormap</source>
+        <translation>خريطة الألوان</translation>
+    </message>
+    <message>
+        <source>Jet</source>
+        <translation>Jet</translation>
+    </message>
+    <message>
+        <source>Black Body</source>
+        <translation>الجسم الأسود</translation>
+    </message>
+    <message>
+        <source>Grey Scale</source>
+        <translation>تدرج رمادي</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>درجة الحرارة</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>لقطة</translation>
+    </message>
+    <message>
+        <source>Could not save the snapshot of the dataset.</source>
+        <translation>تعذّر حفظ لقطة مجموعة البيانات.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>RECORD SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات التسجيل</translation>
     </message>
     <message>
         <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>تسجيل</translation>
     </message>
     <message>
         <source>DATASETS</source>
-        <translation type="unfinished"></translation>
+        <translation>البيانات</translation>
     </message>
     <message>
         <source>Do you really want to quit Sorvanel3D?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حقًا إغلاق Sorvanel3D؟</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات</translation>
     </message>
     <message>
         <source>Connected to </source>
-        <translation type="unfinished"></translation>
+        <translation>تم الاتصال بـ </translation>
     </message>
     <message>
         <source>Could not connect. Please make sure, you are connected to the correct Wifi and the scanner is powered on.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الاتصال. تأكد من أنك متصل بشبكة Wi-Fi الصحيحة وأن الماسح الضوئي قيد التشغيل.</translation>
     </message>
     <message>
         <source>Could not position retrieval.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sorvanel3D does not have the required priviliges</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Positioning backend closed connection</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تحديد الموقع.</translation>
     </message>
     <message>
         <source>Could not retrieve position information. </source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الحصول على معلومات الموقع. </translation>
+    </message>
+    <message>
+        <source>The recording so far was saved as &quot;%1&quot;.</source>
+        <translation>تم حفظ التسجيل حتى الآن باسم &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
     <name>NameWidget</name>
     <message>
         <source>NAME:</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم:</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
     <name>NavBar</name>
     <message>
         <source>Jet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet</translation>
     </message>
     <message>
         <source>Black Body</source>
-        <translation type="unfinished"></translation>
+        <translation>الجسم الأسود</translation>
     </message>
     <message>
         <source>Grey Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>تدرج رمادي</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>درجة الحرارة</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة</translation>
     </message>
     <message>
         <source>Enable Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>تفعيل الصوت</translation>
     </message>
     <message>
         <source>Scan Color</source>
-        <translation type="unfinished"></translation>
+        <translation>ألوان المسح</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Receive Dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>استقبال مجموعة بيانات</translation>
+    </message>
+</context>
+<context>
+    <name>PositionTracker</name>
+    <message>
+        <source>Sorvanel3D does not have the required priviliges</source>
+        <translation>لا يملك Sorvanel3D الصلاحيات المطلوبة</translation>
+    </message>
+    <message>
+        <source>Positioning backend closed connection</source>
+        <translation>أغلقت خدمة تحديد الموقع الاتصال</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>خطأ غير معروف</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>حسنًا</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ألغِ</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;نعم</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;لا</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>حاول مجدّدًا</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>ارفض</translation>
     </message>
 </context>
 <context>
     <name>RecorderBase</name>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء</translation>
     </message>
     <message>
         <source>NEXT TRACK</source>
-        <translation type="unfinished"></translation>
+        <translation>المسار التالي</translation>
     </message>
     <message>
         <source>RESUME</source>
-        <translation type="unfinished"></translation>
+        <translation>استئناف</translation>
     </message>
     <message>
         <source>PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف مؤقت</translation>
     </message>
     <message>
         <source>Value: </source>
-        <translation type="unfinished"></translation>
+        <translation>القيمة: </translation>
     </message>
 </context>
 <context>
     <name>RecordingWidget</name>
     <message>
         <source>No Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد معاينة</translation>
     </message>
     <message>
         <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>تسجيل</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>Dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>مجموعة بيانات</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ</translation>
     </message>
     <message>
         <source>The dataset could not be saved. Try again?</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ مجموعة البيانات. هل تريد المحاولة مرة أخرى؟</translation>
+    </message>
+    <message>
+        <source> (interrupted)</source>
+        <translation> (متقطع)</translation>
+    </message>
+</context>
+<context>
+    <name>SoilButtonWidget</name>
+    <message>
+        <source>Concrete</source>
+        <translation>خرسانة</translation>
+    </message>
+    <message>
+        <source>Soil Type: </source>
+        <translation>نوع التربة: </translation>
+    </message>
+</context>
+<context>
+    <name>SurveyFormat</name>
+    <message>
+        <source>XYZ / CSV</source>
+        <translation>XYZ / CSV</translation>
+    </message>
+    <message>
+        <source>Surfer 6 text grid (DSAA)</source>
+        <translation>شبكة نصية Surfer 6 (DSAA)</translation>
+    </message>
+    <message>
+        <source>ESRI ASCII grid</source>
+        <translation>شبكة ESRI ASCII</translation>
     </message>
 </context>
 <context>
     <name>Terrain</name>
     <message>
         <source>Creating Visualization</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء العرض المرئي</translation>
     </message>
     <message>
         <source>An internal error occured. Couldn&apos;t create Data from source.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>حدث خطأ داخلي. تعذّر إنشاء البيانات من المصدر.
+</translation>
     </message>
 </context>
 <context>
     <name>ToneGenerator</name>
     <message>
         <source>No audio device found. Sound will not be available.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم العثور على جهاز صوت. لن يكون الصوت متاحًا.</translation>
+    </message>
+</context>
+<context>
+    <name>TopWidget</name>
+    <message>
+        <source>NAME</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>التاريخ</translation>
+    </message>
+    <message>
+        <source>LOCATION</source>
+        <translation>الموقع</translation>
     </message>
 </context>
 <context>
     <name>Transfer</name>
     <message>
-        <source>Dataset transfer is not available in this version.</source>
-        <translation type="unfinished"></translation>
+        <source>The received dataset could not be stored.</source>
+        <translation>تعذّر حفظ مجموعة البيانات المستلمة.</translation>
     </message>
     <message>
-        <source>Information</source>
-        <translation type="unfinished"></translation>
+        <source>The received data is not a valid dataset. Nothing was stored.</source>
+        <translation>البيانات المستلمة ليست مجموعة بيانات صالحة. لم يتم حفظ أي شيء.</translation>
+    </message>
+</context>
+<context>
+    <name>TransferReceiveDialog</name>
+    <message>
+        <source>Enter Address</source>
+        <translation>أدخل العنوان</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>No Connection</source>
+        <translation>لا يوجد اتصال</translation>
+    </message>
+    <message>
+        <source>Dataset Received: </source>
+        <translation>تم استلام مجموعة البيانات: </translation>
+    </message>
+</context>
+<context>
+    <name>TransferSendDialog</name>
+    <message>
+        <source>Select &apos;Receive Dataset&apos; in the settings menu on the other device and enter this address:</source>
+        <translation>اختر &quot;استقبال مجموعة بيانات&quot; في قائمة الإعدادات على الجهاز الآخر وأدخل هذا العنوان:</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Unable to start Server</source>
+        <translation>تعذّر تشغيل الخادم</translation>
+    </message>
+</context>
+<context>
+    <name>ViewControlWindow</name>
+    <message>
+        <source>DATA ZOOM</source>
+        <translation>تكبير البيانات</translation>
+    </message>
+    <message>
+        <source>SCALE</source>
+        <translation>المقياس</translation>
+    </message>
+    <message>
+        <source>DEPTH: </source>
+        <translation>العمق: </translation>
+    </message>
+    <message>
+        <source>SHOW GRID</source>
+        <translation>إظهار الشبكة</translation>
+    </message>
+    <message>
+        <source>SNAPSHOT</source>
+        <translation>لقطة</translation>
+    </message>
+    <message>
+        <source>PRINT</source>
+        <translation>طباعة</translation>
     </message>
 </context>
 <context>
     <name>WizardWidget</name>
     <message>
         <source>BACK</source>
-        <translation type="unfinished"></translation>
+        <translation>رجوع</translation>
     </message>
     <message>
         <source>NEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>التالي</translation>
     </message>
 </context>
 </TS>

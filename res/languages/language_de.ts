@@ -2,247 +2,565 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>FamilyDataset</name>
+    <name>BottomWidgetHeightfield</name>
     <message>
-        <source>Dataset</source>
-        <translation type="unfinished"></translation>
+        <source>  RESET CAMERA</source>
+        <translation>  KAMERA ZURÜCKSETZEN</translation>
     </message>
     <message>
+        <source>  DATASET MANAGER</source>
+        <translation>  DATENSÄTZE</translation>
+    </message>
+    <message>
+        <source>  START NEW RECORDING</source>
+        <translation>  NEUE AUFNAHME</translation>
+    </message>
+</context>
+<context>
+    <name>Dataset</name>
+    <message>
         <source>Error Loading File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden der Datei</translation>
     </message>
     <message>
         <source>Wrong data type</source>
-        <translation type="unfinished"></translation>
+        <translation>Falscher Datentyp</translation>
+    </message>
+</context>
+<context>
+    <name>DatasetViewer</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The dataset could not be changed: </source>
+        <translation>Der Datensatz konnte nicht geändert werden: </translation>
+    </message>
+    <message>
+        <source>No coordinates provided</source>
+        <translation>Keine Koordinaten angegeben</translation>
+    </message>
+    <message>
+        <source>Dataset exportet to the download directory: </source>
+        <translation>Datensatz in den Download-Ordner exportiert: </translation>
+    </message>
+    <message>
+        <source>Dataset could not be exportet to: </source>
+        <translation>Datensatz konnte nicht exportiert werden nach: </translation>
+    </message>
+</context>
+<context>
+    <name>DatasetWidget</name>
+    <message>
+        <source>VIEW</source>
+        <translation>ANSEHEN</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breitengrad</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Längengrad</translation>
+    </message>
+</context>
+<context>
+    <name>EditWidget</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <source>Location: </source>
+        <translation>Ort: </translation>
+    </message>
+    <message>
+        <source>Coordinates: </source>
+        <translation>Koordinaten: </translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breitengrad</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Längengrad</translation>
+    </message>
+</context>
+<context>
+    <name>FamilyDataset</name>
+    <message>
+        <source>Dataset</source>
+        <translation>Datensatz</translation>
     </message>
 </context>
 <context>
     <name>FieldDimensionWidget</name>
     <message>
         <source>WIDTH</source>
-        <translation type="unfinished"></translation>
+        <translation>BREITE</translation>
     </message>
     <message>
         <source>LENGTH</source>
-        <translation type="unfinished"></translation>
+        <translation>LÄNGE</translation>
     </message>
 </context>
 <context>
     <name>FieldPreview</name>
     <message>
         <source>Field Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldvorschau</translation>
     </message>
     <message>
         <source>Current Track: </source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Bahn: </translation>
+    </message>
+</context>
+<context>
+    <name>FrequencyAnalysis</name>
+    <message>
+        <source>Frequency Analysis</source>
+        <translation>Frequenzanalyse</translation>
+    </message>
+</context>
+<context>
+    <name>GradientAnalysis</name>
+    <message>
+        <source>Gradient Analysis</source>
+        <translation>Gradientenanalyse</translation>
     </message>
 </context>
 <context>
     <name>HeightFieldViewer</name>
     <message>
-        <source>DATASETS</source>
-        <translation type="unfinished"></translation>
+        <source>Depth Analysis</source>
+        <translation>Tiefenanalyse</translation>
     </message>
     <message>
-        <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <source>Isocontour</source>
+        <translation>Isolinie</translation>
+    </message>
+    <message>
+        <source>Isovalue</source>
+        <translation>Isowert</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Smoothing Filter</source>
+        <translation>Glättungsfilter</translation>
+    </message>
+    <message>
+        <source>Track Matching</source>
+        <translation>Bahnangleichung</translation>
+    </message>
+    <message>
+        <source>Color Quantization</source>
+        <translation>Farbquantisierung</translation>
+    </message>
+    <message>
+        <source>Outlier Filter</source>
+        <translation>Ausreißerfilter</translation>
+    </message>
+    <message>
+        <source>Value Analysis</source>
+        <translation>Werteanalyse</translation>
+    </message>
+    <message>
+        <source>Use Shading</source>
+        <translation>Schattierung</translation>
+    </message>
+    <message>
+        <source>Wireframe</source>
+        <translation>Drahtgitter</translation>
+    </message>
+    <message>
+        <source>Colormap</source>
+        <translation>Farbskala</translation>
+    </message>
+    <message>
+        <source>Jet</source>
+        <translation>Jet</translation>
+    </message>
+    <message>
+        <source>Black Body</source>
+        <translation>Schwarzkörper</translation>
+    </message>
+    <message>
+        <source>Grey Scale</source>
+        <translation>Graustufen</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Schnappschuss</translation>
+    </message>
+    <message>
+        <source>Could not save the snapshot of the dataset.</source>
+        <translation>Der Schnappschuss des Datensatzes konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>RECORD SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>EINSTELLUNGEN</translation>
     </message>
     <message>
         <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>AUFNAHME</translation>
     </message>
     <message>
         <source>DATASETS</source>
-        <translation type="unfinished"></translation>
+        <translation>DATENSÄTZE</translation>
     </message>
     <message>
         <source>Do you really want to quit Sorvanel3D?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie Sorvanel3D wirklich beenden?</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Connected to </source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden mit </translation>
     </message>
     <message>
         <source>Could not connect. Please make sure, you are connected to the correct Wifi and the scanner is powered on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung fehlgeschlagen. Bitte prüfen Sie, ob Sie mit dem richtigen WLAN verbunden sind und der Scanner eingeschaltet ist.</translation>
     </message>
     <message>
         <source>Could not position retrieval.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sorvanel3D does not have the required priviliges</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Positioning backend closed connection</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Position konnte nicht ermittelt werden.</translation>
     </message>
     <message>
         <source>Could not retrieve position information. </source>
-        <translation type="unfinished"></translation>
+        <translation>Positionsdaten konnten nicht abgerufen werden. </translation>
+    </message>
+    <message>
+        <source>The recording so far was saved as &quot;%1&quot;.</source>
+        <translation>Die bisherige Aufnahme wurde als „%1“ gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>NameWidget</name>
     <message>
         <source>NAME:</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME:</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>LÖSCHEN</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>NavBar</name>
     <message>
         <source>Jet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet</translation>
     </message>
     <message>
         <source>Black Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzkörper</translation>
     </message>
     <message>
         <source>Grey Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Graustufen</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Enable Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton einschalten</translation>
     </message>
     <message>
         <source>Scan Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbskala</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Receive Dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz empfangen</translation>
+    </message>
+</context>
+<context>
+    <name>PositionTracker</name>
+    <message>
+        <source>Sorvanel3D does not have the required priviliges</source>
+        <translation>Sorvanel3D fehlen die nötigen Berechtigungen</translation>
+    </message>
+    <message>
+        <source>Positioning backend closed connection</source>
+        <translation>Der Ortungsdienst hat die Verbindung beendet</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
     </message>
 </context>
 <context>
     <name>RecorderBase</name>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <source>NEXT TRACK</source>
-        <translation type="unfinished"></translation>
+        <translation>NÄCHSTE BAHN</translation>
     </message>
     <message>
         <source>RESUME</source>
-        <translation type="unfinished"></translation>
+        <translation>FORTSETZEN</translation>
     </message>
     <message>
         <source>PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSE</translation>
     </message>
     <message>
         <source>Value: </source>
-        <translation type="unfinished"></translation>
+        <translation>Wert: </translation>
     </message>
 </context>
 <context>
     <name>RecordingWidget</name>
     <message>
         <source>No Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Vorschau</translation>
     </message>
     <message>
         <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>AUFNAHME</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>STOPP</translation>
     </message>
     <message>
         <source>Dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>The dataset could not be saved. Try again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz konnte nicht gespeichert werden. Erneut versuchen?</translation>
+    </message>
+    <message>
+        <source> (interrupted)</source>
+        <translation> (unterbrochen)</translation>
+    </message>
+</context>
+<context>
+    <name>SoilButtonWidget</name>
+    <message>
+        <source>Concrete</source>
+        <translation>Beton</translation>
+    </message>
+    <message>
+        <source>Soil Type: </source>
+        <translation>Bodenart: </translation>
+    </message>
+</context>
+<context>
+    <name>SurveyFormat</name>
+    <message>
+        <source>XYZ / CSV</source>
+        <translation>XYZ / CSV</translation>
+    </message>
+    <message>
+        <source>Surfer 6 text grid (DSAA)</source>
+        <translation>Surfer-6-Textraster (DSAA)</translation>
+    </message>
+    <message>
+        <source>ESRI ASCII grid</source>
+        <translation>ESRI-ASCII-Raster</translation>
     </message>
 </context>
 <context>
     <name>Terrain</name>
     <message>
         <source>Creating Visualization</source>
-        <translation type="unfinished"></translation>
+        <translation>Darstellung erstellen</translation>
     </message>
     <message>
         <source>An internal error occured. Couldn&apos;t create Data from source.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ein interner Fehler ist aufgetreten. Aus der Quelle konnten keine Daten erzeugt werden.
+</translation>
     </message>
 </context>
 <context>
     <name>ToneGenerator</name>
     <message>
         <source>No audio device found. Sound will not be available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Audiogerät gefunden. Ton ist nicht verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>TopWidget</name>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>DATUM</translation>
+    </message>
+    <message>
+        <source>LOCATION</source>
+        <translation>ORT</translation>
     </message>
 </context>
 <context>
     <name>Transfer</name>
     <message>
-        <source>Dataset transfer is not available in this version.</source>
-        <translation type="unfinished"></translation>
+        <source>The received dataset could not be stored.</source>
+        <translation>Der empfangene Datensatz konnte nicht gespeichert werden.</translation>
     </message>
     <message>
-        <source>Information</source>
-        <translation type="unfinished"></translation>
+        <source>The received data is not a valid dataset. Nothing was stored.</source>
+        <translation>Die empfangenen Daten sind kein gültiger Datensatz. Es wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>TransferReceiveDialog</name>
+    <message>
+        <source>Enter Address</source>
+        <translation>Adresse eingeben</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>No Connection</source>
+        <translation>Keine Verbindung</translation>
+    </message>
+    <message>
+        <source>Dataset Received: </source>
+        <translation>Datensatz empfangen: </translation>
+    </message>
+</context>
+<context>
+    <name>TransferSendDialog</name>
+    <message>
+        <source>Select &apos;Receive Dataset&apos; in the settings menu on the other device and enter this address:</source>
+        <translation>Wählen Sie auf dem anderen Gerät im Einstellungsmenü „Datensatz empfangen“ und geben Sie diese Adresse ein:</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Unable to start Server</source>
+        <translation>Server konnte nicht gestartet werden</translation>
+    </message>
+</context>
+<context>
+    <name>ViewControlWindow</name>
+    <message>
+        <source>DATA ZOOM</source>
+        <translation>DATENZOOM</translation>
+    </message>
+    <message>
+        <source>SCALE</source>
+        <translation>SKALIERUNG</translation>
+    </message>
+    <message>
+        <source>DEPTH: </source>
+        <translation>TIEFE: </translation>
+    </message>
+    <message>
+        <source>SHOW GRID</source>
+        <translation>RASTER ZEIGEN</translation>
+    </message>
+    <message>
+        <source>SNAPSHOT</source>
+        <translation>SCHNAPPSCHUSS</translation>
+    </message>
+    <message>
+        <source>PRINT</source>
+        <translation>DRUCKEN</translation>
     </message>
 </context>
 <context>
     <name>WizardWidget</name>
     <message>
         <source>BACK</source>
-        <translation type="unfinished"></translation>
+        <translation>ZURÜCK</translation>
     </message>
     <message>
         <source>NEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>WEITER</translation>
     </message>
 </context>
 </TS>

@@ -2,247 +2,565 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el_GR">
 <context>
-    <name>FamilyDataset</name>
+    <name>BottomWidgetHeightfield</name>
     <message>
-        <source>Dataset</source>
-        <translation type="unfinished"></translation>
+        <source>  RESET CAMERA</source>
+        <translation>  ΕΠΑΝΑΦΟΡΑ ΚΑΜΕΡΑΣ</translation>
     </message>
     <message>
+        <source>  DATASET MANAGER</source>
+        <translation>  ΔΙΑΧΕΙΡΙΣΗ ΔΕΔΟΜΕΝΩΝ</translation>
+    </message>
+    <message>
+        <source>  START NEW RECORDING</source>
+        <translation>  ΝΕΑ ΚΑΤΑΓΡΑΦΗ</translation>
+    </message>
+</context>
+<context>
+    <name>Dataset</name>
+    <message>
         <source>Error Loading File</source>
-        <translation type="unfinished"></translation>
+        <translation>Σφάλμα φόρτωσης αρχείου</translation>
     </message>
     <message>
         <source>Wrong data type</source>
-        <translation type="unfinished"></translation>
+        <translation>Λάθος τύπος δεδομένων</translation>
+    </message>
+</context>
+<context>
+    <name>DatasetViewer</name>
+    <message>
+        <source>Error</source>
+        <translation>Σφάλμα</translation>
+    </message>
+    <message>
+        <source>The dataset could not be changed: </source>
+        <translation>Δεν ήταν δυνατή η αλλαγή του συνόλου δεδομένων: </translation>
+    </message>
+    <message>
+        <source>No coordinates provided</source>
+        <translation>Δεν δόθηκαν συντεταγμένες</translation>
+    </message>
+    <message>
+        <source>Dataset exportet to the download directory: </source>
+        <translation>Το σύνολο δεδομένων εξήχθη στον φάκελο λήψεων: </translation>
+    </message>
+    <message>
+        <source>Dataset could not be exportet to: </source>
+        <translation>Δεν ήταν δυνατή η εξαγωγή του συνόλου δεδομένων σε: </translation>
+    </message>
+</context>
+<context>
+    <name>DatasetWidget</name>
+    <message>
+        <source>VIEW</source>
+        <translation>ΠΡΟΒΟΛΗ</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Πλάτος</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Μήκος</translation>
+    </message>
+</context>
+<context>
+    <name>EditWidget</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Όνομα: </translation>
+    </message>
+    <message>
+        <source>Location: </source>
+        <translation>Τοποθεσία: </translation>
+    </message>
+    <message>
+        <source>Coordinates: </source>
+        <translation>Συντεταγμένες: </translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Πλάτος</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Μήκος</translation>
+    </message>
+</context>
+<context>
+    <name>FamilyDataset</name>
+    <message>
+        <source>Dataset</source>
+        <translation>Σύνολο δεδομένων</translation>
     </message>
 </context>
 <context>
     <name>FieldDimensionWidget</name>
     <message>
         <source>WIDTH</source>
-        <translation type="unfinished"></translation>
+        <translation>ΠΛΑΤΟΣ</translation>
     </message>
     <message>
         <source>LENGTH</source>
-        <translation type="unfinished"></translation>
+        <translation>ΜΗΚΟΣ</translation>
     </message>
 </context>
 <context>
     <name>FieldPreview</name>
     <message>
         <source>Field Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Προεπισκόπηση πεδίου</translation>
     </message>
     <message>
         <source>Current Track: </source>
-        <translation type="unfinished"></translation>
+        <translation>Τρέχουσα διαδρομή: </translation>
+    </message>
+</context>
+<context>
+    <name>FrequencyAnalysis</name>
+    <message>
+        <source>Frequency Analysis</source>
+        <translation>Ανάλυση συχνοτήτων</translation>
+    </message>
+</context>
+<context>
+    <name>GradientAnalysis</name>
+    <message>
+        <source>Gradient Analysis</source>
+        <translation>Ανάλυση κλίσης</translation>
     </message>
 </context>
 <context>
     <name>HeightFieldViewer</name>
     <message>
-        <source>DATASETS</source>
-        <translation type="unfinished"></translation>
+        <source>Depth Analysis</source>
+        <translation>Ανάλυση βάθους</translation>
     </message>
     <message>
-        <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <source>Isocontour</source>
+        <translation>Ισοϋψής</translation>
+    </message>
+    <message>
+        <source>Isovalue</source>
+        <translation>Ισοτιμή</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Φίλτρο</translation>
+    </message>
+    <message>
+        <source>Smoothing Filter</source>
+        <translation>Φίλτρο εξομάλυνσης</translation>
+    </message>
+    <message>
+        <source>Track Matching</source>
+        <translation>Ταίριασμα διαδρομών</translation>
+    </message>
+    <message>
+        <source>Color Quantization</source>
+        <translation>Κβαντισμός χρωμάτων</translation>
+    </message>
+    <message>
+        <source>Outlier Filter</source>
+        <translation>Φίλτρο ακραίων τιμών</translation>
+    </message>
+    <message>
+        <source>Value Analysis</source>
+        <translation>Ανάλυση τιμών</translation>
+    </message>
+    <message>
+        <source>Use Shading</source>
+        <translation>Σκίαση</translation>
+    </message>
+    <message>
+        <source>Wireframe</source>
+        <translation>Συρματόπλεγμα</translation>
+    </message>
+    <message>
+        <source>Colormap</source>
+        <translation>Χρωματικός χάρτης</translation>
+    </message>
+    <message>
+        <source>Jet</source>
+        <translation>Jet</translation>
+    </message>
+    <message>
+        <source>Black Body</source>
+        <translation>Μέλαν σώμα</translation>
+    </message>
+    <message>
+        <source>Grey Scale</source>
+        <translation>Κλίμακα του γκρι</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Θερμοκρασία</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Στιγμιότυπο</translation>
+    </message>
+    <message>
+        <source>Could not save the snapshot of the dataset.</source>
+        <translation>Δεν ήταν δυνατή η αποθήκευση του στιγμιότυπου του συνόλου δεδομένων.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>RECORD SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>ΡΥΘΜΙΣΕΙΣ</translation>
     </message>
     <message>
         <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>ΚΑΤΑΓΡΑΦΗ</translation>
     </message>
     <message>
         <source>DATASETS</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔΕΔΟΜΕΝΑ</translation>
     </message>
     <message>
         <source>Do you really want to quit Sorvanel3D?</source>
-        <translation type="unfinished"></translation>
+        <translation>Θέλετε σίγουρα να κλείσετε το Sorvanel3D;</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Πληροφορίες</translation>
     </message>
     <message>
         <source>Connected to </source>
-        <translation type="unfinished"></translation>
+        <translation>Συνδέθηκε με </translation>
     </message>
     <message>
         <source>Could not connect. Please make sure, you are connected to the correct Wifi and the scanner is powered on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Αδυναμία σύνδεσης. Βεβαιωθείτε ότι είστε συνδεδεμένοι στο σωστό Wi-Fi και ότι ο σαρωτής είναι ενεργοποιημένος.</translation>
     </message>
     <message>
         <source>Could not position retrieval.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sorvanel3D does not have the required priviliges</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Positioning backend closed connection</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατός ο προσδιορισμός της θέσης.</translation>
     </message>
     <message>
         <source>Could not retrieve position information. </source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η λήψη πληροφοριών θέσης. </translation>
+    </message>
+    <message>
+        <source>The recording so far was saved as &quot;%1&quot;.</source>
+        <translation>Η καταγραφή έως τώρα αποθηκεύτηκε ως «%1».</translation>
     </message>
 </context>
 <context>
     <name>NameWidget</name>
     <message>
         <source>NAME:</source>
-        <translation type="unfinished"></translation>
+        <translation>ΟΝΟΜΑ:</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔΙΑΓΡΑΦΗ</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>NavBar</name>
     <message>
         <source>Jet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet</translation>
     </message>
     <message>
         <source>Black Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Μέλαν σώμα</translation>
     </message>
     <message>
         <source>Grey Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Κλίμακα του γκρι</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Θερμοκρασία</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Γλώσσα</translation>
     </message>
     <message>
         <source>Enable Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ενεργοποίηση ήχου</translation>
     </message>
     <message>
         <source>Scan Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρώματα σάρωσης</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Receive Dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>Λήψη δεδομένων</translation>
+    </message>
+</context>
+<context>
+    <name>PositionTracker</name>
+    <message>
+        <source>Sorvanel3D does not have the required priviliges</source>
+        <translation>Το Sorvanel3D δεν έχει τα απαιτούμενα δικαιώματα</translation>
+    </message>
+    <message>
+        <source>Positioning backend closed connection</source>
+        <translation>Η υπηρεσία εντοπισμού έκλεισε τη σύνδεση</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Άγνωστο σφάλμα</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ναι</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Όχι</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Επανάληψη</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Απόρριψη</translation>
     </message>
 </context>
 <context>
     <name>RecorderBase</name>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>ΕΝΑΡΞΗ</translation>
     </message>
     <message>
         <source>NEXT TRACK</source>
-        <translation type="unfinished"></translation>
+        <translation>ΕΠΟΜΕΝΗ ΔΙΑΔΡΟΜΗ</translation>
     </message>
     <message>
         <source>RESUME</source>
-        <translation type="unfinished"></translation>
+        <translation>ΣΥΝΕΧΕΙΑ</translation>
     </message>
     <message>
         <source>PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>ΠΑΥΣΗ</translation>
     </message>
     <message>
         <source>Value: </source>
-        <translation type="unfinished"></translation>
+        <translation>Τιμή: </translation>
     </message>
 </context>
 <context>
     <name>RecordingWidget</name>
     <message>
         <source>No Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Χωρίς προεπισκόπηση</translation>
     </message>
     <message>
         <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>ΚΑΤΑΓΡΑΦΗ</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>ΔΙΑΚΟΠΗ</translation>
     </message>
     <message>
         <source>Dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>Σύνολο δεδομένων</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Σφάλμα</translation>
     </message>
     <message>
         <source>The dataset could not be saved. Try again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η αποθήκευση του συνόλου δεδομένων. Νέα προσπάθεια;</translation>
+    </message>
+    <message>
+        <source> (interrupted)</source>
+        <translation> (διακόπηκε)</translation>
+    </message>
+</context>
+<context>
+    <name>SoilButtonWidget</name>
+    <message>
+        <source>Concrete</source>
+        <translation>Σκυρόδεμα</translation>
+    </message>
+    <message>
+        <source>Soil Type: </source>
+        <translation>Τύπος εδάφους: </translation>
+    </message>
+</context>
+<context>
+    <name>SurveyFormat</name>
+    <message>
+        <source>XYZ / CSV</source>
+        <translation>XYZ / CSV</translation>
+    </message>
+    <message>
+        <source>Surfer 6 text grid (DSAA)</source>
+        <translation>Πλέγμα κειμένου Surfer 6 (DSAA)</translation>
+    </message>
+    <message>
+        <source>ESRI ASCII grid</source>
+        <translation>Πλέγμα ESRI ASCII</translation>
     </message>
 </context>
 <context>
     <name>Terrain</name>
     <message>
         <source>Creating Visualization</source>
-        <translation type="unfinished"></translation>
+        <translation>Δημιουργία απεικόνισης</translation>
     </message>
     <message>
         <source>An internal error occured. Couldn&apos;t create Data from source.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Παρουσιάστηκε εσωτερικό σφάλμα. Δεν ήταν δυνατή η δημιουργία δεδομένων από την πηγή.
+</translation>
     </message>
 </context>
 <context>
     <name>ToneGenerator</name>
     <message>
         <source>No audio device found. Sound will not be available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν βρέθηκε συσκευή ήχου. Ο ήχος δεν θα είναι διαθέσιμος.</translation>
+    </message>
+</context>
+<context>
+    <name>TopWidget</name>
+    <message>
+        <source>NAME</source>
+        <translation>ΟΝΟΜΑ</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>ΗΜΕΡΟΜΗΝΙΑ</translation>
+    </message>
+    <message>
+        <source>LOCATION</source>
+        <translation>ΤΟΠΟΘΕΣΙΑ</translation>
     </message>
 </context>
 <context>
     <name>Transfer</name>
     <message>
-        <source>Dataset transfer is not available in this version.</source>
-        <translation type="unfinished"></translation>
+        <source>The received dataset could not be stored.</source>
+        <translation>Δεν ήταν δυνατή η αποθήκευση του συνόλου δεδομένων που λήφθηκε.</translation>
     </message>
     <message>
-        <source>Information</source>
-        <translation type="unfinished"></translation>
+        <source>The received data is not a valid dataset. Nothing was stored.</source>
+        <translation>Τα δεδομένα που λήφθηκαν δεν είναι έγκυρο σύνολο δεδομένων. Δεν αποθηκεύτηκε τίποτα.</translation>
+    </message>
+</context>
+<context>
+    <name>TransferReceiveDialog</name>
+    <message>
+        <source>Enter Address</source>
+        <translation>Εισαγωγή διεύθυνσης</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Αναζήτηση</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Διακοπή</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Σφάλμα</translation>
+    </message>
+    <message>
+        <source>No Connection</source>
+        <translation>Χωρίς σύνδεση</translation>
+    </message>
+    <message>
+        <source>Dataset Received: </source>
+        <translation>Λήφθηκε σύνολο δεδομένων: </translation>
+    </message>
+</context>
+<context>
+    <name>TransferSendDialog</name>
+    <message>
+        <source>Select &apos;Receive Dataset&apos; in the settings menu on the other device and enter this address:</source>
+        <translation>Στην άλλη συσκευή επιλέξτε «Λήψη δεδομένων» στο μενού ρυθμίσεων και εισαγάγετε αυτή τη διεύθυνση:</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Διακοπή</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Σφάλμα</translation>
+    </message>
+    <message>
+        <source>Unable to start Server</source>
+        <translation>Αδυναμία εκκίνησης διακομιστή</translation>
+    </message>
+</context>
+<context>
+    <name>ViewControlWindow</name>
+    <message>
+        <source>DATA ZOOM</source>
+        <translation>ΖΟΥΜ ΔΕΔΟΜΕΝΩΝ</translation>
+    </message>
+    <message>
+        <source>SCALE</source>
+        <translation>ΚΛΙΜΑΚΑ</translation>
+    </message>
+    <message>
+        <source>DEPTH: </source>
+        <translation>ΒΑΘΟΣ: </translation>
+    </message>
+    <message>
+        <source>SHOW GRID</source>
+        <translation>ΕΜΦΑΝΙΣΗ ΠΛΕΓΜΑΤΟΣ</translation>
+    </message>
+    <message>
+        <source>SNAPSHOT</source>
+        <translation>ΣΤΙΓΜΙΟΤΥΠΟ</translation>
+    </message>
+    <message>
+        <source>PRINT</source>
+        <translation>ΕΚΤΥΠΩΣΗ</translation>
     </message>
 </context>
 <context>
     <name>WizardWidget</name>
     <message>
         <source>BACK</source>
-        <translation type="unfinished"></translation>
+        <translation>ΠΙΣΩ</translation>
     </message>
     <message>
         <source>NEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>ΕΠΟΜΕΝΟ</translation>
     </message>
 </context>
 </TS>

@@ -2,247 +2,565 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>FamilyDataset</name>
+    <name>BottomWidgetHeightfield</name>
     <message>
-        <source>Dataset</source>
-        <translation type="unfinished"></translation>
+        <source>  RESET CAMERA</source>
+        <translation>  RESET CAMERA</translation>
     </message>
     <message>
+        <source>  DATASET MANAGER</source>
+        <translation>  DATASET MANAGER</translation>
+    </message>
+    <message>
+        <source>  START NEW RECORDING</source>
+        <translation>  START NEW RECORDING</translation>
+    </message>
+</context>
+<context>
+    <name>Dataset</name>
+    <message>
         <source>Error Loading File</source>
-        <translation type="unfinished"></translation>
+        <translation>Error Loading File</translation>
     </message>
     <message>
         <source>Wrong data type</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong data type</translation>
+    </message>
+</context>
+<context>
+    <name>DatasetViewer</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The dataset could not be changed: </source>
+        <translation>The dataset could not be changed: </translation>
+    </message>
+    <message>
+        <source>No coordinates provided</source>
+        <translation>No coordinates provided</translation>
+    </message>
+    <message>
+        <source>Dataset exportet to the download directory: </source>
+        <translation>Dataset exportet to the download directory: </translation>
+    </message>
+    <message>
+        <source>Dataset could not be exportet to: </source>
+        <translation>Dataset could not be exportet to: </translation>
+    </message>
+</context>
+<context>
+    <name>DatasetWidget</name>
+    <message>
+        <source>VIEW</source>
+        <translation>VIEW</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+</context>
+<context>
+    <name>EditWidget</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <source>Location: </source>
+        <translation>Location: </translation>
+    </message>
+    <message>
+        <source>Coordinates: </source>
+        <translation>Coordinates: </translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+</context>
+<context>
+    <name>FamilyDataset</name>
+    <message>
+        <source>Dataset</source>
+        <translation>Dataset</translation>
     </message>
 </context>
 <context>
     <name>FieldDimensionWidget</name>
     <message>
         <source>WIDTH</source>
-        <translation type="unfinished"></translation>
+        <translation>WIDTH</translation>
     </message>
     <message>
         <source>LENGTH</source>
-        <translation type="unfinished"></translation>
+        <translation>LENGTH</translation>
     </message>
 </context>
 <context>
     <name>FieldPreview</name>
     <message>
         <source>Field Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Field Preview</translation>
     </message>
     <message>
         <source>Current Track: </source>
-        <translation type="unfinished"></translation>
+        <translation>Current Track: </translation>
+    </message>
+</context>
+<context>
+    <name>FrequencyAnalysis</name>
+    <message>
+        <source>Frequency Analysis</source>
+        <translation>Frequency Analysis</translation>
+    </message>
+</context>
+<context>
+    <name>GradientAnalysis</name>
+    <message>
+        <source>Gradient Analysis</source>
+        <translation>Gradient Analysis</translation>
     </message>
 </context>
 <context>
     <name>HeightFieldViewer</name>
     <message>
-        <source>DATASETS</source>
-        <translation type="unfinished"></translation>
+        <source>Depth Analysis</source>
+        <translation>Depth Analysis</translation>
     </message>
     <message>
-        <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <source>Isocontour</source>
+        <translation>Isocontour</translation>
+    </message>
+    <message>
+        <source>Isovalue</source>
+        <translation>Isovalue</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Smoothing Filter</source>
+        <translation>Smoothing Filter</translation>
+    </message>
+    <message>
+        <source>Track Matching</source>
+        <translation>Track Matching</translation>
+    </message>
+    <message>
+        <source>Color Quantization</source>
+        <translation>Color Quantization</translation>
+    </message>
+    <message>
+        <source>Outlier Filter</source>
+        <translation>Outlier Filter</translation>
+    </message>
+    <message>
+        <source>Value Analysis</source>
+        <translation>Value Analysis</translation>
+    </message>
+    <message>
+        <source>Use Shading</source>
+        <translation>Use Shading</translation>
+    </message>
+    <message>
+        <source>Wireframe</source>
+        <translation>Wireframe</translation>
+    </message>
+    <message>
+        <source>Colormap</source>
+        <translation>Colormap</translation>
+    </message>
+    <message>
+        <source>Jet</source>
+        <translation>Jet</translation>
+    </message>
+    <message>
+        <source>Black Body</source>
+        <translation>Black Body</translation>
+    </message>
+    <message>
+        <source>Grey Scale</source>
+        <translation>Grey Scale</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Snapshot</translation>
+    </message>
+    <message>
+        <source>Could not save the snapshot of the dataset.</source>
+        <translation>Could not save the snapshot of the dataset.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>RECORD SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>RECORD SETTINGS</translation>
     </message>
     <message>
         <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>RECORD</translation>
     </message>
     <message>
         <source>DATASETS</source>
-        <translation type="unfinished"></translation>
+        <translation>DATASETS</translation>
     </message>
     <message>
         <source>Do you really want to quit Sorvanel3D?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to quit Sorvanel3D?</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Connected to </source>
-        <translation type="unfinished"></translation>
+        <translation>Connected to </translation>
     </message>
     <message>
         <source>Could not connect. Please make sure, you are connected to the correct Wifi and the scanner is powered on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not connect. Please make sure, you are connected to the correct Wifi and the scanner is powered on.</translation>
     </message>
     <message>
         <source>Could not position retrieval.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sorvanel3D does not have the required priviliges</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Positioning backend closed connection</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not position retrieval.</translation>
     </message>
     <message>
         <source>Could not retrieve position information. </source>
-        <translation type="unfinished"></translation>
+        <translation>Could not retrieve position information. </translation>
+    </message>
+    <message>
+        <source>The recording so far was saved as &quot;%1&quot;.</source>
+        <translation>The recording so far was saved as &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
     <name>NameWidget</name>
     <message>
         <source>NAME:</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME:</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>DELETE</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>NavBar</name>
     <message>
         <source>Jet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet</translation>
     </message>
     <message>
         <source>Black Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Black Body</translation>
     </message>
     <message>
         <source>Grey Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Grey Scale</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Enable Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Enable Sound</translation>
     </message>
     <message>
         <source>Scan Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan Color</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Receive Dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>Receive Dataset</translation>
+    </message>
+</context>
+<context>
+    <name>PositionTracker</name>
+    <message>
+        <source>Sorvanel3D does not have the required priviliges</source>
+        <translation>Sorvanel3D does not have the required priviliges</translation>
+    </message>
+    <message>
+        <source>Positioning backend closed connection</source>
+        <translation>Positioning backend closed connection</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
     </message>
 </context>
 <context>
     <name>RecorderBase</name>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <source>NEXT TRACK</source>
-        <translation type="unfinished"></translation>
+        <translation>NEXT TRACK</translation>
     </message>
     <message>
         <source>RESUME</source>
-        <translation type="unfinished"></translation>
+        <translation>RESUME</translation>
     </message>
     <message>
         <source>PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSE</translation>
     </message>
     <message>
         <source>Value: </source>
-        <translation type="unfinished"></translation>
+        <translation>Value: </translation>
     </message>
 </context>
 <context>
     <name>RecordingWidget</name>
     <message>
         <source>No Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>No Preview</translation>
     </message>
     <message>
         <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>RECORD</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>STOP</translation>
     </message>
     <message>
         <source>Dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>Dataset</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>The dataset could not be saved. Try again?</source>
-        <translation type="unfinished"></translation>
+        <translation>The dataset could not be saved. Try again?</translation>
+    </message>
+    <message>
+        <source> (interrupted)</source>
+        <translation> (interrupted)</translation>
+    </message>
+</context>
+<context>
+    <name>SoilButtonWidget</name>
+    <message>
+        <source>Concrete</source>
+        <translation>Concrete</translation>
+    </message>
+    <message>
+        <source>Soil Type: </source>
+        <translation>Soil Type: </translation>
+    </message>
+</context>
+<context>
+    <name>SurveyFormat</name>
+    <message>
+        <source>XYZ / CSV</source>
+        <translation>XYZ / CSV</translation>
+    </message>
+    <message>
+        <source>Surfer 6 text grid (DSAA)</source>
+        <translation>Surfer 6 text grid (DSAA)</translation>
+    </message>
+    <message>
+        <source>ESRI ASCII grid</source>
+        <translation>ESRI ASCII grid</translation>
     </message>
 </context>
 <context>
     <name>Terrain</name>
     <message>
         <source>Creating Visualization</source>
-        <translation type="unfinished"></translation>
+        <translation>Creating Visualization</translation>
     </message>
     <message>
         <source>An internal error occured. Couldn&apos;t create Data from source.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>An internal error occured. Couldn&apos;t create Data from source.
+</translation>
     </message>
 </context>
 <context>
     <name>ToneGenerator</name>
     <message>
         <source>No audio device found. Sound will not be available.</source>
-        <translation type="unfinished"></translation>
+        <translation>No audio device found. Sound will not be available.</translation>
+    </message>
+</context>
+<context>
+    <name>TopWidget</name>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>DATE</translation>
+    </message>
+    <message>
+        <source>LOCATION</source>
+        <translation>LOCATION</translation>
     </message>
 </context>
 <context>
     <name>Transfer</name>
     <message>
-        <source>Dataset transfer is not available in this version.</source>
-        <translation type="unfinished"></translation>
+        <source>The received dataset could not be stored.</source>
+        <translation>The received dataset could not be stored.</translation>
     </message>
     <message>
-        <source>Information</source>
-        <translation type="unfinished"></translation>
+        <source>The received data is not a valid dataset. Nothing was stored.</source>
+        <translation>The received data is not a valid dataset. Nothing was stored.</translation>
+    </message>
+</context>
+<context>
+    <name>TransferReceiveDialog</name>
+    <message>
+        <source>Enter Address</source>
+        <translation>Enter Address</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No Connection</source>
+        <translation>No Connection</translation>
+    </message>
+    <message>
+        <source>Dataset Received: </source>
+        <translation>Dataset Received: </translation>
+    </message>
+</context>
+<context>
+    <name>TransferSendDialog</name>
+    <message>
+        <source>Select &apos;Receive Dataset&apos; in the settings menu on the other device and enter this address:</source>
+        <translation>Select &apos;Receive Dataset&apos; in the settings menu on the other device and enter this address:</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Unable to start Server</source>
+        <translation>Unable to start Server</translation>
+    </message>
+</context>
+<context>
+    <name>ViewControlWindow</name>
+    <message>
+        <source>DATA ZOOM</source>
+        <translation>DATA ZOOM</translation>
+    </message>
+    <message>
+        <source>SCALE</source>
+        <translation>SCALE</translation>
+    </message>
+    <message>
+        <source>DEPTH: </source>
+        <translation>DEPTH: </translation>
+    </message>
+    <message>
+        <source>SHOW GRID</source>
+        <translation>SHOW GRID</translation>
+    </message>
+    <message>
+        <source>SNAPSHOT</source>
+        <translation>SNAPSHOT</translation>
+    </message>
+    <message>
+        <source>PRINT</source>
+        <translation>PRINT</translation>
     </message>
 </context>
 <context>
     <name>WizardWidget</name>
     <message>
         <source>BACK</source>
-        <translation type="unfinished"></translation>
+        <translation>BACK</translation>
     </message>
     <message>
         <source>NEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>NEXT</translation>
     </message>
 </context>
 </TS>

@@ -2,247 +2,565 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
-    <name>FamilyDataset</name>
+    <name>BottomWidgetHeightfield</name>
     <message>
-        <source>Dataset</source>
-        <translation type="unfinished"></translation>
+        <source>  RESET CAMERA</source>
+        <translation>  RESTABLECER CÁMARA</translation>
     </message>
     <message>
+        <source>  DATASET MANAGER</source>
+        <translation>  GESTOR DE DATOS</translation>
+    </message>
+    <message>
+        <source>  START NEW RECORDING</source>
+        <translation>  NUEVA GRABACIÓN</translation>
+    </message>
+</context>
+<context>
+    <name>Dataset</name>
+    <message>
         <source>Error Loading File</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al cargar el archivo</translation>
     </message>
     <message>
         <source>Wrong data type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de datos incorrecto</translation>
+    </message>
+</context>
+<context>
+    <name>DatasetViewer</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The dataset could not be changed: </source>
+        <translation>No se pudo modificar el conjunto de datos: </translation>
+    </message>
+    <message>
+        <source>No coordinates provided</source>
+        <translation>No hay coordenadas</translation>
+    </message>
+    <message>
+        <source>Dataset exportet to the download directory: </source>
+        <translation>Conjunto de datos exportado a la carpeta de descargas: </translation>
+    </message>
+    <message>
+        <source>Dataset could not be exportet to: </source>
+        <translation>No se pudo exportar el conjunto de datos a: </translation>
+    </message>
+</context>
+<context>
+    <name>DatasetWidget</name>
+    <message>
+        <source>VIEW</source>
+        <translation>VER</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+</context>
+<context>
+    <name>EditWidget</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Nombre: </translation>
+    </message>
+    <message>
+        <source>Location: </source>
+        <translation>Ubicación: </translation>
+    </message>
+    <message>
+        <source>Coordinates: </source>
+        <translation>Coordenadas: </translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+</context>
+<context>
+    <name>FamilyDataset</name>
+    <message>
+        <source>Dataset</source>
+        <translation>Conjunto de datos</translation>
     </message>
 </context>
 <context>
     <name>FieldDimensionWidget</name>
     <message>
         <source>WIDTH</source>
-        <translation type="unfinished"></translation>
+        <translation>ANCHO</translation>
     </message>
     <message>
         <source>LENGTH</source>
-        <translation type="unfinished"></translation>
+        <translation>LARGO</translation>
     </message>
 </context>
 <context>
     <name>FieldPreview</name>
     <message>
         <source>Field Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista del campo</translation>
     </message>
     <message>
         <source>Current Track: </source>
-        <translation type="unfinished"></translation>
+        <translation>Línea actual: </translation>
+    </message>
+</context>
+<context>
+    <name>FrequencyAnalysis</name>
+    <message>
+        <source>Frequency Analysis</source>
+        <translation>Análisis de frecuencia</translation>
+    </message>
+</context>
+<context>
+    <name>GradientAnalysis</name>
+    <message>
+        <source>Gradient Analysis</source>
+        <translation>Análisis de gradiente</translation>
     </message>
 </context>
 <context>
     <name>HeightFieldViewer</name>
     <message>
-        <source>DATASETS</source>
-        <translation type="unfinished"></translation>
+        <source>Depth Analysis</source>
+        <translation>Análisis de profundidad</translation>
     </message>
     <message>
-        <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <source>Isocontour</source>
+        <translation>Isolínea</translation>
+    </message>
+    <message>
+        <source>Isovalue</source>
+        <translation>Isovalor</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Smoothing Filter</source>
+        <translation>Filtro de suavizado</translation>
+    </message>
+    <message>
+        <source>Track Matching</source>
+        <translation>Ajuste de líneas</translation>
+    </message>
+    <message>
+        <source>Color Quantization</source>
+        <translation>Cuantización de color</translation>
+    </message>
+    <message>
+        <source>Outlier Filter</source>
+        <translation>Filtro de valores atípicos</translation>
+    </message>
+    <message>
+        <source>Value Analysis</source>
+        <translation>Análisis de valores</translation>
+    </message>
+    <message>
+        <source>Use Shading</source>
+        <translation>Sombreado</translation>
+    </message>
+    <message>
+        <source>Wireframe</source>
+        <translation>Malla</translation>
+    </message>
+    <message>
+        <source>Colormap</source>
+        <translation>Mapa de colores</translation>
+    </message>
+    <message>
+        <source>Jet</source>
+        <translation>Jet</translation>
+    </message>
+    <message>
+        <source>Black Body</source>
+        <translation>Cuerpo negro</translation>
+    </message>
+    <message>
+        <source>Grey Scale</source>
+        <translation>Escala de grises</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>Could not save the snapshot of the dataset.</source>
+        <translation>No se pudo guardar la captura del conjunto de datos.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>RECORD SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>AJUSTES</translation>
     </message>
     <message>
         <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>GRABAR</translation>
     </message>
     <message>
         <source>DATASETS</source>
-        <translation type="unfinished"></translation>
+        <translation>DATOS</translation>
     </message>
     <message>
         <source>Do you really want to quit Sorvanel3D?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Realmente desea salir de Sorvanel3D?</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Connected to </source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado a </translation>
     </message>
     <message>
         <source>Could not connect. Please make sure, you are connected to the correct Wifi and the scanner is powered on.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo conectar. Asegúrese de estar conectado a la red Wi-Fi correcta y de que el escáner esté encendido.</translation>
     </message>
     <message>
         <source>Could not position retrieval.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sorvanel3D does not have the required priviliges</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Positioning backend closed connection</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo obtener la posición.</translation>
     </message>
     <message>
         <source>Could not retrieve position information. </source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo obtener la información de posición. </translation>
+    </message>
+    <message>
+        <source>The recording so far was saved as &quot;%1&quot;.</source>
+        <translation>La grabación realizada hasta ahora se guardó como «%1».</translation>
     </message>
 </context>
 <context>
     <name>NameWidget</name>
     <message>
         <source>NAME:</source>
-        <translation type="unfinished"></translation>
+        <translation>NOMBRE:</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>BORRAR</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>NavBar</name>
     <message>
         <source>Jet</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet</translation>
     </message>
     <message>
         <source>Black Body</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuerpo negro</translation>
     </message>
     <message>
         <source>Grey Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de grises</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Enable Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar sonido</translation>
     </message>
     <message>
         <source>Scan Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores del escaneo</translation>
     </message>
     <message>
         <source>GPS</source>
-        <translation type="unfinished"></translation>
+        <translation>GPS</translation>
     </message>
     <message>
         <source>Receive Dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>Recibir datos</translation>
+    </message>
+</context>
+<context>
+    <name>PositionTracker</name>
+    <message>
+        <source>Sorvanel3D does not have the required priviliges</source>
+        <translation>Sorvanel3D no tiene los permisos necesarios</translation>
+    </message>
+    <message>
+        <source>Positioning backend closed connection</source>
+        <translation>El servicio de posicionamiento cerró la conexión</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
     </message>
 </context>
 <context>
     <name>RecorderBase</name>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>INICIAR</translation>
     </message>
     <message>
         <source>NEXT TRACK</source>
-        <translation type="unfinished"></translation>
+        <translation>SIGUIENTE LÍNEA</translation>
     </message>
     <message>
         <source>RESUME</source>
-        <translation type="unfinished"></translation>
+        <translation>REANUDAR</translation>
     </message>
     <message>
         <source>PAUSE</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSA</translation>
     </message>
     <message>
         <source>Value: </source>
-        <translation type="unfinished"></translation>
+        <translation>Valor: </translation>
     </message>
 </context>
 <context>
     <name>RecordingWidget</name>
     <message>
         <source>No Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin vista previa</translation>
     </message>
     <message>
         <source>RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>GRABAR</translation>
     </message>
     <message>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>DETENER</translation>
     </message>
     <message>
         <source>Dataset</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjunto de datos</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>The dataset could not be saved. Try again?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el conjunto de datos. ¿Intentarlo de nuevo?</translation>
+    </message>
+    <message>
+        <source> (interrupted)</source>
+        <translation> (interrumpido)</translation>
+    </message>
+</context>
+<context>
+    <name>SoilButtonWidget</name>
+    <message>
+        <source>Concrete</source>
+        <translation>Hormigón</translation>
+    </message>
+    <message>
+        <source>Soil Type: </source>
+        <translation>Tipo de suelo: </translation>
+    </message>
+</context>
+<context>
+    <name>SurveyFormat</name>
+    <message>
+        <source>XYZ / CSV</source>
+        <translation>XYZ / CSV</translation>
+    </message>
+    <message>
+        <source>Surfer 6 text grid (DSAA)</source>
+        <translation>Cuadrícula de texto Surfer 6 (DSAA)</translation>
+    </message>
+    <message>
+        <source>ESRI ASCII grid</source>
+        <translation>Cuadrícula ESRI ASCII</translation>
     </message>
 </context>
 <context>
     <name>Terrain</name>
     <message>
         <source>Creating Visualization</source>
-        <translation type="unfinished"></translation>
+        <translation>Creación de la visualización</translation>
     </message>
     <message>
         <source>An internal error occured. Couldn&apos;t create Data from source.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error interno. No se pudieron crear los datos a partir del origen.
+</translation>
     </message>
 </context>
 <context>
     <name>ToneGenerator</name>
     <message>
         <source>No audio device found. Sound will not be available.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún dispositivo de audio. El sonido no estará disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>TopWidget</name>
+    <message>
+        <source>NAME</source>
+        <translation>NOMBRE</translation>
+    </message>
+    <message>
+        <source>DATE</source>
+        <translation>FECHA</translation>
+    </message>
+    <message>
+        <source>LOCATION</source>
+        <translation>UBICACIÓN</translation>
     </message>
 </context>
 <context>
     <name>Transfer</name>
     <message>
-        <source>Dataset transfer is not available in this version.</source>
-        <translation type="unfinished"></translation>
+        <source>The received dataset could not be stored.</source>
+        <translation>No se pudo guardar el conjunto de datos recibido.</translation>
     </message>
     <message>
-        <source>Information</source>
-        <translation type="unfinished"></translation>
+        <source>The received data is not a valid dataset. Nothing was stored.</source>
+        <translation>Los datos recibidos no son un conjunto de datos válido. No se guardó nada.</translation>
+    </message>
+</context>
+<context>
+    <name>TransferReceiveDialog</name>
+    <message>
+        <source>Enter Address</source>
+        <translation>Introducir dirección</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No Connection</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message>
+        <source>Dataset Received: </source>
+        <translation>Conjunto de datos recibido: </translation>
+    </message>
+</context>
+<context>
+    <name>TransferSendDialog</name>
+    <message>
+        <source>Select &apos;Receive Dataset&apos; in the settings menu on the other device and enter this address:</source>
+        <translation>Seleccione «Recibir datos» en el menú de ajustes del otro dispositivo e introduzca esta dirección:</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Unable to start Server</source>
+        <translation>No se pudo iniciar el servidor</translation>
+    </message>
+</context>
+<context>
+    <name>ViewControlWindow</name>
+    <message>
+        <source>DATA ZOOM</source>
+        <translation>ZOOM DE DATOS</translation>
+    </message>
+    <message>
+        <source>SCALE</source>
+        <translation>ESCALA</translation>
+    </message>
+    <message>
+        <source>DEPTH: </source>
+        <translation>PROFUNDIDAD: </translation>
+    </message>
+    <message>
+        <source>SHOW GRID</source>
+        <translation>MOSTRAR CUADRÍCULA</translation>
+    </message>
+    <message>
+        <source>SNAPSHOT</source>
+        <translation>CAPTURA</translation>
+    </message>
+    <message>
+        <source>PRINT</source>
+        <translation>IMPRIMIR</translation>
     </message>
 </context>
 <context>
     <name>WizardWidget</name>
     <message>
         <source>BACK</source>
-        <translation type="unfinished"></translation>
+        <translation>ATRÁS</translation>
     </message>
     <message>
         <source>NEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>SIGUIENTE</translation>
     </message>
 </context>
 </TS>
