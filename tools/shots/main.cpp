@@ -1,6 +1,6 @@
 // Screenshots of the running program for review: the main window connected to an in-process
 // scanner simulator on 127.0.0.1, in landscape and portrait, with and without the settings
-// menu open. Runs in a throw-away home folder. Usage: sorvanel-shots OUTPUT_DIR
+// menu open. Runs in a throw-away home folder. Usage: sorvanel-shots OUTPUT_DIR [LANGUAGE]
 // (under Xvfb: scripts/screenshots.sh).
 #include "acquisition/devices/probeinterface.h"
 #include "app/appsettings.h"
@@ -17,6 +17,7 @@
 #include "app/settingskeys.h"
 #include "scannersimulator.h"
 #include "liveanalyses.h"
+#include "library.h"
 
 #include <QApplication>
 #include <QDir>
@@ -106,7 +107,7 @@ int main(int argc, char* argv[])
     qunsetenv("XDG_DOCUMENTS_DIR");
     QApplication app(argc, argv);
     if (argc < 2) {
-        QTextStream(stderr) << "usage: sorvanel-shots OUTPUT_DIR" << Qt::endl;
+        QTextStream(stderr) << "usage: sorvanel-shots OUTPUT_DIR [LANGUAGE]" << Qt::endl;
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
@@ -117,6 +118,8 @@ int main(int argc, char* argv[])
     QDir().mkpath(documentsFolder() + "config");
     openAppSettings(defaultSettingsPath());
     initLanguage(QStringLiteral("en_US"));
+    if (argc > 2)
+        setLanguage(QString::fromLocal8Bit(argv[2]));
     applyLook(app, screenDpi);
 
     ScannerSimulator::Options options;
@@ -135,5 +138,6 @@ int main(int argc, char* argv[])
     const QString name = screen.width() >= screen.height() ? "landscape" : "portrait";
     shoot(out, name, screen);
     shootLiveAnalyses(out, name, screen, settle, saveScreen);
+    shootLibrary(out, name, screen, settle, saveScreen);
     return 0;
 }
