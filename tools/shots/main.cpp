@@ -18,6 +18,7 @@
 #include "scannersimulator.h"
 #include "liveanalyses.h"
 #include "library.h"
+#include "deleteddatasets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -139,5 +140,6 @@ int main(int argc, char* argv[])
     shoot(out, name, screen);
     shootLiveAnalyses(out, name, screen, settle, saveScreen);
     shootLibrary(out, name, screen, settle, saveScreen);
+    shootDeletedDatasets(out, name, screen, settle, saveScreen);
     return 0;
 }
