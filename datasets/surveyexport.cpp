@@ -37,7 +37,14 @@ struct SurveyGrid
     double dy = 0;
     std::vector<std::vector<int16_t>> ground;  // [column][row of the walk]
 
-    bool empty() const { return columns <= 0 || rows <= 0 || !(dx > 0) || !(dy > 0); }
+    SurveyGridFit fit(SurveyFormat format) const
+    {
+        if (columns <= 0 || rows <= 0 || !(dx > 0) || !(dy > 0))
+            return SurveyGridFit::NoValues;
+        if (format == SurveyFormat::SurferText && (columns < 2 || rows < 2))
+            return SurveyGridFit::TooNarrow;
+        return SurveyGridFit::Fits;
+    }
     int16_t value(int column, int rowFromBottom) const
     {
         return ground[size_t(column)][size_t(rows - 1 - rowFromBottom)];
@@ -80,11 +87,21 @@ void appendValueRow(QByteArray& text, const SurveyGrid& grid, int rowFromBottom)
 
 QByteArray xyzText(const SurveyGrid& grid)
 {
+    // Each column's x is written once per row: formatted once, it is copied.
+    std::vector<QByteArray> xs;
+    for (int column = 0; column < grid.columns; ++column)
+        xs.push_back(decimal(grid.x(column)) + ',');
     QByteArray text = "x,y,value\n";
-    for (int row = 0; row < grid.rows; ++row)
-        for (int column = 0; column < grid.columns; ++column)
-            text += decimal(grid.x(column)) + ',' + decimal(grid.y(row)) + ','
-                    + QByteArray::number(grid.value(column, row)) + '\n';
+    text.reserve(text.size() + grid.columns * grid.rows * 20);
+    for (int row = 0; row < grid.rows; ++row) {
+        const QByteArray y = decimal(grid.y(row)) + ',';
+        for (int column = 0; column < grid.columns; ++column) {
+            text += xs[size_t(column)];
+            text += y;
+            text += QByteArray::number(grid.value(column, row));
+            text += '\n';
+        }
+    }
     return text;
 }
 
@@ -126,10 +143,15 @@ QByteArray esriText(const SurveyGrid& grid)
 }
 } // namespace
 
+SurveyGridFit surveyGridFit(const Dataset& dataset, SurveyFormat format)
+{
+    return surveyGrid(dataset).fit(format);
+}
+
 QByteArray surveyText(const Dataset& dataset, SurveyFormat format)
 {
     const SurveyGrid grid = surveyGrid(dataset);
-    if (grid.empty())
+    if (grid.fit(format) != SurveyGridFit::Fits)
         return {};
     switch (format) {
     case SurveyFormat::Xyz:

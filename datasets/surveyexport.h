@@ -37,8 +37,18 @@ const SurveyFormatInfo& surveyFormatInfo(SurveyFormat format);
 // Null for a key no format has.
 const SurveyFormatInfo* findSurveyFormat(const QString& key);
 
-// The whole file; empty when the dataset holds no values (no rows or no columns) or its width
-// or length is not positive.
+enum class SurveyGridFit {
+    Fits,
+    // No rows, no columns, or a width or length that is not positive.
+    NoValues,
+    // Surfer grids give their cell size only through the distance of the first and the last
+    // node, so a field of one track (or one row) would lose its place and size.
+    TooNarrow,
+};
+
+SurveyGridFit surveyGridFit(const Dataset& dataset, SurveyFormat format);
+
+// The whole file; empty unless the dataset fits the format.
 QByteArray surveyText(const Dataset& dataset, SurveyFormat format);
 
 // An ESRI NODATA_value outside the 16-bit range of the readings, so none is taken as missing.

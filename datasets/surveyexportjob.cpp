@@ -48,10 +48,12 @@ SurveyExport exportStoredDataset(const QString& datasetFolder, const QString& id
     outcome.path = freeExportPath(targetFolder, exportBaseName(targetName, id), extension);
     if (!dataset)
         return outcome;
-    const QByteArray text = surveyText(*dataset, format);
-    if (text.isEmpty())
+    const SurveyGridFit fit = surveyGridFit(*dataset, format);
+    if (fit == SurveyGridFit::NoValues)
         outcome.result = SurveyExportResult::NoValues;
-    else if (writeFileAtomically(outcome.path, text, QIODevice::Text))
+    else if (fit == SurveyGridFit::TooNarrow)
+        outcome.result = SurveyExportResult::TooNarrow;
+    else if (writeFileAtomically(outcome.path, surveyText(*dataset, format), QIODevice::Text))
         outcome.result = SurveyExportResult::Written;
     else
         outcome.result = SurveyExportResult::NotWritten;

@@ -12,6 +12,7 @@ enum class SurveyExportResult {
     UnknownProbe,  // the metadata's "probe id" names no family (or the metadata is missing)
     NotLoaded,     // the dataset's files do not load
     NoValues,      // a dataset without rows, columns or a positive width and length
+    TooNarrow,     // one track or one row, which a Surfer grid cannot place
     NotWritten,    // the target file cannot be written
 };
 
@@ -28,6 +29,6 @@ std::unique_ptr<FamilyDataset> loadStoredDataset(const QString& datasetFolder, c
 
 // Writes dataset `id` of `datasetFolder` in `format` into `targetFolder`, named after `name`
 // (the stored name when empty) by the export name rule, with "(1)", "(2)", ... when taken.
-// Nothing is written unless the dataset loads and holds values.
+// Nothing is written unless the dataset loads and fits the format.
 SurveyExport exportStoredDataset(const QString& datasetFolder, const QString& id, SurveyFormat format,
                                  const QString& targetFolder, const QString& name = {});

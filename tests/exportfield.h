@@ -4,8 +4,10 @@
 // last column and the last row, track width 0.9 and length 2, so cells of 0.9 by 0.5 (not
 // square). Track t holds ±(100 (t + 1) + row), negative for odd t, so every value is distinct.
 
+#include "app/appsettings.h"
 #include "datasets/datasetbrolsensor.h"
 
+#include <QDir>
 #include <QString>
 
 namespace ExportField {
@@ -36,5 +38,14 @@ inline QString store(const QString& name, double trackWidth = cellWidth, int len
     }
     dataset.setName(name);
     return dataset.save() ? dataset.id() : QString();
+}
+// Removes every dataset from the dataset folder; the settings file stays.
+inline bool removeStoredDatasets()
+{
+    QDir folder(documentsFolder());
+    bool removed = true;
+    for (const QString& name : folder.entryList({"*.xml", "*.s3d", "*.png"}, QDir::Files))
+        removed = folder.remove(name) && removed;
+    return removed;
 }
 } // namespace ExportField

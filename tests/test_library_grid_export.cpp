@@ -1,8 +1,8 @@
 #include "app/appsettings.h"
-#include "datasets/datasetbrolsensor.h"
 #include "datasets/exportnames.h"
 #include "datasets/widgets/datasetviewer.h"
 #include "datasets/widgets/datasetwidget.h"
+#include "exportfield.h"
 #include "testenvironment.h"
 
 #include <QAction>
@@ -12,16 +12,6 @@
 #include <QToolButton>
 
 namespace {
-QString storeBrolField(const QString& name)
-{
-    DataSetBrolSensor dataset;
-    dataset.setProperty("length", 2);
-    dataset.appendTrack({1, -2, 3});
-    dataset.appendTrack({-4, 5, -6});
-    dataset.setName(name);
-    return dataset.save() ? dataset.id() : QString();
-}
-
 DatasetWidget* onlyTile(DatasetViewer& viewer)
 {
     libraryDirty = true;
@@ -46,15 +36,13 @@ class TestLibraryGridExport : public QObject
 private slots:
     void init()
     {
-        QDir folder(documentsFolder());
-        for (const QString& name : folder.entryList({"*.xml", "*.s3d", "*.png"}, QDir::Files))
-            QVERIFY(folder.remove(name));
+        QVERIFY(ExportField::removeStoredDatasets());
         QDir(downloadFolder()).removeRecursively();
     }
 
     void theGridButtonOpensTheFormatsAndExports()
     {
-        QVERIFY(!storeBrolField("Field A").isEmpty());
+        QVERIFY(!ExportField::store("Field A").isEmpty());
         TestSupport::MessageBoxSpy boxes;
         DatasetViewer viewer;
         DatasetWidget* tile = onlyTile(viewer);
@@ -95,7 +83,7 @@ private slots:
 
     void aDatasetThatDoesNotLoadWritesNoGrid()
     {
-        const QString id = storeBrolField("Broken");
+        const QString id = ExportField::store("Broken");
         QFile::resize(documentsFolder() + id + ".s3d", 4);
         TestSupport::MessageBoxSpy boxes;
         DatasetViewer viewer;

@@ -153,13 +153,7 @@ class TestSurveyExport : public QObject
     Q_OBJECT
 
 private slots:
-    // The settings file stays: only the datasets go.
-    void init()
-    {
-        QDir folder(documentsFolder());
-        for (const QString& name : folder.entryList({"*.xml", "*.s3d", "*.png"}, QDir::Files))
-            QVERIFY(folder.remove(name));
-    }
+    void init() { QVERIFY(removeStoredDatasets()); }
 
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
@@ -257,6 +251,22 @@ private slots:
         QCOMPARE(int(exportStoredDataset(documentsFolder(), "../" + id, SurveyFormat::Xyz, target.path()).result),
                  int(SurveyExportResult::UnknownProbe));
         QVERIFY(filesIn(target.path()).isEmpty());
+    }
+
+    void surferGridsNeedTwoTracksAndTwoRows()
+    {
+        DataSetBrolSensor single;
+        single.setProperty("length", 2);
+        single.appendTrack({5, -6});
+        single.setName("Single");
+        QVERIFY(single.save());
+        QTemporaryDir target;
+        QCOMPARE(int(exportStoredDataset(documentsFolder(), single.id(), SurveyFormat::SurferText, target.path()).result),
+                 int(SurveyExportResult::TooNarrow));
+        QVERIFY(filesIn(target.path()).isEmpty());
+        const SurveyExport esri = exportStoredDataset(documentsFolder(), single.id(), SurveyFormat::EsriAscii, target.path());
+        QCOMPARE(int(esri.result), int(SurveyExportResult::Written));
+        compareAsSets(readEsri(readAll(esri.path)), {{0.45, 1.5, 5}, {0.45, 0.5, -6}});
     }
 
     void toolConvertsFoldersAndTellsFailure()

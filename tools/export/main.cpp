@@ -63,6 +63,8 @@ QString failureText(const SurveyExport& outcome, const DatasetInput& input)
         return QStringLiteral("%1: the dataset does not load").arg(dataset);
     case SurveyExportResult::NoValues:
         return QStringLiteral("%1: the dataset holds no values").arg(dataset);
+    case SurveyExportResult::TooNarrow:
+        return QStringLiteral("%1: a Surfer grid needs at least two tracks and two rows").arg(dataset);
     case SurveyExportResult::NotWritten:
     case SurveyExportResult::Written:
         break;
