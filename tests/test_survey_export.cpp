@@ -275,11 +275,13 @@ private slots:
         store("One");
         const QString two = store("Two");
         QTemporaryDir target;
+        QByteArray errors;
         auto run = [&](const QStringList& arguments) {
             QProcess tool;
             tool.start(QStringLiteral(SORVANEL_EXPORT_TOOL), arguments);
             if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit)
                 return -1;
+            errors = tool.readAllStandardError();
             return tool.exitCode();
         };
         QCOMPARE(run({"--format", "xyz", "-o", target.path(), folder + "no-such-folder"}), 2);
@@ -294,6 +296,8 @@ private slots:
 
         QFile::resize(datasetFilePathIn(folder, two, ".s3d"), 3);
         QCOMPARE(run({"-f", "asc", "-o", target.path(), folder}), 1);
+        // Only the failure, not the loader's debug lines.
+        QCOMPARE(errors, "sorvanel-export: " + QDir(folder).filePath(two).toUtf8() + ": the dataset does not load\n");
         QVERIFY(QFile::exists(target.filePath("One(1).asc")));
         QVERIFY(!QFile::exists(target.filePath("Two(1).asc")));
     }

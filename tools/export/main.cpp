@@ -16,12 +16,13 @@ namespace {
 constexpr int conversionFailed = 1;
 constexpr int usageError = 2;
 
+QtMessageHandler standardHandler = nullptr;
+
 // The loader's debug lines would bury the tool's own messages.
 void quietDebug(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
     if (type != QtDebugMsg && type != QtInfoMsg)
-        standard(type, context, text);
+        standardHandler(type, context, text);
 }
 
 QString formatList()
@@ -76,21 +77,24 @@ QString failureText(const SurveyExport& outcome, const DatasetInput& input)
 bool convertAll(const std::vector<DatasetInput>& inputs, const std::vector<SurveyFormat>& formats,
                 const QString& targetFolder)
 {
-    BatchProgress progress(stderr, int(inputs.size() * formats.size()));
+    const int total = int(inputs.size() * formats.size());
     int done = 0;
-    bool allWritten = true;
-    for (const DatasetInput& input : inputs) {
-        for (SurveyFormat format : formats) {
-            progress.show(done, input.id);
-            const SurveyExport outcome = exportStoredDataset(input.folder, input.id, format, targetFolder);
-            ++done;
-            if (outcome.result == SurveyExportResult::Written)
-                continue;
-            progress.message(QStringLiteral("sorvanel-export: ") + failureText(outcome, input));
-            allWritten = false;
+    int written = 0;
+    {
+        BatchProgress progress(stderr, total);
+        for (const DatasetInput& input : inputs) {
+            for (SurveyFormat format : formats) {
+                progress.show(done++, input.id);
+                const SurveyExport outcome = exportStoredDataset(input.folder, input.id, format, targetFolder);
+                if (outcome.result == SurveyExportResult::Written)
+                    ++written;
+                else
+                    progress.message(QStringLiteral("sorvanel-export: ") + failureText(outcome, input));
+            }
         }
     }
-    return allWritten;
+    QTextStream(stdout) << written << " of " << total << " files written to " << targetFolder << '\n';
+    return written == total;
 }
 } // namespace
 
@@ -98,7 +102,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("sorvanel-export"));
-    qInstallMessageHandler(quietDebug);
+    standardHandler = qInstallMessageHandler(quietDebug);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
