@@ -50,7 +50,7 @@ DatasetWidget::DatasetWidget(const DatasetRecord& record, const QPixmap& preview
     zipButton = iconButton(QStringLiteral(":/res/images/new/zip.png"));
     vtkButton = iconButton(QStringLiteral(":/res/images/new/vtk.png"));
     gridButton = iconButton(QStringLiteral(":/res/images/new/grid.png"));
-    buildGridMenu();
+    gridButton->setObjectName(QStringLiteral("gridExportButton"));
     nameText = textBox(0, 1);
     dateText = textBox(2, 0);
     locationText = textBox(2, 3);
@@ -65,20 +65,23 @@ DatasetWidget::DatasetWidget(const DatasetRecord& record, const QPixmap& preview
     connect(sendButton, &QToolButton::pressed, this, [this] { emit startFiletransfer(data.identifier); });
     connect(zipButton, &QToolButton::pressed, this, [this] { emit zipDataset(data.identifier, data.name); });
     connect(vtkButton, &QToolButton::pressed, this, [this] { emit exportDatasetToVTK(data.identifier, data.name); });
+    connect(gridButton, &QToolButton::pressed, this, &DatasetWidget::showGridMenu);
 }
 
 // The grid button opens its menu itself: as a plain icon button it keeps the others' size,
-// without a menu arrow.
-void DatasetWidget::buildGridMenu()
+// without a menu arrow. The menu is made on the first press, so that listing many tiles does
+// not pay for it.
+void DatasetWidget::showGridMenu()
 {
-    auto* menu = new QMenu(gridButton);
-    for (const SurveyFormatInfo& info : surveyFormats) {
-        const int format = int(info.format);
-        menu->addAction(QCoreApplication::translate("SurveyFormat", info.title), this,
-                        [this, format] { emit exportDatasetToGrid(data.identifier, data.name, format); });
+    if (!gridMenu) {
+        gridMenu = new QMenu(gridButton);
+        for (const SurveyFormatInfo& info : surveyFormats) {
+            const int format = int(info.format);
+            gridMenu->addAction(QCoreApplication::translate("SurveyFormat", info.title), this,
+                                [this, format] { emit exportDatasetToGrid(data.identifier, data.name, format); });
+        }
     }
-    connect(gridButton, &QToolButton::pressed, menu,
-            [this, menu] { menu->popup(gridButton->mapToGlobal(QPoint(0, gridButton->height()))); });
+    gridMenu->popup(gridButton->mapToGlobal(QPoint(0, gridButton->height())));
 }
 
 bool DatasetWidget::isSelected() const

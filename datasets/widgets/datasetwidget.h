@@ -7,6 +7,7 @@
 
 class ImageLabel;
 class QBoxLayout;
+class QMenu;
 class QPushButton;
 class QTextEdit;
 class QToolButton;
@@ -40,7 +41,7 @@ private:
     QTextEdit* textBox(int lines9pt, int linesAppFont);
     void fillTexts();
     void buildLayout();
-    void buildGridMenu();
+    void showGridMenu();
 
     DatasetRecord data;
     QPixmap picture;
@@ -51,6 +52,7 @@ private:
     QToolButton* zipButton = nullptr;
     QToolButton* vtkButton = nullptr;
     QToolButton* gridButton = nullptr;
+    QMenu* gridMenu = nullptr;
     QTextEdit* nameText = nullptr;
     QTextEdit* dateText = nullptr;
     QTextEdit* locationText = nullptr;
