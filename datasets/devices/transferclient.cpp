@@ -13,6 +13,8 @@ TransferClient::TransferClient(const QString& folder, QObject* parent)
     : QObject(parent), folder(folder), socket(new QTcpSocket(this)), timer(new QTimer(this))
 {
     timer->setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; the operator is promised the whole 3 seconds.
+    timer->setTimerType(Qt::PreciseTimer);
     connect(timer, &QTimer::timeout, this, &TransferClient::connectionTimeout);
     connect(socket, &QTcpSocket::connected, this, &TransferClient::sendFileRequest);
     connect(socket, &QTcpSocket::readyRead, this, &TransferClient::readFileData);
