@@ -130,6 +130,11 @@ private slots:
         window.show();
         NavBar* bar = window.navigationBar();
         QVERIFY(toolButtonTexts(window.datasetLibrary()).contains("DATE"));
+        const QImage arrow = QImage(":/res/images/new/back.png").convertToFormat(QImage::Format_ARGB32);
+        const auto backArrow = [&] {
+            return bar->backButtonWidget()->icon().pixmap(arrow.size()).toImage().convertToFormat(QImage::Format_ARGB32);
+        };
+        QCOMPARE(backArrow(), arrow);
 
         languageEntry(bar, "de")->trigger();
         QTRY_COMPARE(bar->languageEntries()->title(), QString("Sprache"));
@@ -140,10 +145,12 @@ private slots:
         QTRY_COMPARE(bar->languageEntries()->title(), QString("اللغة"));
         QCOMPARE(window.layoutDirection(), Qt::RightToLeft);
         QTRY_VERIFY(toolButtonTexts(window.datasetLibrary()).contains("التاريخ"));
+        QCOMPARE(backArrow(), arrow.mirrored(true, false));
 
         languageEntry(bar, "en")->trigger();
         QTRY_COMPARE(bar->languageEntries()->title(), QString("Language"));
         QCOMPARE(window.layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(backArrow(), arrow);
     }
 };
 

@@ -76,8 +76,10 @@ QString fault(const Entry& entry)
         return "not translated";
     if (placeholders(entry.source) != placeholders(entry.translation))
         return "placeholders differ";
-    if (leadingBlanks(entry.source) != leadingBlanks(entry.translation)
-        || trailingBlanks(entry.source) != trailingBlanks(entry.translation))
+    // Direction marks are invisible: a right-to-left text may end in one before a number.
+    const QString translation = QString(entry.translation).remove(QRegularExpression("[\\x{200e}\\x{200f}]"));
+    if (leadingBlanks(entry.source) != leadingBlanks(translation)
+        || trailingBlanks(entry.source) != trailingBlanks(translation))
         return "leading or trailing blanks differ";
     if (entry.source.count('\n') != entry.translation.count('\n'))
         return "line breaks differ";

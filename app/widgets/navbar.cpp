@@ -37,6 +37,13 @@ QIcon icon(const char* name)
 {
     return QIcon(QStringLiteral(":/res/images/new/") + QLatin1String(name));
 }
+
+// Back points to the edge it stands at: to the right in a language written right to left.
+QIcon backIcon(Qt::LayoutDirection direction)
+{
+    const QImage arrow(QStringLiteral(":/res/images/new/back.png"));
+    return QIcon(QPixmap::fromImage(direction == Qt::RightToLeft ? arrow.mirrored(true, false) : arrow));
+}
 } // namespace
 
 NavBar::NavBar(QWidget* parent) : QWidget(parent)
@@ -58,7 +65,8 @@ NavBar::NavBar(QWidget* parent) : QWidget(parent)
     spinner->setColor(QColor(98, 98, 98));
 
     const int iconSide = int(barHeight * 0.8);
-    backButton = makeButton(QStringLiteral(":/res/images/new/back.png"), iconSide);
+    backButton = makeButton(QString(), iconSide);
+    backButton->setIcon(backIcon(layoutDirection()));
     batteryButton = makeButton(QString(), iconSide);
     batteryButton->setStyleSheet(QStringLiteral("border: none"));
     connectButton = makeButton(QStringLiteral(":/res/images/new/not connected.png"), iconSide);
@@ -296,6 +304,8 @@ void NavBar::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    if (event->type() == QEvent::LayoutDirectionChange)
+        backButton->setIcon(backIcon(layoutDirection()));
     QWidget::changeEvent(event);
 }
 

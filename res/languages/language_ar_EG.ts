@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>DEPTH: </source>
-        <translation>العمق: </translation>
+        <translation>العمق: ‎</translation>
     </message>
     <message>
         <source>SHOW GRID</source>

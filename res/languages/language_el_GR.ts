@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>NEXT TRACK</source>
-        <translation>ΕΠΟΜΕΝΗ ΔΙΑΔΡΟΜΗ</translation>
+        <translation>ΝΕΑ ΔΙΑΔΡΟΜΗ</translation>
     </message>
     <message>
         <source>RESUME</source>

@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>NEXT TRACK</source>
-        <translation>SIGUIENTE LÍNEA</translation>
+        <translation>NUEVA LÍNEA</translation>
     </message>
     <message>
         <source>RESUME</source>

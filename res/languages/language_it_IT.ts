@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>NEXT TRACK</source>
-        <translation>PROSSIMA TRACCIA</translation>
+        <translation>NUOVA TRACCIA</translation>
     </message>
     <message>
         <source>RESUME</source>

@@ -1,5 +1,6 @@
 #include "library.h"
 
+#include "app/appsettings.h"
 #include "app/widgets/mainwindow.h"
 #include "datasets/datasetbrolsensor.h"
 
@@ -31,6 +32,7 @@ void shootLibrary(const QString& out, const QString& name, const QSize& size,
 {
     storeField(QStringLiteral("Garden"), QStringLiteral("Berlin"), 8);
     storeField(QStringLiteral("Field 2"), QStringLiteral("Potsdam"), 12);
+    libraryDirty = true;
     MainWindow window;
     window.setGeometry(QRect(QPoint(0, 0), size));
     window.show();

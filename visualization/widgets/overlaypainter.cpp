@@ -94,6 +94,8 @@ void paintDepthScale(QPainter& painter, const Terrain& terrain, const OverlayFra
     const int n = int(std::fabs(span / (2.0 * fontHeight)));
     if (n <= 0)
         return;
+    // "2.2 m" keeps its order under a language written right to left.
+    painter.setLayoutDirection(Qt::LeftToRight);
     for (int i = 0; i <= n; ++i) {
         const double metres = double(i) * 12 / n * soilDepth * depthFactor;
         const QString text = QString("%1 m").arg(metres, 0, 'g', 2);
