@@ -1,5 +1,6 @@
 #include "app/appsettings.h"
 #include "app/widgets/mainwindow.h"
+#include "datasets/dataset.h"
 #include "datasets/datasetbrolsensor.h"
 #include "datasets/datasettrash.h"
 #include "datasets/exportnames.h"
@@ -7,8 +8,10 @@
 #include "datasets/widgets/datasetviewer.h"
 #include "datasets/widgets/datasetwidget.h"
 #include "datasets/widgets/editwidget.h"
+#include "datasets/widgets/tiletext.h"
 #include "datasets/widgets/topwidget.h"
 #include "testenvironment.h"
+#include "visualization/widgets/heightfieldviewer.h"
 
 #include <JlCompress.h>
 #include <QDesktopServices>
@@ -194,6 +197,18 @@ private slots:
         QVERIFY(broken.name.isEmpty() && !broken.date.isValid() && !broken.time.isValid());
         QCOMPARE(broken.coordinate, QGeoCoordinate(0, 0));
         QCOMPARE(broken.probeId, 0);
+    }
+
+    void tileShowsNameDateAndPlace()
+    {
+        storeMetadata("t", "North field", "01.03.2025", "08:05:09", "Hill", 48.137154, -11.5);
+        DatasetViewer viewer;
+        reload(viewer);
+        QStringList texts;
+        for (const TileText* box : viewer.tiles()[0]->findChildren<TileText*>())
+            texts.append(box->text());
+        QCOMPARE(texts, QStringList({"North field", "01.03.2025\n08:05:09",
+                                     "Hill\nLatitude\n48.1372\nLongitude\n-11.5"}));
     }
 
     void selectionShowsAndHidesTheActions()
@@ -390,6 +405,8 @@ private slots:
         QCOMPARE(int(library->tiles().size()), 1);
         library->tiles()[0]->findChild<QPushButton*>()->click();
         QCOMPARE(window.screenState(), int(MainWindow::Visualization));
+        QVERIFY(window.heightFieldViewer()->dataset());
+        QCOMPARE(window.heightFieldViewer()->dataset()->name(), QString("Field A"));
         window.goBack();
         QCOMPARE(window.screenState(), int(MainWindow::Library));
 

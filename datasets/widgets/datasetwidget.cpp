@@ -4,13 +4,13 @@
 #include "datasets/surveyexport.h"
 #include "datasets/widgets/imagelabel.h"
 #include "datasets/widgets/separatorwidget.h"
+#include "datasets/widgets/tiletext.h"
 
 #include <QBoxLayout>
+#include <QHash>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QPushButton>
-#include <QTextCursor>
-#include <QTextEdit>
 #include <QToolButton>
 
 namespace {
@@ -19,18 +19,21 @@ int inches(double value)
     return int(value * screenDpi);
 }
 
+// Every tile shows the same three icons: each file is decoded once.
+QIcon sharedIcon(const QString& path)
+{
+    static QHash<QString, QIcon> icons;
+    auto found = icons.find(path);
+    if (found == icons.end())
+        found = icons.insert(path, QIcon(path));
+    return *found;
+}
+
 QFont pointFont(const QFont& base, int points)
 {
     QFont font = base;
     font.setPointSize(points);
     return font;
-}
-
-void appendText(QTextCursor& cursor, const QString& text, const QFont& font)
-{
-    QTextCharFormat format;
-    format.setFont(font);
-    cursor.insertText(text, format);
 }
 } // namespace
 
@@ -51,9 +54,6 @@ DatasetWidget::DatasetWidget(const DatasetRecord& record, const QPixmap& preview
     vtkButton = iconButton(QStringLiteral(":/res/images/new/vtk.png"));
     gridButton = iconButton(QStringLiteral(":/res/images/new/grid.png"));
     gridButton->setObjectName(QStringLiteral("gridExportButton"));
-    nameText = textBox(0, 1);
-    dateText = textBox(2, 0);
-    locationText = textBox(2, 3);
     fillTexts();
     buildLayout();
 
@@ -92,7 +92,7 @@ bool DatasetWidget::isSelected() const
 QToolButton* DatasetWidget::iconButton(const QString& icon)
 {
     auto* button = new QToolButton(this);
-    button->setIcon(QIcon(icon));
+    button->setIcon(sharedIcon(icon));
     button->setMinimumSize(inches(0.45), inches(0.45));
     button->setIconSize(QSize(inches(0.4), inches(0.4)));
     button->setStyleSheet(QStringLiteral("background-color: #c6c6c6"));
@@ -100,38 +100,31 @@ QToolButton* DatasetWidget::iconButton(const QString& icon)
 }
 
 // Heights from the font metrics: lines of the 9-point font and of the application font.
-QTextEdit* DatasetWidget::textBox(int lines9pt, int linesAppFont)
+TileText* DatasetWidget::textBox(std::vector<TileText::Line> lines, int lines9pt, int linesAppFont)
 {
-    auto* box = new QTextEdit(this);
-    box->setReadOnly(true);
-    box->setFrameStyle(QFrame::NoFrame);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setLineWrapMode(QTextEdit::NoWrap);
     const int small = QFontMetrics(pointFont(font(), 9)).height();
     const int normal = QFontMetrics(font()).height();
-    box->setFixedHeight(lines9pt * small + linesAppFont * normal + 5);
-    return box;
+    return new TileText(std::move(lines), lines9pt * small + linesAppFont * normal + 5, this);
 }
 
 void DatasetWidget::fillTexts()
 {
     QFont bold = font();
     bold.setWeight(75);
-    QTextCursor name(nameText->document());
-    appendText(name, data.name, bold);
+    nameText = textBox({{data.name, bold}}, 0, 1);
 
-    QTextCursor when(dateText->document());
-    appendText(when, data.date.toString(QStringLiteral("dd.MM.yyyy")) + QLatin1Char('\n')
-                         + data.time.toString(QStringLiteral("hh:mm:ss")), pointFont(font(), 9));
+    const QFont small = pointFont(font(), 9);
+    dateText = textBox({{data.date.toString(QStringLiteral("dd.MM.yyyy")), small},
+                        {data.time.toString(QStringLiteral("hh:mm:ss")), small}},
+                       2, 0);
 
-    QTextCursor where(locationText->document());
-    appendText(where, data.location + QLatin1Char('\n'), font());
-    appendText(where, tr("Latitude") + QLatin1Char('\n'), pointFont(font(), 10));
-    appendText(where, QStringLiteral("%1").arg(data.coordinate.latitude(), 0, 'g') + QLatin1Char('\n'),
-               pointFont(font(), 9));
-    appendText(where, tr("Longitude") + QLatin1Char('\n'), pointFont(font(), 10));
-    appendText(where, QStringLiteral("%1").arg(data.coordinate.longitude(), 0, 'g'), pointFont(font(), 9));
+    const QFont heading = pointFont(font(), 10);
+    locationText = textBox({{data.location, font()},
+                            {tr("Latitude"), heading},
+                            {QStringLiteral("%1").arg(data.coordinate.latitude(), 0, 'g'), small},
+                            {tr("Longitude"), heading},
+                            {QStringLiteral("%1").arg(data.coordinate.longitude(), 0, 'g'), small}},
+                           2, 3);
 }
 
 void DatasetWidget::buildLayout()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datasets/datasetrecord.h"
+#include "datasets/widgets/tiletext.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -9,7 +10,6 @@ class ImageLabel;
 class QBoxLayout;
 class QMenu;
 class QPushButton;
-class QTextEdit;
 class QToolButton;
 class SeparatorWidget;
 
@@ -38,7 +38,7 @@ signals:
 
 private:
     QToolButton* iconButton(const QString& icon);
-    QTextEdit* textBox(int lines9pt, int linesAppFont);
+    TileText* textBox(std::vector<TileText::Line> lines, int lines9pt, int linesAppFont);
     void fillTexts();
     void buildLayout();
     void showGridMenu();
@@ -53,9 +53,9 @@ private:
     QToolButton* vtkButton = nullptr;
     QToolButton* gridButton = nullptr;
     QMenu* gridMenu = nullptr;
-    QTextEdit* nameText = nullptr;
-    QTextEdit* dateText = nullptr;
-    QTextEdit* locationText = nullptr;
+    TileText* nameText = nullptr;
+    TileText* dateText = nullptr;
+    TileText* locationText = nullptr;
     QBoxLayout* textLayout = nullptr;
     bool wideLayout = true;
 };

@@ -4,8 +4,13 @@
 #include <QResizeEvent>
 
 namespace {
-const QString selectedMark = QStringLiteral(":/res/images/new/imageSelected.png");
+// Decoded once for every tile.
+const QPixmap& selectedMark()
+{
+    static const QPixmap mark(QStringLiteral(":/res/images/new/imageSelected.png"));
+    return mark;
 }
+} // namespace
 
 ImageLabel::ImageLabel(QWidget* parent)
     : QLabel(parent)
@@ -23,19 +28,23 @@ void ImageLabel::mousePressEvent(QMouseEvent*)
     emit imageSelected();
 }
 
+// The mark is rescaled for the new size when it is next drawn: most previews of a library are
+// never selected, and scaling it for each of thousands of tiles made listing slow.
 void ImageLabel::resizeEvent(QResizeEvent* event)
 {
     QLabel::resizeEvent(event);
-    const QPixmap mark(selectedMark);
-    const QSize size = event->size();
-    overlay = size.width() > size.height() ? mark.scaledToWidth(size.width(), Qt::SmoothTransformation)
-                                           : mark.scaledToHeight(size.height(), Qt::SmoothTransformation);
+    overlay = QPixmap();
 }
 
 void ImageLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
-    if (!overlayOn || overlay.isNull())
+    if (!overlayOn)
+        return;
+    if (overlay.isNull())
+        overlay = width() > height() ? selectedMark().scaledToWidth(width(), Qt::SmoothTransformation)
+                                     : selectedMark().scaledToHeight(height(), Qt::SmoothTransformation);
+    if (overlay.isNull())
         return;
     QPainter painter(this);
     painter.drawPixmap((width() - overlay.width()) / 2, (height() - overlay.height()) / 2, overlay);
