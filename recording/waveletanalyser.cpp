@@ -20,8 +20,13 @@ const double fourierFactor = 4 * pi / (6 + std::sqrt(38.0));
 
 QRgb colorOf(double value, double low, double high, int map)
 {
-    const Rgb c = colorFromValue(float(value), float(low), float(high), map);
-    return qRgb(c.red, c.green, c.blue);
+    return opaqueArgbFromValue(float(value), float(low), float(high), map);
+}
+
+// The samples t of a window of n with cone <= t <= n - cone: those inside the cone of influence.
+std::pair<int, int> samplesInCone(double cone, int n)
+{
+    return {std::max(0, int(std::ceil(cone))), std::min(n - 1, int(std::floor(n - cone)))};
 }
 } // namespace
 
@@ -205,17 +210,15 @@ void WaveletAnalyser::computePower()
         }
         kiss_fft(tf.inverse, tf.filtered.data(), tf.output.data());
         std::fill(tf.filtered.begin() + first, tf.filtered.begin() + std::max(first, last + 1), kiss_fft_cpx{0, 0});
-        const double cone = coneAt(scaleAt(k));
+        const auto [coneFirst, coneLast] = samplesInCone(coneAt(scaleAt(k)), n);
         double* row = &power[std::size_t(k) * std::size_t(n)];
-        for (int t = 0; t < n; ++t) {
-            if (t < cone || t > n - cone)
-                continue;
+        for (int t = coneFirst; t <= coneLast; ++t) {
             const kiss_fft_cpx y = tf.output[std::size_t(t)];
             const double p = double(y.r) * y.r + double(y.i) * y.i;
             row[t] = p;
             largest = std::max(largest, p);
-            ++cellsInCone;
         }
+        cellsInCone += std::max(0, coneLast - coneFirst + 1);
     }
     drawScalogram(largest);
 }

@@ -81,18 +81,37 @@ Rgb temperature(float value, float low, float high)
 }
 } // namespace
 
-Rgb colorFromValue(float value, float low, float high, int map)
+namespace {
+uint32_t packed(const Rgb& c)
+{
+    return 0xff000000u | uint32_t(c.red) << 16 | uint32_t(c.green) << 8 | uint32_t(c.blue);
+}
+
+// The maps' channels stay in registers up to the packed colour.
+uint32_t packedColor(float value, float low, float high, int map)
 {
     switch (ColormapId(map)) {
     case ColormapId::BlackBody:
-        return blackBody(value, low, high);
+        return packed(blackBody(value, low, high));
     case ColormapId::GreyScale:
-        return greyScale(value, low, high);
+        return packed(greyScale(value, low, high));
     case ColormapId::Temperature:
-        return temperature(value, low, high);
+        return packed(temperature(value, low, high));
     default:
-        return jet(value, low, high);
+        return packed(jet(value, low, high));
     }
+}
+} // namespace
+
+Rgb colorFromValue(float value, float low, float high, int map)
+{
+    const uint32_t c = packedColor(value, low, high, map);
+    return {uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c)};
+}
+
+uint32_t opaqueArgbFromValue(float value, float low, float high, int map)
+{
+    return packedColor(value, low, high, map);
 }
 
 ValueRange widenToMinimumColorRange(ValueRange range)

@@ -27,6 +27,10 @@ inline bool operator==(const Rgb& a, const Rgb& b)
 // `map` is a ColormapId number. Pure; an empty range (low == high) never divides by zero.
 Rgb colorFromValue(float value, float low, float high, int map);
 
+// The same colour, opaque and packed as 0xffRRGGBB (a QRgb), for pictures filled pixel by pixel:
+// packed here, the three channels never pass through memory on the way.
+uint32_t opaqueArgbFromValue(float value, float low, float high, int map);
+
 // The smallest span, in value counts, that a colour range may have.
 constexpr int minimumColorRange = 200;
 
