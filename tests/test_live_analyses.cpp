@@ -177,6 +177,19 @@ private slots:
             QCOMPARE(titlesOf(*screen), QStringList({"Field Preview", "Frequency Analysis"}));
         }
     }
+
+    // Before its first resize the chooser must not ask for more than a portrait screen's width
+    // (three views in one row did): the window widened past the screen and cut the navigation
+    // bar for the rest of the session.
+    void threeViewsFitAPortraitScreen()
+    {
+        FrequencyAnalysis frequency;
+        GradientAnalysis gradient;
+        GradientAnalysis another;
+        QWidget screen;
+        auto* chooser = new VisualizationChooser({&frequency, &gradient, &another}, &screen);
+        QVERIFY(chooser->minimumSizeHint().width() <= 800);
+    }
 };
 
 SORVANEL_TEST_MAIN(LiveAnalysesTest)

@@ -21,17 +21,24 @@ VisualizationChooser::VisualizationChooser(const std::vector<RecordingVisualizat
         button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         connect(button, &QToolButton::clicked, this, [this, i] { emit visualizationSelected(int(i)); });
         buttons_.push_back(button);
-        grid->addWidget(button, 0, int(i));
     }
+    // Until the first resize tells the width, two columns: all buttons in one row (three or more
+    // views) would widen a portrait window beyond its screen, all in one column heighten a
+    // landscape one, and neither shrinks back once the chooser is gone.
+    arrange(true);
 }
 
 void VisualizationChooser::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    // Two columns when two buttons fit side by side, otherwise one after another.
+    arrange(width() > 3 * screenDpi * 2 + 20);
+}
+
+void VisualizationChooser::arrange(bool twoColumns)
+{
     for (QToolButton* button : buttons_)
         grid->removeWidget(button);
-    // Two columns when two buttons fit side by side, otherwise one after another.
-    const bool twoColumns = width() > 3 * screenDpi * 2 + 20;
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         if (twoColumns)
             grid->addWidget(buttons_[i], int(i / 2), int(i % 2));

@@ -22,6 +22,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void arrange(bool twoColumns);
+
     QGridLayout* grid = nullptr;
     std::vector<QToolButton*> buttons_;
 };
