@@ -18,8 +18,10 @@ struct Entry
 {
     QString context;
     QString source;
-    QString translation;
     QString type;
+    // One text, or one per plural form.
+    QStringList translations;
+    bool plural = false;
 };
 
 QList<Entry> readEntries(const QString& path)
@@ -36,12 +38,17 @@ QList<Entry> readEntries(const QString& path)
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("message")) {
-            entries.append({context, {}, {}, {}});
-        } else if (xml.name() == QLatin1String("source") && !entries.isEmpty()) {
+            entries.append({context, {}, {}, {}, xml.attributes().value("numerus") == QLatin1String("yes")});
+        } else if (entries.isEmpty()) {
+            continue;
+        } else if (xml.name() == QLatin1String("source")) {
             entries.last().source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation") && !entries.isEmpty()) {
+        } else if (xml.name() == QLatin1String("translation")) {
             entries.last().type = xml.attributes().value("type").toString();
-            entries.last().translation = xml.readElementText();
+            if (!entries.last().plural)
+                entries.last().translations.append(xml.readElementText());
+        } else if (xml.name() == QLatin1String("numerusform")) {
+            entries.last().translations.append(xml.readElementText());
         }
     }
     return entries;
@@ -50,7 +57,7 @@ QList<Entry> readEntries(const QString& path)
 QStringList placeholders(const QString& text)
 {
     QStringList found;
-    auto it = QRegularExpression("%L?\\d+").globalMatch(text);
+    auto it = QRegularExpression("%L?(\\d+|n)").globalMatch(text);
     while (it.hasNext())
         found.append(it.next().captured());
     found.sort();
@@ -67,22 +74,31 @@ QString trailingBlanks(const QString& text)
     return text.right(text.size() - QString(text).remove(QRegularExpression("\\s+$")).size());
 }
 
-// What is wrong with one entry, or nothing.
+// What is wrong with one translated text of a source text, or nothing.
+QString fault(const QString& source, const QString& text)
+{
+    if (text.isEmpty())
+        return "not translated";
+    if (placeholders(source) != placeholders(text))
+        return "placeholders differ";
+    // Direction marks are invisible: a right-to-left text may end in one before a number.
+    const QString visible = QString(text).remove(QRegularExpression("[\\x{200e}\\x{200f}]"));
+    if (leadingBlanks(source) != leadingBlanks(visible) || trailingBlanks(source) != trailingBlanks(visible))
+        return "leading or trailing blanks differ";
+    if (source.count('\n') != text.count('\n'))
+        return "line breaks differ";
+    return {};
+}
+
 QString fault(const Entry& entry)
 {
     if (!entry.type.isEmpty())
         return "marked " + entry.type;
-    if (entry.translation.isEmpty())
+    if (entry.translations.isEmpty())
         return "not translated";
-    if (placeholders(entry.source) != placeholders(entry.translation))
-        return "placeholders differ";
-    // Direction marks are invisible: a right-to-left text may end in one before a number.
-    const QString translation = QString(entry.translation).remove(QRegularExpression("[\\x{200e}\\x{200f}]"));
-    if (leadingBlanks(entry.source) != leadingBlanks(translation)
-        || trailingBlanks(entry.source) != trailingBlanks(translation))
-        return "leading or trailing blanks differ";
-    if (entry.source.count('\n') != entry.translation.count('\n'))
-        return "line breaks differ";
+    for (const QString& text : entry.translations)
+        if (const QString wrong = fault(entry.source, text); !wrong.isEmpty())
+            return wrong;
     return {};
 }
 
@@ -150,7 +166,7 @@ private slots:
         const QString code = QFileInfo(path).completeBaseName().section('_', 1);
         QStringList texts = {QLocale(code).nativeLanguageName()};
         for (const Entry& entry : entries)
-            texts.append(entry.translation);
+            texts.append(entry.translations);
         QStringList boxes;
         for (const QString& text : texts)
             if (!rendersWithRealGlyphs(text, font))

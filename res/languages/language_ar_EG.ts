@@ -66,6 +66,52 @@
     </message>
 </context>
 <context>
+    <name>DeletedDatasetsDialog</name>
+    <message>
+        <source>Deleted %1</source>
+        <translation>حُذف في %1</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>مجموعات البيانات المحذوفة</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dataset(s) could not be restored.</source>
+        <translation>
+            <numerusform>تعذّرت استعادة %n مجموعة بيانات.</numerusform>
+            <numerusform>تعذّرت استعادة %n مجموعة بيانات.</numerusform>
+            <numerusform>تعذّرت استعادة %n مجموعتي بيانات.</numerusform>
+            <numerusform>تعذّرت استعادة %n مجموعات بيانات.</numerusform>
+            <numerusform>تعذّرت استعادة %n مجموعة بيانات.</numerusform>
+            <numerusform>تعذّرت استعادة %n مجموعة بيانات.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete every dataset in the trash for good?</source>
+        <translation>هل تريد حذف كل مجموعات البيانات في سلة المحذوفات نهائيًا؟</translation>
+    </message>
+    <message>
+        <source>Some deleted datasets could not be removed.</source>
+        <translation>تعذّر إزالة بعض مجموعات البيانات المحذوفة.</translation>
+    </message>
+    <message>
+        <source>No deleted datasets.</source>
+        <translation>لا توجد مجموعات بيانات محذوفة.</translation>
+    </message>
+    <message>
+        <source>RESTORE</source>
+        <translation>استعادة</translation>
+    </message>
+    <message>
+        <source>EMPTY TRASH</source>
+        <translation>إفراغ السلة</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
     <name>EditWidget</name>
     <message>
         <source>OK</source>
@@ -309,6 +355,14 @@
     <message>
         <source>Receive Dataset</source>
         <translation>استقبال مجموعة بيانات</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>مجموعات البيانات المحذوفة</translation>
+    </message>
+    <message>
+        <source>Capture Scanner Stream</source>
+        <translation>التقاط بيانات الماسح</translation>
     </message>
 </context>
 <context>

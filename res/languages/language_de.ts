@@ -66,6 +66,48 @@
     </message>
 </context>
 <context>
+    <name>DeletedDatasetsDialog</name>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Gelöscht am %1</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Gelöschte Datensätze</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dataset(s) could not be restored.</source>
+        <translation>
+            <numerusform>%n Datensatz konnte nicht wiederhergestellt werden.</numerusform>
+            <numerusform>%n Datensätze konnten nicht wiederhergestellt werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete every dataset in the trash for good?</source>
+        <translation>Alle Datensätze im Papierkorb endgültig löschen?</translation>
+    </message>
+    <message>
+        <source>Some deleted datasets could not be removed.</source>
+        <translation>Einige gelöschte Datensätze konnten nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>No deleted datasets.</source>
+        <translation>Keine gelöschten Datensätze.</translation>
+    </message>
+    <message>
+        <source>RESTORE</source>
+        <translation>WIEDERHERSTELLEN</translation>
+    </message>
+    <message>
+        <source>EMPTY TRASH</source>
+        <translation>PAPIERKORB LEEREN</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>SCHLIESSEN</translation>
+    </message>
+</context>
+<context>
     <name>EditWidget</name>
     <message>
         <source>OK</source>
@@ -309,6 +351,14 @@
     <message>
         <source>Receive Dataset</source>
         <translation>Datensatz empfangen</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Gelöschte Datensätze</translation>
+    </message>
+    <message>
+        <source>Capture Scanner Stream</source>
+        <translation>Scannerdaten mitschneiden</translation>
     </message>
 </context>
 <context>

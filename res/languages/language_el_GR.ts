@@ -66,6 +66,48 @@
     </message>
 </context>
 <context>
+    <name>DeletedDatasetsDialog</name>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Διαγράφηκε %1</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Διαγραμμένα δεδομένα</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dataset(s) could not be restored.</source>
+        <translation>
+            <numerusform>Δεν ήταν δυνατή η επαναφορά %n συνόλου δεδομένων.</numerusform>
+            <numerusform>Δεν ήταν δυνατή η επαναφορά %n συνόλων δεδομένων.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete every dataset in the trash for good?</source>
+        <translation>Οριστική διαγραφή όλων των συνόλων δεδομένων του κάδου;</translation>
+    </message>
+    <message>
+        <source>Some deleted datasets could not be removed.</source>
+        <translation>Ορισμένα διαγραμμένα σύνολα δεδομένων δεν ήταν δυνατό να αφαιρεθούν.</translation>
+    </message>
+    <message>
+        <source>No deleted datasets.</source>
+        <translation>Δεν υπάρχουν διαγραμμένα σύνολα δεδομένων.</translation>
+    </message>
+    <message>
+        <source>RESTORE</source>
+        <translation>ΕΠΑΝΑΦΟΡΑ</translation>
+    </message>
+    <message>
+        <source>EMPTY TRASH</source>
+        <translation>ΑΔΕΙΑΣΜΑ ΚΑΔΟΥ</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>ΚΛΕΙΣΙΜΟ</translation>
+    </message>
+</context>
+<context>
     <name>EditWidget</name>
     <message>
         <source>OK</source>
@@ -310,6 +352,14 @@
         <source>Receive Dataset</source>
         <translation>Λήψη δεδομένων</translation>
     </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Διαγραμμένα δεδομένα</translation>
+    </message>
+    <message>
+        <source>Capture Scanner Stream</source>
+        <translation>Καταγραφή ροής σαρωτή</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -541,7 +591,7 @@
     </message>
     <message>
         <source>SHOW GRID</source>
-        <translation>ΕΜΦΑΝΙΣΗ ΠΛΕΓΜΑΤΟΣ</translation>
+        <translation>ΠΛΕΓΜΑ</translation>
     </message>
     <message>
         <source>SNAPSHOT</source>

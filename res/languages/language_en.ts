@@ -66,6 +66,48 @@
     </message>
 </context>
 <context>
+    <name>DeletedDatasetsDialog</name>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Deleted %1</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Deleted Datasets</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dataset(s) could not be restored.</source>
+        <translation>
+            <numerusform>%n dataset could not be restored.</numerusform>
+            <numerusform>%n datasets could not be restored.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete every dataset in the trash for good?</source>
+        <translation>Delete every dataset in the trash for good?</translation>
+    </message>
+    <message>
+        <source>Some deleted datasets could not be removed.</source>
+        <translation>Some deleted datasets could not be removed.</translation>
+    </message>
+    <message>
+        <source>No deleted datasets.</source>
+        <translation>No deleted datasets.</translation>
+    </message>
+    <message>
+        <source>RESTORE</source>
+        <translation>RESTORE</translation>
+    </message>
+    <message>
+        <source>EMPTY TRASH</source>
+        <translation>EMPTY TRASH</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>CLOSE</translation>
+    </message>
+</context>
+<context>
     <name>EditWidget</name>
     <message>
         <source>OK</source>
@@ -309,6 +351,14 @@
     <message>
         <source>Receive Dataset</source>
         <translation>Receive Dataset</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Deleted Datasets</translation>
+    </message>
+    <message>
+        <source>Capture Scanner Stream</source>
+        <translation>Capture Scanner Stream</translation>
     </message>
 </context>
 <context>

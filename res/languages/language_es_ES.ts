@@ -66,6 +66,48 @@
     </message>
 </context>
 <context>
+    <name>DeletedDatasetsDialog</name>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Eliminado el %1</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Datos eliminados</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dataset(s) could not be restored.</source>
+        <translation>
+            <numerusform>No se pudo restaurar %n conjunto de datos.</numerusform>
+            <numerusform>No se pudieron restaurar %n conjuntos de datos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete every dataset in the trash for good?</source>
+        <translation>¿Eliminar definitivamente todos los conjuntos de datos de la papelera?</translation>
+    </message>
+    <message>
+        <source>Some deleted datasets could not be removed.</source>
+        <translation>Algunos conjuntos de datos eliminados no se pudieron borrar.</translation>
+    </message>
+    <message>
+        <source>No deleted datasets.</source>
+        <translation>No hay conjuntos de datos eliminados.</translation>
+    </message>
+    <message>
+        <source>RESTORE</source>
+        <translation>RESTAURAR</translation>
+    </message>
+    <message>
+        <source>EMPTY TRASH</source>
+        <translation>VACIAR PAPELERA</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>CERRAR</translation>
+    </message>
+</context>
+<context>
     <name>EditWidget</name>
     <message>
         <source>OK</source>
@@ -310,6 +352,14 @@
         <source>Receive Dataset</source>
         <translation>Recibir datos</translation>
     </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Datos eliminados</translation>
+    </message>
+    <message>
+        <source>Capture Scanner Stream</source>
+        <translation>Capturar datos del escáner</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -541,7 +591,7 @@
     </message>
     <message>
         <source>SHOW GRID</source>
-        <translation>MOSTRAR CUADRÍCULA</translation>
+        <translation>CUADRÍCULA</translation>
     </message>
     <message>
         <source>SNAPSHOT</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>  START NEW RECORDING</source>
-        <translation>  NOUVEL ENREGISTREMENT</translation>
+        <translation>  ENREGISTRER</translation>
     </message>
 </context>
 <context>
@@ -63,6 +63,48 @@
     <message>
         <source>Longitude</source>
         <translation>Longitude</translation>
+    </message>
+</context>
+<context>
+    <name>DeletedDatasetsDialog</name>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Supprimé le %1</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Données supprimées</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dataset(s) could not be restored.</source>
+        <translation>
+            <numerusform>%n jeu de données n&apos;a pas pu être restauré.</numerusform>
+            <numerusform>%n jeux de données n&apos;ont pas pu être restaurés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete every dataset in the trash for good?</source>
+        <translation>Supprimer définitivement tous les jeux de données de la corbeille ?</translation>
+    </message>
+    <message>
+        <source>Some deleted datasets could not be removed.</source>
+        <translation>Certains jeux de données supprimés n&apos;ont pas pu être effacés.</translation>
+    </message>
+    <message>
+        <source>No deleted datasets.</source>
+        <translation>Aucun jeu de données supprimé.</translation>
+    </message>
+    <message>
+        <source>RESTORE</source>
+        <translation>RESTAURER</translation>
+    </message>
+    <message>
+        <source>EMPTY TRASH</source>
+        <translation>VIDER LA CORBEILLE</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>FERMER</translation>
     </message>
 </context>
 <context>
@@ -310,6 +352,14 @@
         <source>Receive Dataset</source>
         <translation>Recevoir des données</translation>
     </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Données supprimées</translation>
+    </message>
+    <message>
+        <source>Capture Scanner Stream</source>
+        <translation>Capturer le flux du scanner</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -541,7 +591,7 @@
     </message>
     <message>
         <source>SHOW GRID</source>
-        <translation>AFFICHER GRILLE</translation>
+        <translation>GRILLE</translation>
     </message>
     <message>
         <source>SNAPSHOT</source>

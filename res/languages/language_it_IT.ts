@@ -66,6 +66,48 @@
     </message>
 </context>
 <context>
+    <name>DeletedDatasetsDialog</name>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Eliminato il %1</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Dati eliminati</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dataset(s) could not be restored.</source>
+        <translation>
+            <numerusform>Impossibile ripristinare %n set di dati.</numerusform>
+            <numerusform>Impossibile ripristinare %n set di dati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete every dataset in the trash for good?</source>
+        <translation>Eliminare definitivamente tutti i set di dati nel cestino?</translation>
+    </message>
+    <message>
+        <source>Some deleted datasets could not be removed.</source>
+        <translation>Non è stato possibile rimuovere alcuni set di dati eliminati.</translation>
+    </message>
+    <message>
+        <source>No deleted datasets.</source>
+        <translation>Nessun set di dati eliminato.</translation>
+    </message>
+    <message>
+        <source>RESTORE</source>
+        <translation>RIPRISTINA</translation>
+    </message>
+    <message>
+        <source>EMPTY TRASH</source>
+        <translation>SVUOTA CESTINO</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>CHIUDI</translation>
+    </message>
+</context>
+<context>
     <name>EditWidget</name>
     <message>
         <source>OK</source>
@@ -310,6 +352,14 @@
         <source>Receive Dataset</source>
         <translation>Ricevi dati</translation>
     </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Dati eliminati</translation>
+    </message>
+    <message>
+        <source>Capture Scanner Stream</source>
+        <translation>Registra flusso scanner</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -541,7 +591,7 @@
     </message>
     <message>
         <source>SHOW GRID</source>
-        <translation>MOSTRA GRIGLIA</translation>
+        <translation>GRIGLIA</translation>
     </message>
     <message>
         <source>SNAPSHOT</source>

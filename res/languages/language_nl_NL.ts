@@ -66,6 +66,48 @@
     </message>
 </context>
 <context>
+    <name>DeletedDatasetsDialog</name>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Verwijderd op %1</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Verwijderde datasets</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dataset(s) could not be restored.</source>
+        <translation>
+            <numerusform>%n dataset kon niet worden hersteld.</numerusform>
+            <numerusform>%n datasets konden niet worden hersteld.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete every dataset in the trash for good?</source>
+        <translation>Alle datasets in de prullenbak definitief verwijderen?</translation>
+    </message>
+    <message>
+        <source>Some deleted datasets could not be removed.</source>
+        <translation>Sommige verwijderde datasets konden niet worden gewist.</translation>
+    </message>
+    <message>
+        <source>No deleted datasets.</source>
+        <translation>Geen verwijderde datasets.</translation>
+    </message>
+    <message>
+        <source>RESTORE</source>
+        <translation>HERSTELLEN</translation>
+    </message>
+    <message>
+        <source>EMPTY TRASH</source>
+        <translation>PRULLENBAK LEGEN</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>SLUITEN</translation>
+    </message>
+</context>
+<context>
     <name>EditWidget</name>
     <message>
         <source>OK</source>
@@ -309,6 +351,14 @@
     <message>
         <source>Receive Dataset</source>
         <translation>Dataset ontvangen</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Verwijderde datasets</translation>
+    </message>
+    <message>
+        <source>Capture Scanner Stream</source>
+        <translation>Scannerstroom vastleggen</translation>
     </message>
 </context>
 <context>

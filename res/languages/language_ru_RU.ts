@@ -66,6 +66,49 @@
     </message>
 </context>
 <context>
+    <name>DeletedDatasetsDialog</name>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Удалено %1</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Удалённые наборы данных</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dataset(s) could not be restored.</source>
+        <translation>
+            <numerusform>Не удалось восстановить %n набор данных.</numerusform>
+            <numerusform>Не удалось восстановить %n набора данных.</numerusform>
+            <numerusform>Не удалось восстановить %n наборов данных.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete every dataset in the trash for good?</source>
+        <translation>Удалить все наборы данных из корзины безвозвратно?</translation>
+    </message>
+    <message>
+        <source>Some deleted datasets could not be removed.</source>
+        <translation>Некоторые удалённые наборы данных не удалось стереть.</translation>
+    </message>
+    <message>
+        <source>No deleted datasets.</source>
+        <translation>Удалённых наборов данных нет.</translation>
+    </message>
+    <message>
+        <source>RESTORE</source>
+        <translation>ВОССТАНОВИТЬ</translation>
+    </message>
+    <message>
+        <source>EMPTY TRASH</source>
+        <translation>ОЧИСТИТЬ КОРЗИНУ</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>ЗАКРЫТЬ</translation>
+    </message>
+</context>
+<context>
     <name>EditWidget</name>
     <message>
         <source>OK</source>
@@ -310,6 +353,14 @@
         <source>Receive Dataset</source>
         <translation>Получить набор данных</translation>
     </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Удалённые наборы данных</translation>
+    </message>
+    <message>
+        <source>Capture Scanner Stream</source>
+        <translation>Запись потока сканера</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -541,7 +592,7 @@
     </message>
     <message>
         <source>SHOW GRID</source>
-        <translation>ПОКАЗАТЬ СЕТКУ</translation>
+        <translation>СЕТКА</translation>
     </message>
     <message>
         <source>SNAPSHOT</source>

@@ -66,6 +66,47 @@
     </message>
 </context>
 <context>
+    <name>DeletedDatasetsDialog</name>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Silinme: %1</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Silinen veri setleri</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dataset(s) could not be restored.</source>
+        <translation>
+            <numerusform>%n veri seti geri yüklenemedi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete every dataset in the trash for good?</source>
+        <translation>Çöp kutusundaki tüm veri setleri kalıcı olarak silinsin mi?</translation>
+    </message>
+    <message>
+        <source>Some deleted datasets could not be removed.</source>
+        <translation>Silinen bazı veri setleri kaldırılamadı.</translation>
+    </message>
+    <message>
+        <source>No deleted datasets.</source>
+        <translation>Silinmiş veri seti yok.</translation>
+    </message>
+    <message>
+        <source>RESTORE</source>
+        <translation>GERİ YÜKLE</translation>
+    </message>
+    <message>
+        <source>EMPTY TRASH</source>
+        <translation>ÇÖPÜ BOŞALT</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>KAPAT</translation>
+    </message>
+</context>
+<context>
     <name>EditWidget</name>
     <message>
         <source>OK</source>
@@ -310,6 +351,14 @@
         <source>Receive Dataset</source>
         <translation>Veri seti al</translation>
     </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>Silinen veri setleri</translation>
+    </message>
+    <message>
+        <source>Capture Scanner Stream</source>
+        <translation>Tarayıcı akışını kaydet</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -541,7 +590,7 @@
     </message>
     <message>
         <source>SHOW GRID</source>
-        <translation>IZGARAYI GÖSTER</translation>
+        <translation>IZGARA</translation>
     </message>
     <message>
         <source>SNAPSHOT</source>

@@ -66,6 +66,47 @@
     </message>
 </context>
 <context>
+    <name>DeletedDatasetsDialog</name>
+    <message>
+        <source>Deleted %1</source>
+        <translation>删除于 %1</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>已删除的数据集</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dataset(s) could not be restored.</source>
+        <translation>
+            <numerusform>%n 个数据集无法恢复。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete every dataset in the trash for good?</source>
+        <translation>要永久删除回收站中的所有数据集吗？</translation>
+    </message>
+    <message>
+        <source>Some deleted datasets could not be removed.</source>
+        <translation>部分已删除的数据集无法清除。</translation>
+    </message>
+    <message>
+        <source>No deleted datasets.</source>
+        <translation>没有已删除的数据集。</translation>
+    </message>
+    <message>
+        <source>RESTORE</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>EMPTY TRASH</source>
+        <translation>清空回收站</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>EditWidget</name>
     <message>
         <source>OK</source>
@@ -309,6 +350,14 @@
     <message>
         <source>Receive Dataset</source>
         <translation>接收数据集</translation>
+    </message>
+    <message>
+        <source>Deleted Datasets</source>
+        <translation>已删除的数据集</translation>
+    </message>
+    <message>
+        <source>Capture Scanner Stream</source>
+        <translation>捕获扫描仪数据流</translation>
     </message>
 </context>
 <context>
