@@ -8,13 +8,15 @@
 #include "visualization/widgets/glwindow.h"
 #include "visualization/widgets/heightfieldviewer.h"
 #include "visualization/widgets/printseam.h"
+#include "visualization/widgets/slideraction.h"
 #include "visualization/widgets/soilbuttonwidget.h"
-#include "visualization/depthanalysis.h"
 #include "visualization/widgets/viewcontrolwindow.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSlider>
 #include <memory>
 
@@ -34,6 +36,14 @@ std::unique_ptr<DataSetBrolSensor> slope(int tracks = 6, int rows = 20)
     dataset->setProperty("sensor min", -1000);
     dataset->setProperty("sensor max", 1000);
     return dataset;
+}
+
+// Shows the widget at `size` and waits until it is on the screen.
+bool shown(QWidget& widget, QSize size = {400, 300})
+{
+    widget.resize(size);
+    widget.show();
+    return QTest::qWaitForWindowExposed(&widget);
 }
 
 QImage frameOf(GLWindow& view)
@@ -73,9 +83,7 @@ private slots:
     void backgroundWithoutTerrain()
     {
         GLWindow view;
-        view.resize(320, 240);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(shown(view, {320, 240}));
         QVERIFY(isBackground(centre(frameOf(view))));
         auto empty = std::make_unique<DataSetBrolSensor>();
         TestSupport::MessageBoxSpy boxes;
@@ -93,9 +101,7 @@ private slots:
     {
         auto dataset = slope();
         GLWindow view;
-        view.resize(400, 300);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(shown(view));
         view.setDataset(dataset.get());
         view.setBoundaries(1.0f);
         const QImage flat = frameOf(view);
@@ -221,15 +227,21 @@ private slots:
     {
         auto dataset = slope();
         HeightFieldViewer viewer;
-        viewer.resize(1000, 600);
-        viewer.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        QVERIFY(shown(viewer, {1000, 600}));
         viewer.setDataset(dataset.get());
         QCOMPARE(viewer.view()->terrainBuilds(), 1);
         QCOMPARE(viewer.view()->terrain()->scale(), 0.01f);
         QVERIFY(qAbs(viewer.view()->terrain()->boundaryFactor() - 1.0f) < 1e-4f);
         QCOMPARE(viewer.view()->terrain()->gridTransluency(), 1.0f);
         QVERIFY(!isBackground(centre(viewer.view()->grabFramebuffer())));
+        // The panel's reset asked for the colours the terrain was built with.
+        QCOMPARE(viewer.view()->terrain()->colorings(), 1);
+        QCOMPARE(viewer.view()->geometryUploads(), 1);
+        viewer.colormapEntries()->actions().at(2)->trigger();
+        viewer.isolineEntry()->slider()->setValue(40);
+        viewer.panel()->dataZoomSlider()->setValue(500);
+        QCOMPARE(viewer.view()->terrain()->colorings(), 3);
+        QCOMPARE(viewer.view()->geometryUploads(), 1);
 
         QDir().mkpath(documentsFolder());
         const QString preview = documentsFolder() + dataset->id() + ".png";
@@ -243,20 +255,92 @@ private slots:
         const PrintSeam::Handler previous = PrintSeam::setHandler(PrintSeam::pdfFile(pdf));
         QTest::mousePress(viewer.panel()->printButton(), Qt::LeftButton);
         PrintSeam::setHandler(previous);
-        QFile file(pdf);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        QVERIFY(bytes.startsWith("%PDF"));
-        QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
+        QCOMPARE(TestSupport::pdfPageCount(pdf), 1);
 
         QSignalSpy menus(&viewer, &HeightFieldViewer::viewMenuChanged);
         viewer.enableDepthAnalysis();
         QCOMPARE(viewer.currentViewMenu(), viewer.depthAnalysisMenu());
         QVERIFY(viewer.panel()->depthSlider()->isVisibleTo(&viewer));
         QVERIFY(!viewer.panel()->dataZoomSlider()->isVisibleTo(&viewer));
+        // A dataset opened in depth analysis is built once, in that mode.
+        auto next = slope(4, 30);
+        viewer.setDataset(next.get());
+        QCOMPARE(viewer.view()->terrainBuilds(), 3);
+        QVERIFY(viewer.view()->terrain()->depthAnalysis());
         viewer.enableValueAnalysis();
         QCOMPARE(menus.count(), 2);
         QCOMPARE(viewer.currentViewMenu(), viewer.valueAnalysisMenu());
+    }
+
+    void isolineAndLabelsDrawWhereExpected()
+    {
+        auto dataset = slope();
+        GLWindow view;
+        QVERIFY(shown(view));
+        view.setDataset(dataset.get());
+        view.setScaling(0.01f);
+        const QImage plain = frameOf(view);
+        // Half way up the slope the isoline crosses every track: black across the middle.
+        view.showIsolines(true, 0.5f);
+        const QImage iso = frameOf(view);
+        int blackRows = 0;
+        for (int y = iso.height() / 3; y < 2 * iso.height() / 3; ++y)
+            blackRows += iso.pixelColor(iso.width() / 2, y) == Qt::black ? 1 : 0;
+        QVERIFY(blackRows > 0);
+        view.showIsolines(false, 0.5f);
+        QCOMPARE(frameOf(view), plain);
+
+        // The length labels stand right of the field, outside the terrain: only the grid's
+        // pen (and with it the labels) puts anything there.
+        view.setTerrainGridTransluency(1.0f);
+        const QImage labelled = frameOf(view);
+        // The field ends at 0.73 of the width, the legend starts at 0.83.
+        int labelPixels = 0;
+        for (int y = 0; y < labelled.height(); ++y)
+            for (int x = int(labelled.width() * 0.735); x < int(labelled.width() * 0.775); ++x)
+                labelPixels += labelled.pixelColor(x, y) != plain.pixelColor(x, y) ? 1 : 0;
+        QVERIFY2(labelPixels > 20, qPrintable(QString::number(labelPixels)));
+    }
+
+    void touchTurnsMovesAndZooms()
+    {
+        GLWindow view;
+        QVERIFY(shown(view));
+        QTouchDevice* device = QTest::createTouchDevice();
+        QTest::touchEvent(&view, device).press(0, QPoint(100, 100), &view);
+        QTest::touchEvent(&view, device).move(0, QPoint(110, 105), &view);
+        QCOMPARE(view.camera().xRot, 10);
+        QCOMPARE(view.camera().zRot, 20);
+        QTest::touchEvent(&view, device).release(0, QPoint(110, 105), &view);
+
+        view.resetView();
+        QTest::touchEvent(&view, device).press(0, QPoint(100, 100), &view).press(1, QPoint(200, 100), &view);
+        // The points spread from 100 to 200 pixels apart: 1 unit nearer; the first point
+        // moved 10 pixels right: 10 * 0.001 * 5 to the right.
+        QTest::touchEvent(&view, device).move(0, QPoint(110, 100), &view).move(1, QPoint(310, 100), &view);
+        QVERIFY(qAbs(view.camera().distance - -4.0f) < 1e-4f);
+        QVERIFY(qAbs(view.camera().panX - 0.05f) < 1e-5f);
+        QCOMPARE(view.camera().xRot, 0);
+    }
+
+    void layoutFollowsOrientation()
+    {
+        HeightFieldViewer viewer;
+        QVERIFY(shown(viewer, {1000, 600}));
+        QWidget* view = viewer.view();
+        QWidget* panel = viewer.panelScrollArea();
+        QWidget* bar = viewer.bar();
+        // Landscape: the panel at the left, the view above the bar at the right.
+        QTRY_VERIFY(panel->geometry().right() < view->x());
+        QVERIFY(view->geometry().bottom() < bar->y());
+        QCOMPARE(panel->maximumHeight(), 600);
+
+        viewer.resize(600, 1000);
+        // Portrait: view, panel and bar from top to bottom, the panel at most half the height.
+        QTRY_VERIFY(view->geometry().bottom() < panel->y());
+        QVERIFY(panel->geometry().bottom() < bar->y());
+        QCOMPARE(panel->maximumHeight(), 1000 / 2 - bar->height());
+        QVERIFY(view->height() > 0);
     }
 };
 

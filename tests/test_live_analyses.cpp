@@ -1,6 +1,3 @@
-#include "acquisition/devices/probeinterface.h"
-#include "app/devices/probesession.h"
-#include "app/widgets/mainwindow.h"
 #include "datasets/datasetbrolsensor.h"
 #include "datasets/datasetzseries.h"
 #include "recording/gradientpicture.h"
@@ -11,7 +8,7 @@
 #include "recording/widgets/recordingwidget.h"
 #include "recording/widgets/visualizationchooser.h"
 #include "recording/wrongvisexception.h"
-#include "testenvironment.h"
+#include "simulatedwindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -33,12 +30,12 @@ QStringList titlesOf(const RecordingWidget& screen)
 }
 
 // The main window on a simulated probe of the family, on the recording screen.
-RecordingWidget* recordingScreenOf(MainWindow& window)
+RecordingWidget* recordingScreenOf(TestSupport::SimulatedWindow& session)
 {
-    if (!QTest::qWaitFor([&] { return window.findChild<ProbeSession*>()->probe() != nullptr; }, 6000))
+    if (!session.waitForProbe())
         return nullptr;
-    window.setRecordState();
-    return window.recordingWidget();
+    session.window.setRecordState();
+    return session.window.recordingWidget();
 }
 } // namespace
 
@@ -146,12 +143,8 @@ private slots:
         {
             ScannerSimulator::Options walk = TestSupport::fastWalk(1);
             walk.sensorControls = true;
-            TestSupport::InProcessScanner scanner(walk);
-            TestSupport::MessageBoxSpy boxes;
-            MainWindow window;
-            window.resize(1280, 800);
-            window.show();
-            RecordingWidget* screen = recordingScreenOf(window);
+            TestSupport::SimulatedWindow session(walk, {1280, 800});
+            RecordingWidget* screen = recordingScreenOf(session);
             QVERIFY(screen);
             QCOMPARE(titlesOf(*screen),
                      QStringList({"Field Preview", "Frequency Analysis", "Gradient Analysis"}));
@@ -167,12 +160,8 @@ private slots:
             NameWidget::setAnswer(nullptr);
         }
         {
-            TestSupport::InProcessScanner scanner(TestSupport::fastWalk(170));
-            TestSupport::MessageBoxSpy boxes;
-            MainWindow window;
-            window.resize(800, 1280);
-            window.show();
-            RecordingWidget* screen = recordingScreenOf(window);
+            TestSupport::SimulatedWindow session(TestSupport::fastWalk(170), {800, 1280});
+            RecordingWidget* screen = recordingScreenOf(session);
             QVERIFY(screen);
             QCOMPARE(titlesOf(*screen), QStringList({"Field Preview", "Frequency Analysis"}));
         }

@@ -2,18 +2,24 @@
 #include "acquisition/devices/probeinterface.h"
 #include "acquisition/devices/recorderbase.h"
 #include "app/appsettings.h"
-#include "app/devices/probesession.h"
-#include "app/widgets/mainwindow.h"
 #include "app/settingskeys.h"
 #include "app/widgets/welcomescreen.h"
 #include "datasets/dataset.h"
 #include "datasets/datasetfolder.h"
+#include "datasets/widgets/datasetviewer.h"
+#include "datasets/widgets/datasetwidget.h"
+#include "datasets/widgets/imagelabel.h"
 #include "recording/widgets/fieldpreview.h"
 #include "recording/widgets/namewidget.h"
 #include "recording/widgets/recordingwidget.h"
 #include "recording/widgets/recordingwizard.h"
 #include "recording/widgets/visualizationchooser.h"
-#include "testenvironment.h"
+#include "simulatedwindow.h"
+#include "visualization/widgets/bottomwidgetheightfield.h"
+#include "visualization/widgets/glwindow.h"
+#include "visualization/widgets/heightfieldviewer.h"
+#include "visualization/widgets/printseam.h"
+#include "visualization/widgets/viewcontrolwindow.h"
 
 #include <QPushButton>
 #include <QToolButton>
@@ -29,22 +35,18 @@ QPushButton* buttonNamed(const std::vector<QWidget*>& widgets, const QString& te
     return nullptr;
 }
 
-ProbeInterface* probeOf(const MainWindow& window)
+RecorderBase* recorderOf(const TestSupport::SimulatedWindow& session)
 {
-    return window.findChild<ProbeSession*>()->probe();
+    return dynamic_cast<RecorderBase*>(session.probe()->recorder());
 }
 
-RecorderBase* recorderOf(const MainWindow& window)
-{
-    return dynamic_cast<RecorderBase*>(probeOf(window)->recorder());
-}
-
-// Opens the window on the simulated probe and walks it to the recording screen with the
+// Walks the window, once it knows the simulated probe, to the recording screen with the
 // field preview chosen: width 3, length 4, corner 0, zig-zag.
-RecordingWidget* openRecordingScreen(MainWindow& window)
+RecordingWidget* openRecordingScreen(TestSupport::SimulatedWindow& session)
 {
-    if (!QTest::qWaitFor([&] { return probeOf(window) != nullptr; }, 6000))
+    if (!session.waitForProbe())
         return nullptr;
+    MainWindow& window = session.window;
     QTest::mouseClick(window.welcomeScreen()->recordButtonWidget(), Qt::LeftButton);
     if (window.screenState() != MainWindow::Wizard)
         return nullptr;
@@ -100,14 +102,25 @@ void walkTrack(QPushButton* pause, RecorderBase* recorder, std::size_t samples =
     QTest::mousePress(pause, Qt::LeftButton);
 }
 
-// The Brol Sensor simulator, the boxes answered, and the window on the recording screen.
+// The window on the Brol Sensor simulator, on the recording screen.
 struct BrolRecording
 {
-    TestSupport::InProcessScanner scanner{TestSupport::fastWalk(170)};
-    TestSupport::MessageBoxSpy boxes;
-    MainWindow window;
-    RecordingWidget* screen = (window.show(), openRecordingScreen(window));
+    TestSupport::SimulatedWindow session{TestSupport::fastWalk(170)};
+    RecordingWidget* screen = openRecordingScreen(session);
 };
+
+bool isBackground(const QColor& c)
+{
+    return c.red() == 130 && c.green() == 130 && c.blue() == 130;
+}
+
+DatasetWidget* tileOf(const DatasetViewer& library, const QString& id)
+{
+    for (DatasetWidget* tile : library.tiles())
+        if (tile->record().identifier == id)
+            return tile;
+    return nullptr;
+}
 
 const QString couldNotConnect = QStringLiteral(
     "Could not connect. Please make sure, you are connected to the correct Wifi and the scanner is powered on.");
@@ -126,12 +139,9 @@ private slots:
 
     void brolSensorFieldOfThreeTracks()
     {
-        TestSupport::InProcessScanner scanner(TestSupport::fastWalk(170));
-        TestSupport::MessageBoxSpy boxes;
-        MainWindow window;
-        window.resize(1280, 800);
-        window.show();
-        RecordingWidget* screen = openRecordingScreen(window);
+        TestSupport::SimulatedWindow session(TestSupport::fastWalk(170), {1280, 800});
+        auto& [scanner, boxes, window] = session;
+        RecordingWidget* screen = openRecordingScreen(session);
         QVERIFY(screen);
         QVERIFY(dynamic_cast<FieldPreview*>(screen->currentVisualization()));
 
@@ -142,7 +152,7 @@ private slots:
         QPushButton* next = buttonNamed(screen->recorderControls(), "NEXT TRACK");
         QVERIFY(pause && next);
         QVERIFY(!screen->stopButtonWidget()->isHidden());
-        RecorderBase* recorder = recorderOf(window);
+        RecorderBase* recorder = recorderOf(session);
         QVERIFY(recorder);
 
         for (int track = 0; track < 3; ++track) {
@@ -177,17 +187,43 @@ private slots:
         QCOMPARE(stored->getProperty("start index").toInt(), 0);
         QCOMPARE(stored->getProperty("parallel").toBool(), false);
         QCOMPARE(stored->getProperty("sensor max").toInt(), 20000);
+
+        // It is open in the 3D view.
+        HeightFieldViewer* viewer = window.heightFieldViewer();
+        QVERIFY(viewer && viewer->dataset());
+        QCOMPARE(viewer->dataset()->id(), id);
+        const QImage frame = viewer->view()->grabFramebuffer();
+        QVERIFY(!isBackground(frame.pixelColor(frame.width() / 2, frame.height() / 2)));
+
+        // SNAPSHOT makes the view the dataset's preview; PRINT gives one page.
+        const QString previewPath = datasetFilePath(id, ".png");
+        const QImage recordedPreview(previewPath);
+        QTest::mousePress(viewer->panel()->snapshotButton(), Qt::LeftButton);
+        const QImage snapshot(previewPath);
+        QCOMPARE(snapshot.width(), 128);
+        QVERIFY(snapshot != recordedPreview);
+        const QString pdf = QDir::temp().filePath("sorvanel-e2e-print.pdf");
+        QFile::remove(pdf);
+        const PrintSeam::Handler previous = PrintSeam::setHandler(PrintSeam::pdfFile(pdf));
+        QTest::mousePress(viewer->panel()->printButton(), Qt::LeftButton);
+        PrintSeam::setHandler(previous);
+        QCOMPARE(TestSupport::pdfPageCount(pdf), 1);
+
+        // The library lists the dataset with the snapshot as its picture.
+        QTest::mousePress(viewer->bar()->datasetButton(), Qt::LeftButton);
+        QCOMPARE(window.screenState(), int(MainWindow::Library));
+        QTRY_VERIFY(tileOf(*window.datasetLibrary(), id));
+        const ImageLabel* tilePicture = tileOf(*window.datasetLibrary(), id)->findChild<ImageLabel*>();
+        const QPixmap expected = QPixmap::fromImage(snapshot).scaledToWidth(tilePicture->width(), Qt::SmoothTransformation);
+        QCOMPARE(tilePicture->pixmap(Qt::ReturnByValue).toImage(), expected.toImage());
         QVERIFY(boxes.requests().size() == 1); // only "Connected to"
     }
 
     void spanwellTracksFollowTheProbe()
     {
-        TestSupport::InProcessScanner scanner(TestSupport::fastWalk(2));
-        TestSupport::MessageBoxSpy boxes;
-        MainWindow window;
-        window.resize(800, 1280);
-        window.show();
-        RecordingWidget* screen = openRecordingScreen(window);
+        TestSupport::SimulatedWindow session(TestSupport::fastWalk(2), {800, 1280});
+        MainWindow& window = session.window;
+        RecordingWidget* screen = openRecordingScreen(session);
         QVERIFY(screen);
 
         QTest::mousePress(screen->recordButtonWidget(), Qt::LeftButton);
@@ -211,10 +247,11 @@ private slots:
 
     void droppedLinkSavesWhatWasWalked()
     {
-        BrolRecording session;
-        QVERIFY(session.screen);
-        auto& [scanner, boxes, window, screen] = session;
-        RecorderBase* recorder = recorderOf(window);
+        BrolRecording recording;
+        QVERIFY(recording.screen);
+        auto& [scanner, boxes, window] = recording.session;
+        RecordingWidget* screen = recording.screen;
+        RecorderBase* recorder = recorderOf(recording.session);
         const QStringList before = storedIds();
         libraryDirty = false;
 
@@ -247,9 +284,10 @@ private slots:
 
     void droppedLinkWithNothingWalkedSavesNothing()
     {
-        BrolRecording session;
-        QVERIFY(session.screen);
-        auto& [scanner, boxes, window, screen] = session;
+        BrolRecording recording;
+        QVERIFY(recording.screen);
+        auto& [scanner, boxes, window] = recording.session;
+        RecordingWidget* screen = recording.screen;
         const QStringList before = storedIds();
         QTest::mousePress(screen->recordButtonWidget(), Qt::LeftButton);   // armed, never started
         scanner.simulator().setSending(false);
@@ -260,10 +298,11 @@ private slots:
 
     void briefSilenceRecordsNoStaleSamples()
     {
-        BrolRecording session;
-        QVERIFY(session.screen);
-        auto& [scanner, boxes, window, screen] = session;
-        RecorderBase* recorder = recorderOf(window);
+        BrolRecording recording;
+        QVERIFY(recording.screen);
+        auto& [scanner, boxes, window] = recording.session;
+        RecordingWidget* screen = recording.screen;
+        RecorderBase* recorder = recorderOf(recording.session);
         QTest::mousePress(screen->recordButtonWidget(), Qt::LeftButton);
         QTest::mousePress(buttonNamed(screen->recorderControls(), "START"), Qt::LeftButton);
         QTRY_VERIFY(recorder->openTrack().size() >= 4);
@@ -282,11 +321,8 @@ private slots:
 
     void discardedOrEmptyRecordingsSaveNothing()
     {
-        TestSupport::InProcessScanner scanner(TestSupport::fastWalk(170));
-        TestSupport::MessageBoxSpy boxes;
-        MainWindow window;
-        window.show();
-        RecordingWidget* screen = openRecordingScreen(window);
+        TestSupport::SimulatedWindow session(TestSupport::fastWalk(170));
+        RecordingWidget* screen = openRecordingScreen(session);
         QVERIFY(screen);
         int asked = 0;
         NameWidget::setAnswer([&asked](const QString& name) {
@@ -304,11 +340,11 @@ private slots:
         QTest::mousePress(screen->recordButtonWidget(), Qt::LeftButton);
         QPushButton* pause = buttonNamed(screen->recorderControls(), "START");
         QTest::mousePress(pause, Qt::LeftButton);
-        QTRY_VERIFY(!recorderOf(window)->openTrack().empty());
+        QTRY_VERIFY(!recorderOf(session)->openTrack().empty());
         QTest::mousePress(screen->stopButtonWidget(), Qt::LeftButton);
         QCOMPARE(asked, 1);
         QCOMPARE(finished.size(), 0);
-        QCOMPARE(window.screenState(), int(MainWindow::Record));
+        QCOMPARE(session.window.screenState(), int(MainWindow::Record));
         QVERIFY(screen->currentDataset()->values().empty());
     }
 };

@@ -31,8 +31,10 @@ bool on(const SettingKey& key)
 }
 } // namespace
 
-Terrain::Terrain(Dataset* dataset)
+Terrain::Terrain(Dataset* dataset, TerrainStart start)
     : dataset_(dataset)
+    , depthAnalysis_(start.depthAnalysis)
+    , boundaryFactor_(start.boundaryFactor)
 {
     if (!dataset_)
         return;
@@ -193,6 +195,7 @@ void Terrain::recolor()
     const BuildArray<float>& source = measuredRawValues_.empty() ? rawValues_ : measuredRawValues_;
     fillStripColors(source.data(), terrainGridWidth_, terrainGridLength_, coloring, colorRange_,
                     colors_);
+    ++colorings_;
 }
 
 float Terrain::heightScale(float s) const

@@ -12,6 +12,14 @@
 
 class Dataset;
 
+// What the first build of a new terrain uses, so that a screen that sets the mode and the
+// colour blend right after construction finds them in place and builds nothing again.
+struct TerrainStart
+{
+    bool depthAnalysis = false;
+    float boundaryFactor = 0.0f;
+};
+
 // The CPU side of the 3D view of one dataset: the grid built from the dataset's values,
 // filtered, interpolated across the tracks, normalised to heights 0..1, and the arrays the
 // renderer uploads (strip vertices with normals and colours, triangle indices, overlay
@@ -24,8 +32,9 @@ class Terrain
     Q_DISABLE_COPY(Terrain)
 
 public:
-    // Reads "rows" and "columns" and builds at once in value mode.
-    explicit Terrain(Dataset* dataset);
+    // Reads "rows" and "columns" and builds at once (in value mode, coloured by the probe's
+    // range, unless `start` says otherwise).
+    explicit Terrain(Dataset* dataset, TerrainStart start = {});
 
     // The whole pipeline; false (and failed() 1) when nothing can be shown. The screen that
     // builds the terrain tells the user with failureMessage().
@@ -47,6 +56,8 @@ public:
     void clearIsolines();
 
     int failed() const { return failed_; }
+    // How often the strip vertices were coloured, for the tests of work done once.
+    int colorings() const { return colorings_; }
     const Dataset* dataset() const { return dataset_; }
     const TerrainGrid& grid() const { return grid_; }
     int rows() const { return rows_; }
@@ -92,6 +103,7 @@ private:
     float heightScale(float s) const;
 
     int failed_ = 1;
+    int colorings_ = 0;
     Dataset* dataset_ = nullptr;
     TerrainGrid grid_;
     int rows_ = 0;

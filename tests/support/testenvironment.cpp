@@ -160,4 +160,16 @@ quint16 closedLoopbackPort()
     return port;
 }
 
+int pdfPageCount(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray bytes = file.readAll();
+    if (!bytes.startsWith("%PDF"))
+        return 0;
+    // "/Type /Pages" is the page tree, not a page.
+    return bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page ");
+}
+
 } // namespace TestSupport

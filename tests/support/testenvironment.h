@@ -77,6 +77,9 @@ ScannerSimulator::Options fastWalk(int probeId, bool encipher = true);
 // A loopback port on which nothing listens.
 quint16 closedLoopbackPort();
 
+// The pages of the PDF file at `path` (0 when it is missing or no PDF).
+int pdfPageCount(const QString& path);
+
 } // namespace TestSupport
 
 // Like QTEST_MAIN, with the program's test environment prepared around the application.

@@ -8,7 +8,6 @@
 #include "visualization/terrain.h"
 #include "visualization/terraincoloring.h"
 #include "visualization/widgets/overlaypainter.h"
-#include "visualization/depthanalysis.h"
 #include "visualization/widgets/terrainshaders.h"
 
 #include <QDebug>
@@ -68,20 +67,16 @@ void GLWindow::withContext(Upload uploadNow)
     doneCurrent();
 }
 
-void GLWindow::setDataset(Dataset* dataset)
+void GLWindow::setDataset(Dataset* dataset, float boundaryFactor)
 {
     qDebug() << "Fill Buffer...";
     terrain_.reset();
     // A dataset without values (one that did not load) has nothing to build or report.
     if (dataset && !dataset->values().empty()) {
-        terrain_ = std::make_unique<Terrain>(dataset);
+        // Built once, in the current mode and already coloured with the blend asked for.
+        terrain_ = std::make_unique<Terrain>(dataset, TerrainStart{depthAnalysis, boundaryFactor});
         ++builds;
-        updateLegend(0.0f);
-    }
-    // The constructor has just built the value terrain; only depth analysis builds again.
-    if (terrain_ && depthAnalysis) {
-        terrain_->setDepthAnalysis(true);
-        ++builds;
+        updateLegend(boundaryFactor);
     }
     buildAndUpload();
 }
@@ -131,6 +126,7 @@ void GLWindow::uploadTerrain()
     const std::vector<QVector3D> black(planeCorners.size(), QVector3D(0.0f, 0.0f, 0.0f));
     upload(buffers[PlaneColors], QOpenGLBuffer::StaticDraw, black);
     uploadPending = false;
+    ++uploads;
 }
 
 void GLWindow::rebuildDepthPlane()
@@ -143,6 +139,7 @@ void GLWindow::rebuildDepthPlane()
 
 void GLWindow::updateLegend(float blend)
 {
+    legendBlend = blend;
     const Dataset& d = *terrain_->dataset();
     legendPercentages = ::legendPercentages(
         d.values(), d.getProperty(QStringLiteral("scalar2")).toBool(),
@@ -181,7 +178,8 @@ void GLWindow::setBoundaries(float b)
             terrain_->setBoundaryFactor(b);
             withContext([this] { uploadColors(); });
         }
-        updateLegend(b);
+        if (legendBlend != b)
+            updateLegend(b);
     }
     update();
 }

@@ -24,8 +24,9 @@ public:
     explicit GLWindow(QWidget* parent = nullptr);
     ~GLWindow() override;
 
-    // Builds the terrain of `dataset` (held, not owned); null shows the background only.
-    void setDataset(Dataset* dataset);
+    // Builds the terrain of `dataset` (held, not owned), coloured with `boundaryFactor`;
+    // null shows the background only.
+    void setDataset(Dataset* dataset, float boundaryFactor = 0.0f);
     // Builds the terrain again with the settings read now and uploads it.
     void updateTerrain();
     // Colours again with the colour map chosen now.
@@ -38,6 +39,7 @@ public:
     float depthPlanePosition() const { return planeModel(2, 3); }
     // How often the terrain was built, for the tests of work done once.
     int terrainBuilds() const { return builds; }
+    int geometryUploads() const { return uploads; }
 
 public slots:
     void reloadShaders();
@@ -123,6 +125,7 @@ private:
     std::vector<QVector3D> planeCorners;
     QMatrix4x4 planeModel;
     std::array<int, 5> legendPercentages{};
+    float legendBlend = 0.0f;
     int viewportWidth = 0;
     int viewportHeight = 0;
     ViewCamera camera_;
@@ -130,4 +133,5 @@ private:
     std::array<QOpenGLBuffer, BufferCount> buffers;
     bool uploadPending = false;
     int builds = 0;
+    int uploads = 0;
 };

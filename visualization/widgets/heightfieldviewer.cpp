@@ -159,7 +159,8 @@ void HeightFieldViewer::setDataset(Dataset* dataset)
     if (dataset == dataset_)
         return;
     dataset_ = dataset;
-    glWindow->setDataset(dataset);
+    // Coloured at once as the panel's reset asks, so that the reset finds the colours in place.
+    glWindow->setDataset(dataset, ViewControlWindow::boundaryFactorOf(ViewControlWindow::startDataZoom));
     controlPanel->reset();
 }
 

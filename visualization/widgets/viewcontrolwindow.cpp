@@ -113,8 +113,8 @@ void ViewControlWindow::reset()
     const QSignalBlocker blockZoom(dataZoom);
     scaleBar->setValue(1);
     emit setScaling(0.01f);
-    dataZoom->setValue(2000);
-    emit setBoundaries(boundaryFactorOf(2000));
+    dataZoom->setValue(startDataZoom);
+    emit setBoundaries(boundaryFactorOf(startDataZoom));
     Settings::showGrid.write(Settings::showGrid.read().toBool());
     emit showGridSwitched();
 }

@@ -31,6 +31,8 @@ public:
 
     // The colour-range blend of a DATA ZOOM position (0 probe's range .. 2000 data's range).
     static float boundaryFactorOf(int pos);
+    // Where reset puts DATA ZOOM.
+    static constexpr int startDataZoom = 2000;
 
 signals:
     void resetViewSignal();

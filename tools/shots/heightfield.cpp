@@ -1,0 +1,106 @@
+#include "heightfield.h"
+
+#include "app/settingskeys.h"
+#include "app/widgets/mainwindow.h"
+#include "app/widgets/navbar.h"
+#include "datasets/datasetbrolsensor.h"
+#include "visualization/widgets/glwindow.h"
+#include "visualization/widgets/heightfieldviewer.h"
+#include "visualization/widgets/slideraction.h"
+#include "visualization/widgets/viewcontrolwindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QSlider>
+#include <QToolButton>
+#include <cmath>
+
+namespace {
+// Twelve tracks over a gentle slope with a buried wall across them and a round find.
+QString storeField()
+{
+    DataSetBrolSensor field;
+    const int rows = 120;
+    for (int t = 0; t < 12; ++t) {
+        std::vector<int16_t> track(rows);
+        for (int r = 0; r < rows; ++r) {
+            // Zig-zag: every other track is walked back.
+            const int row = t % 2 ? rows - 1 - r : r;
+            const double wall = 900 * std::exp(-std::pow((row - 40 - t * 2) / 4.0, 2));
+            const double find = -1400 * std::exp(-(std::pow(row - 85, 2) + std::pow((t - 8) * 10.0, 2)) / 120.0);
+            track[size_t(r)] = int16_t(row * 3 + wall + find + 60 * std::sin(row * 0.3 + t));
+        }
+        field.appendTrack(track);
+    }
+    field.setName(QStringLiteral("Hill field"));
+    field.setProperty("width", 6.0f);
+    field.setProperty("length", 12);
+    return field.save() ? field.id() : QString();
+}
+
+QString fileName(const QString& out, const QString& shot, const QString& name)
+{
+    return out + "/heightfield-" + shot + "-" + name + ".png";
+}
+} // namespace
+
+void shootHeightField(const QString& out, const QString& name, const QSize& size,
+                      const std::function<void(int)>& settle, const std::function<void(const QString&)>& saveScreen)
+{
+    const QString id = storeField();
+    if (id.isEmpty())
+        return;
+    MainWindow window;
+    window.setGeometry(QRect(QPoint(0, 0), size));
+    window.show();
+    window.setVisualizationState(id, 170);
+    HeightFieldViewer* viewer = window.heightFieldViewer();
+    if (!viewer)
+        return;
+    const auto shot = [&](const QString& what) {
+        settle(600);
+        saveScreen(fileName(out, what, name));
+    };
+    shot(QStringLiteral("value"));
+
+    const QStringList maps = {"jet", "black-body", "grey-scale", "temperature"};
+    for (int k = 0; k < maps.size(); ++k) {
+        viewer->colormapEntries()->actions().at(k)->trigger();
+        shot("colormap-" + maps[k]);
+    }
+    viewer->colormapEntries()->actions().at(0)->trigger();
+
+    // Turned and raised: the lit relief.
+    viewer->panel()->scaleSlider()->setValue(60);
+    viewer->view()->setXRotation(-55 * 16);
+    viewer->view()->setZRotation(20 * 16);
+    viewer->view()->update();
+    shot(QStringLiteral("turned"));
+
+    QAction* wireframe = viewer->findChild<QAction*>(QStringLiteral("wireframe"));
+    wireframe->trigger();
+    shot(QStringLiteral("wireframe"));
+    wireframe->trigger();
+
+    viewer->isolineEntry()->slider()->setValue(45);
+    viewer->isolineEntry()->checkBox()->click();
+    shot(QStringLiteral("isoline"));
+
+    QToolButton* settings = window.navigationBar()->settingsButtonWidget();
+    QMenu* menu = window.navigationBar()->currentSettingsMenu();
+    menu->popup(settings->mapToGlobal(QPoint(0, settings->height())));
+    shot(QStringLiteral("menu"));
+    menu->close();
+    viewer->isolineEntry()->checkBox()->click();
+
+    viewer->view()->resetView();
+    viewer->enableDepthAnalysis();
+    viewer->panel()->depthSlider()->setValue(150);
+    shot(QStringLiteral("depth"));
+    viewer->view()->setXRotation(-55 * 16);
+    viewer->view()->setZRotation(20 * 16);
+    viewer->view()->update();
+    shot(QStringLiteral("depth-turned"));
+    viewer->enableValueAnalysis();
+}
