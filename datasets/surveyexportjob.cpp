@@ -48,12 +48,11 @@ SurveyExport exportStoredDataset(const QString& datasetFolder, const QString& id
     outcome.path = freeExportPath(targetFolder, exportBaseName(targetName, id), extension);
     if (!dataset)
         return outcome;
-    const SurveyGridFit fit = surveyGridFit(*dataset, format);
-    if (fit == SurveyGridFit::NoValues)
-        outcome.result = SurveyExportResult::NoValues;
-    else if (fit == SurveyGridFit::TooNarrow)
-        outcome.result = SurveyExportResult::TooNarrow;
-    else if (writeFileAtomically(outcome.path, surveyText(*dataset, format), QIODevice::Text))
+    const QByteArray text = surveyText(*dataset, format);
+    const bool tooNarrow = text.isEmpty() && surveyGridFit(*dataset, format) == SurveyGridFit::TooNarrow;
+    if (text.isEmpty())
+        outcome.result = tooNarrow ? SurveyExportResult::TooNarrow : SurveyExportResult::NoValues;
+    else if (writeFileAtomically(outcome.path, text, QIODevice::Text))
         outcome.result = SurveyExportResult::Written;
     else
         outcome.result = SurveyExportResult::NotWritten;

@@ -43,7 +43,8 @@ std::vector<DatasetInput> datasetsNamedBy(const QString& argument, const QString
         return datasetsInFolder(file.absoluteFilePath(), error);
     if (file.isFile() && isDatasetFile(file))
         return datasetOfFile(file, error);
-    if (isPlainDatasetId(argument) && QFileInfo::exists(datasetFilePathIn(datasetFolder, argument, QStringLiteral(".xml"))))
+    const QString metadata = datasetFilePathIn(datasetFolder, argument, QStringLiteral(".xml"));
+    if (isPlainDatasetId(argument) && QFileInfo::exists(metadata))
         return {{datasetFolder, argument}};
     error = QStringLiteral("%1: neither a dataset folder, a dataset file nor a stored dataset").arg(argument);
     return {};
