@@ -19,6 +19,35 @@ QPointF onWidget(const QVector3D& point, const OverlayFrame& frame, const QMatri
 {
     return projectToWidget(point, frame.view * model, frame.projection, frame.width, frame.height);
 }
+
+// The bar's hundreds of one-colour lines, drawn once per place and colour map: drawn line by
+// line on the view every frame they cost more than the terrain itself.
+struct LegendBar
+{
+    QImage image;
+    QPoint at;
+    double left = 0, right = 0, top = 0;
+    int height = 0;
+    int map = -1;
+};
+
+const LegendBar& legendBar(double left, double right, double top, int height, int map)
+{
+    static LegendBar bar;
+    if (bar.left == left && bar.right == right && bar.top == top && bar.height == height && bar.map == map)
+        return bar;
+    bar = {QImage(), QPoint(int(std::floor(left)), int(std::floor(top))), left, right, top, height, map};
+    bar.image = QImage(int(std::ceil(right)) - bar.at.x() + 2, height + 2, QImage::Format_ARGB32_Premultiplied);
+    bar.image.fill(Qt::transparent);
+    QPainter painter(&bar.image);
+    painter.translate(-bar.at);
+    for (int y = 0; y < height; ++y) {
+        const Rgb c = colorFromValue(float(height - y - 1), 0.0f, float(height), map);
+        painter.setPen(QColor(c.red, c.green, c.blue));
+        painter.drawLine(QLineF(left, top + y, right, top + y));
+    }
+    return bar;
+}
 } // namespace
 
 void paintFieldMarks(QPainter& painter, const Terrain& terrain, const OverlayFrame& frame)
@@ -46,11 +75,8 @@ void paintColorLegend(QPainter& painter, int width, int height, double dpi, int 
     const double barLeft = width - int(0.25 * dpi) - 0.1 * dpi;
     const double barRight = width - 0.1 * dpi;
     const double top = 0.25 * dpi;
-    for (int y = 0; y < barHeight; ++y) {
-        const Rgb c = colorFromValue(float(barHeight - y - 1), 0.0f, float(barHeight), map);
-        painter.setPen(QColor(c.red, c.green, c.blue));
-        painter.drawLine(QLineF(barLeft, top + y, barRight, top + y));
-    }
+    const LegendBar& bar = legendBar(barLeft, barRight, top, barHeight, map);
+    painter.drawImage(bar.at, bar.image);
     const QFontMetrics metrics(painter.font());
     const int binHeight = barHeight / 5;
     painter.setPen(Qt::white);
