@@ -27,6 +27,19 @@ bool isPlainDatasetId(const QString& id)
            && id != QLatin1String(".") && id != QLatin1String("..");
 }
 
+namespace {
+// QSaveFile::commit() does not notice a failure to write out its buffer (a full disk, a file
+// size limit) and would put the cut-off file in place; flush first and check.
+bool commitWhole(QSaveFile& file)
+{
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+} // namespace
+
 bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
     QSaveFile file(path);
@@ -36,7 +49,7 @@ bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return commitWhole(file);
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& content, QIODevice::OpenMode extraMode)
@@ -48,5 +61,5 @@ bool writeFileAtomically(const QString& path, const QByteArray& content, QIODevi
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return commitWhole(file);
 }

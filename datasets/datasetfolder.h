@@ -10,6 +10,9 @@ QString datasetFilePath(const QString& id, const QString& suffix);
 // The same in another folder that holds datasets (a copy of the dataset folder, for one).
 QString datasetFilePathIn(const QString& folder, const QString& id, const QString& suffix);
 
+// A metadata file holds a few hundred bytes of JSON; anything beyond this is damaged.
+constexpr qint64 maximumMetadataBytes = 16 * 1024 * 1024;
+
 // Makes sure the dataset folder exists; false when it cannot be created.
 bool ensureDatasetFolder();
 

@@ -1,15 +1,23 @@
 #include "datasets/datasetlisting.h"
 
+#include "datasets/datasetfolder.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 
 namespace {
+// Stored previews are 128 pixels square; a side beyond this is not one of ours.
+constexpr int maximumPreviewSide = 4096;
+
 QByteArray contentOf(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A file too large to be metadata reads as unparsable: its tile still shows.
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maximumMetadataBytes)
         return {};
-    return file.readAll();
+    return file.read(maximumMetadataBytes);
 }
 } // namespace
 
@@ -21,7 +29,8 @@ std::vector<ListedDataset> listDatasets(const QString& folder, const std::functi
     std::vector<ListedDataset> result;
     for (int i = 0; i < count; ++i) {
         const QString& entry = entries[i];
-        if (!entry.endsWith(QLatin1String(".xml")))
+        // A folder named like a metadata file is not a dataset.
+        if (!entry.endsWith(QLatin1String(".xml")) || QFileInfo(dir.filePath(entry)).isDir())
             continue;
         const QString id = entry.left(entry.size() - 4);
         const QString base = entry.left(entry.lastIndexOf(QLatin1Char('.')));
@@ -30,4 +39,13 @@ std::vector<ListedDataset> listDatasets(const QString& folder, const std::functi
         progress(100 * (i + 1) / (count + 1));
     }
     return result;
+}
+
+QImage readDatasetPreview(const QString& path)
+{
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > maximumPreviewSide || size.height() > maximumPreviewSide)
+        return {};
+    return reader.read();
 }

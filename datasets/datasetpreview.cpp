@@ -1,5 +1,6 @@
 #include "datasets/datasetpreview.h"
 
+#include "datasets/datasetfolder.h"
 #include "visualization/colormap.h"
 
 #include <algorithm>
@@ -26,4 +27,10 @@ QImage datasetPreview(const std::vector<int16_t>& values, const FieldLayout& lay
         }
     }
     return field.scaled(previewSize, previewSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+bool storeDatasetPreview(const QString& id, const QImage& preview)
+{
+    return writeFileAtomically(datasetFilePath(id, QStringLiteral(".png")),
+                               [&](QIODevice& file) { return preview.save(&file, "PNG"); });
 }

@@ -19,12 +19,11 @@ namespace {
 // Far beyond any field walked; a larger declared grid means a damaged or foreign file.
 constexpr qint64 maximumStoredValues = qint64(1) << 26;
 constexpr qint64 maximumStoredTracks = qint64(1) << 20;
-// A metadata file holds a few hundred bytes of JSON.
-constexpr qint64 maximumMetadataBytes = 16 * 1024 * 1024;
 
 bool plausibleGrid(int rows, int columns)
 {
-    return rows >= 0 && columns >= 0 && columns <= maximumStoredTracks
+    // Rows alone are bounded too: a track of them is made even when no column is declared.
+    return rows >= 0 && columns >= 0 && rows <= maximumStoredValues && columns <= maximumStoredTracks
            && qint64(rows) * qint64(columns) <= maximumStoredValues;
 }
 
@@ -158,8 +157,7 @@ bool FamilyDataset::save()
     QFile existingPreview(datasetFilePath(id, QStringLiteral(".png")));
     if (!existingPreview.open(QIODevice::ReadOnly)) {
         const QImage preview = datasetPreview(all, layout, Settings::colormap.read().toInt());
-        if (!writeFileAtomically(existingPreview.fileName(),
-                                 [&](QIODevice& file) { return preview.save(&file, "PNG"); }))
+        if (!storeDatasetPreview(id, preview))
             return false;
     }
 

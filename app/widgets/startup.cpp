@@ -7,6 +7,7 @@
 #include "app/widgets/messageboxdialog.h"
 #include "app/resources.h"
 #include "datasets/datasettrash.h"
+#include "app/settingsrepair.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -36,6 +37,7 @@ int runApplication(int argc, char* argv[])
     const QString settingsPath = defaultSettingsPath();
     qDebug() << "Documents Location: " << settingsPath;
     openAppSettings(settingsPath);
+    repairSettings();
 
     initLanguage(QLocale::system().name());
     applyLook(app, screenDpi);

@@ -5,6 +5,7 @@
 #include "app/messagebox.h"
 #include "app/settingskeys.h"
 #include "datasets/dataset.h"
+#include "datasets/datasetpreview.h"
 #include "visualization/widgets/bottomwidgetheightfield.h"
 #include "visualization/widgets/glwindow.h"
 #include "visualization/widgets/printseam.h"
@@ -17,7 +18,6 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QMenu>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QScroller>
@@ -223,9 +223,7 @@ void HeightFieldViewer::changeDatasetIcon()
     if (!dataset_)
         return;
     const QImage picture = glWindow->grabFramebuffer().scaledToWidth(128, Qt::SmoothTransformation);
-    // The old preview stays until the new one is complete.
-    QSaveFile file(documentsFolder() + dataset_->id() + ".png");
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit()) {
+    if (!storeDatasetPreview(dataset_->id(), picture)) {
         MessageBox::warning(this, tr("Snapshot"), tr("Could not save the snapshot of the dataset."));
         return;
     }

@@ -1,0 +1,66 @@
+// Saves datasets in the dataset folder until it is killed, the way the screens do: a finished
+// recording through the dataset's save, an edit of a listed dataset's metadata, and a snapshot
+// that replaces a preview. The first argument numbers the versions this run writes.
+#include "savedversions.h"
+
+#include "app/appsettings.h"
+#include "datasets/datasetbrolsensor.h"
+#include "datasets/datasetlisting.h"
+#include "datasets/datasetpreview.h"
+#include "datasets/metadataedit.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+#include <cstdio>
+
+namespace {
+// Enough datasets for edits and snapshots to hit many of them, few enough to check quickly.
+constexpr std::size_t folderCapacity = 30;
+
+void saveRecording(qint64 n)
+{
+    DataSetBrolSensor dataset;
+    for (int t = 0; t < SavedVersions::trackCount(n); ++t)
+        dataset.appendTrack(SavedVersions::track(n, t));
+    dataset.setName(SavedVersions::nameOf(n));
+    dataset.save();
+}
+
+void editMetadata(DatasetRecord record, qint64 n)
+{
+    record.location = QStringLiteral("edited %1").arg(n);
+    record.coordinate = QGeoCoordinate(double(n % 90), double(n % 180));
+    storeEditedRecord(record);
+}
+
+void writeSnapshot(const QString& id, qint64 n)
+{
+    QImage picture(previewSize, previewSize, QImage::Format_RGB32);
+    picture.fill(QColor::fromRgb(QRgb(n * 2654435761u)));
+    storeDatasetPreview(id, picture);
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    qint64 n = argc > 1 ? QByteArray(argv[1]).toLongLong() : 0;
+    std::puts("saving");
+    std::fflush(stdout);
+    for (;; ++n) {
+        const std::vector<ListedDataset> listed = listDatasets(documentsFolder(), [](int) {});
+        if (listed.size() < folderCapacity && n % 3 == 0) {
+            saveRecording(n);
+            continue;
+        }
+        if (listed.empty())
+            continue;
+        const ListedDataset& chosen = listed[std::size_t(n) % listed.size()];
+        if (n % 3 == 1)
+            editMetadata(chosen.record, n);
+        else
+            writeSnapshot(chosen.record.identifier, n);
+    }
+}
