@@ -80,7 +80,10 @@ std::unique_ptr<QSaveFile> written(const QString& path, const QByteArray& conten
                                    QIODevice::OpenMode extraMode = QIODevice::NotOpen)
 {
     auto file = std::make_unique<QSaveFile>(path);
-    if (!file->open(QIODevice::WriteOnly | extraMode) || file->write(content) != content.size())
+    // The flush is checked here: commit() would not notice a failed one (full disk) and put
+    // the cut-off file in place.
+    if (!file->open(QIODevice::WriteOnly | extraMode) || file->write(content) != content.size()
+        || !file->flush())
         return nullptr;
     return file;
 }

@@ -61,8 +61,9 @@ void ManualDownload::download(const QString& file)
             // Written whole or not at all, so a broken download never passes for the manual.
             QSaveFile out(file);
             if (status == 200 && reply->isReadable() && out.open(QIODevice::WriteOnly)) {
-                out.write(reply->readAll());
-                if (out.commit())
+                const QByteArray manual = reply->readAll();
+                // commit() misses a failed buffer flush (full disk): check it first.
+                if (out.write(manual) == manual.size() && out.flush() && out.commit())
                     emit readyToOpen(file);
             }
         }
