@@ -17,6 +17,7 @@
 #include "app/settingskeys.h"
 #include "scannersimulator.h"
 #include "liveanalyses.h"
+#include "libraryselection.h"
 #include "heightfield.h"
 #include "library.h"
 #include "deleteddatasets.h"
@@ -140,6 +141,7 @@ int main(int argc, char* argv[])
     const QString name = screen.width() >= screen.height() ? "landscape" : "portrait";
     shoot(out, name, screen);
     shootLiveAnalyses(out, name, screen, settle, saveScreen);
+    shootLibrarySelection(out, name, screen, settle, saveScreen);
     shootHeightField(out, name, screen, settle, saveScreen);
     shootLibrary(out, name, screen, settle, saveScreen);
     shootDeletedDatasets(out, name, screen, settle, saveScreen);
