@@ -17,3 +17,6 @@ QString documentsFolder();
 extern double screenDpi;                 // logical dpi of the first screen, read once
 extern QGeoCoordinate currentPosition;   // latest position fix, (0, 0) until one arrives
 extern bool libraryDirty;                // stored datasets changed since the library was read
+
+// Pixels of a length given in inches on the first screen (touch sizes are set in inches).
+inline int inches(double value) { return int(value * screenDpi); }

@@ -14,11 +14,6 @@
 #include <QToolButton>
 
 namespace {
-int inches(double value)
-{
-    return int(value * screenDpi);
-}
-
 // Every tile shows the same three icons: each file is decoded once.
 QIcon sharedIcon(const QString& path)
 {

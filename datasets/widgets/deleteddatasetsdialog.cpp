@@ -13,11 +13,6 @@
 #include <QVBoxLayout>
 
 namespace {
-int inches(double value)
-{
-    return int(value * screenDpi);
-}
-
 QPushButton* textButton(QWidget* parent)
 {
     auto* button = new QPushButton(parent);

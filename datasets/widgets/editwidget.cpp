@@ -10,13 +10,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-int inches(double value)
-{
-    return int(value * screenDpi);
-}
-} // namespace
-
 EditWidget::EditWidget(DatasetRecord* edited, QWidget* parent)
     : QDialog(parent)
     , record(edited)

@@ -17,11 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-int inches(double value)
-{
-    return int(value * screenDpi);
-}
-
 QPushButton* dialogButton(const QString& text, QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);
