@@ -1,3 +1,4 @@
+#include "app/settingskeys.h"
 #include "recording/waveletanalyser.h"
 #include "testenvironment.h"
 
@@ -69,6 +70,18 @@ void feed(WaveletAnalyser& analyser, const std::deque<int>& samples)
     }
 }
 
+// FNV-1a over the pixels: any changed pixel changes it.
+quint64 pixelChecksum(const QImage& image)
+{
+    quint64 hash = 14695981039346656037ull;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            hash = (hash ^ line[x]) * 1099511628211ull;
+    }
+    return hash;
+}
+
 int blackPixels(const QImage& image)
 {
     int count = 0;
@@ -137,6 +150,36 @@ private slots:
         QVERIFY(analyser.significantCellCount() > 0);
         QVERIFY(analyser.significantShare() > 0.0f && analyser.significantShare() <= 1.0f);
         QCOMPARE(WaveletAnalyser::fftLength(n), n == 400 ? 1024 : n == 15 ? 32 : 256);
+    }
+
+    // The pictures of a fixed input under every colour map, pinned so that a faster rebuild
+    // draws the very same pixels.
+    void picturesStayTheSame_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("map");
+        QTest::addColumn<quint64>("scalogram");
+        QTest::addColumn<quint64>("bars");
+        QTest::newRow("400 jet") << 400 << 1 << quint64(0xb7a3a87c7cb93f53ull) << quint64(0x5d93ca80eaf3ba5aull);
+        QTest::newRow("400 black body") << 400 << 2 << quint64(0x7748f256cd642967ull) << quint64(0xecf90dc0b6566ec0ull);
+        QTest::newRow("400 grey") << 400 << 3 << quint64(0x7f1efcbc2a10b7b1ull) << quint64(0xe233285918495c39ull);
+        QTest::newRow("400 temperature") << 400 << 4 << quint64(0x51422d8a070725c2ull) << quint64(0x27bf6a578d245735ull);
+        QTest::newRow("15 jet") << 15 << 1 << quint64(0xf1d5ce0797302295ull) << quint64(0xa7e59579b93683ull);
+    }
+
+    void picturesStayTheSame()
+    {
+        QFETCH(int, n);
+        QFETCH(int, map);
+        QFETCH(quint64, scalogram);
+        QFETCH(quint64, bars);
+        Settings::colormap.write(map);
+        const std::deque<int> signal = twoSinesAndStep(n);
+        WaveletAnalyser analyser;
+        analyser.analyse(signal);
+        analyser.analyse(signal);
+        QCOMPARE(pixelChecksum(analyser.scalogram()), scalogram);
+        QCOMPARE(pixelChecksum(analyser.barChart()), bars);
     }
 
     void picturesFromTheFifthSample()
