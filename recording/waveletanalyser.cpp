@@ -120,8 +120,9 @@ void WaveletAnalyser::rebuild()
     mean /= n;
     computeLagOne(mean);
     drawBarChart();
-    computePower();
-    outlineSignificance(mean);
+    const std::vector<double> levels = significanceLevels(mean);
+    drawScalogram(computePower(levels));
+    outlineSignificance();
 }
 
 void WaveletAnalyser::computeLagOne(double mean)
@@ -187,7 +188,29 @@ void WaveletAnalyser::prepareTransform(int n)
     }
 }
 
-void WaveletAnalyser::computePower()
+std::vector<double> WaveletAnalyser::significanceLevels(double mean) const
+{
+    const int n = int(window.size());
+    double variance = 0;
+    for (int x : window)
+        variance += (x - mean) * (x - mean);
+    variance /= n;
+    // A constant window has no lag-1 autocorrelation (0 / 0): its levels are NaN and no
+    // power exceeds them.
+    const double rho = lag1;
+    std::vector<double> levels(scaleCount);
+    for (int i = 0; i < scaleCount; ++i) {
+        const double s = smallestScale * std::pow(largestScale / smallestScale, double(i) / (scaleCount - 1));
+        levels[std::size_t(i)] = variance * (1 - rho * rho)
+                                 / (1 - 2 * rho * std::cos(2 * pi * sampleSpacing / (s * fourierFactor)) + rho * rho)
+                                 * 0.5 * chiSquare90;
+    }
+    return levels;
+}
+
+// One scale after the other: its transform, its row of power and which of its cells are
+// significant, while the row is still in the cache.
+double WaveletAnalyser::computePower(const std::vector<double>& levels)
 {
     const int n = int(window.size());
     prepareTransform(n);
@@ -196,31 +219,49 @@ void WaveletAnalyser::computePower()
         tf.input[std::size_t(i)] = kiss_fft_cpx{float(window[std::size_t(i)]), 0.0f};
     kiss_fft(tf.forward, tf.input.data(), tf.spectrum.data());
 
-    const int half = tf.length / 2;
-    power.assign(std::size_t(scaleCount) * std::size_t(n), 0.0);
+    power.resize(std::size_t(scaleCount) * std::size_t(n));
+    significant.resize(power.size());
     cellsInCone = 0;
+    significantCells = 0;
     double largest = 0;
     for (int k = 0; k < scaleCount; ++k) {
-        const double* filter = &tf.filters[std::size_t(k) * std::size_t(half + 1)];
-        // Every entry outside the filter's support is 0 (a product with a zero filter).
-        const auto [first, last] = tf.support[std::size_t(k)];
-        for (int m = first; m <= last; ++m) {
-            const kiss_fft_cpx x = tf.spectrum[std::size_t(m)];
-            tf.filtered[std::size_t(m)] = kiss_fft_cpx{float(x.r * filter[m]), float(x.i * filter[m])};
-        }
-        kiss_fft(tf.inverse, tf.filtered.data(), tf.output.data());
-        std::fill(tf.filtered.begin() + first, tf.filtered.begin() + std::max(first, last + 1), kiss_fft_cpx{0, 0});
         const auto [coneFirst, coneLast] = samplesInCone(coneAt(scaleAt(k)), n);
         double* row = &power[std::size_t(k) * std::size_t(n)];
-        for (int t = coneFirst; t <= coneLast; ++t) {
-            const kiss_fft_cpx y = tf.output[std::size_t(t)];
-            const double p = double(y.r) * y.r + double(y.i) * y.i;
-            row[t] = p;
-            largest = std::max(largest, p);
+        std::fill(row, row + n, 0.0);
+        // A scale without a cell inside the cone keeps its zeros: its transform would be thrown away.
+        if (coneFirst <= coneLast) {
+            inverseTransform(k);
+            for (int t = coneFirst; t <= coneLast; ++t) {
+                const kiss_fft_cpx y = tf.output[std::size_t(t)];
+                row[t] = double(y.r) * y.r + double(y.i) * y.i;
+                largest = std::max(largest, row[t]);
+            }
+            cellsInCone += coneLast - coneFirst + 1;
         }
-        cellsInCone += std::max(0, coneLast - coneFirst + 1);
+        const double level = levels[std::size_t(k)];
+        char* marks = &significant[std::size_t(k) * std::size_t(n)];
+        for (int t = 0; t < n; ++t) {
+            marks[t] = row[t] > level;
+            significantCells += marks[t];
+        }
     }
-    drawScalogram(largest);
+    return largest;
+}
+
+// The filtered spectrum of scale k transformed back into tf.output.
+void WaveletAnalyser::inverseTransform(int k)
+{
+    Transform& tf = *transform;
+    const int half = tf.length / 2;
+    const double* filter = &tf.filters[std::size_t(k) * std::size_t(half + 1)];
+    // Every entry outside the filter's support is 0 (a product with a zero filter).
+    const auto [first, last] = tf.support[std::size_t(k)];
+    for (int m = first; m <= last; ++m) {
+        const kiss_fft_cpx x = tf.spectrum[std::size_t(m)];
+        tf.filtered[std::size_t(m)] = kiss_fft_cpx{float(x.r * filter[m]), float(x.i * filter[m])};
+    }
+    kiss_fft(tf.inverse, tf.filtered.data(), tf.output.data());
+    std::fill(tf.filtered.begin() + first, tf.filtered.begin() + std::max(first, last + 1), kiss_fft_cpx{0, 0});
 }
 
 void WaveletAnalyser::drawScalogram(double largestPower)
@@ -241,30 +282,11 @@ void WaveletAnalyser::drawScalogram(double largestPower)
     }
 }
 
-void WaveletAnalyser::outlineSignificance(double mean)
+// Black where a significant cell borders a cell that is not, along the scales or the samples.
+void WaveletAnalyser::outlineSignificance()
 {
     const int n = int(window.size());
-    double variance = 0;
-    for (int x : window)
-        variance += (x - mean) * (x - mean);
-    variance /= n;
-    // A constant window has no lag-1 autocorrelation (0 / 0): its levels are NaN and no
-    // power exceeds them.
-    const double rho = lag1;
-    std::vector<char> significant(std::size_t(n) * scaleCount);
-    auto at = [&](int j, int i) -> char& { return significant[std::size_t(i) * std::size_t(n) + std::size_t(j)]; };
-    significantCells = 0;
-    for (int i = 0; i < scaleCount; ++i) {
-        const double s = smallestScale * std::pow(largestScale / smallestScale, double(i) / (scaleCount - 1));
-        const double level = variance * (1 - rho * rho)
-                             / (1 - 2 * rho * std::cos(2 * pi * sampleSpacing / (s * fourierFactor)) + rho * rho)
-                             * 0.5 * chiSquare90;
-        const double* row = &power[std::size_t(i) * std::size_t(n)];
-        for (int j = 0; j < n; ++j) {
-            at(j, i) = row[j] > level;
-            significantCells += at(j, i);
-        }
-    }
+    auto at = [&](int j, int i) { return significant[std::size_t(i) * std::size_t(n) + std::size_t(j)] != 0; };
     for (int i = 0; i < scaleCount; ++i) {
         auto* line = reinterpret_cast<QRgb*>(scalogram_.scanLine(i));
         for (int j = 0; j < n; ++j) {

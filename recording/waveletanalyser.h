@@ -43,9 +43,11 @@ private:
     void rebuild();
     void computeLagOne(double mean);
     void drawBarChart();
-    void computePower();
+    std::vector<double> significanceLevels(double mean) const;
+    double computePower(const std::vector<double>& levels);
+    void inverseTransform(int scale);
     void drawScalogram(double largestPower);
-    void outlineSignificance(double mean);
+    void outlineSignificance();
     void prepareTransform(int n);
     double scaleAt(int k) const;
     double coneAt(double scale) const { return scale * 1.4142135623730951 / sampleSpacing; }
@@ -61,6 +63,8 @@ private:
     QImage barChart_;
     // power[scale * N + sample]: one row per scale, as the transforms and pictures run.
     std::vector<double> power;
+    // significant[scale * N + sample]: the cell's power exceeds its scale's red-noise level.
+    std::vector<char> significant;
     int windowMin = 0;
     int windowMax = 0;
     int overallMin = INT_MAX;
