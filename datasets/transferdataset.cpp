@@ -2,6 +2,7 @@
 
 #include "acquisition/probefamily.h"
 #include "datasets/datasetidentifier.h"
+#include "datasets/stagedstore.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -10,8 +11,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <QJsonDocument>
-#include <QSaveFile>
-#include <memory>
 
 namespace {
 // A stored preview is 128 pixels square; anything far larger is not one and would only cost
@@ -75,19 +74,6 @@ QString pathIn(const QString& folder, const QString& id, const char* suffix)
     return QDir(folder).filePath(id + QLatin1String(suffix));
 }
 
-// An open save file holding `content`; null when it cannot be opened or written.
-std::unique_ptr<QSaveFile> written(const QString& path, const QByteArray& content,
-                                   QIODevice::OpenMode extraMode = QIODevice::NotOpen)
-{
-    auto file = std::make_unique<QSaveFile>(path);
-    // The flush is checked here: commit() would not notice a failed one (full disk) and put
-    // the cut-off file in place.
-    if (!file->open(QIODevice::WriteOnly | extraMode) || file->write(content) != content.size()
-        || !file->flush())
-        return nullptr;
-    return file;
-}
-
 QByteArray pngOf(const QImage& image)
 {
     QByteArray bytes;
@@ -134,22 +120,18 @@ QString storeReceivedDataset(const QString& folder, const TransferReply& reply, 
     }
     if (!QDir().mkpath(folder))
         return storeFailureText();
-    const QString& id = reply.identifier;
     const QByteArray metadataText = QJsonDocument(dataset.metadata).toJson(QJsonDocument::Indented);
-    // Every file is complete in its temporary before the first replaces its predecessor; the
-    // metadata, which lists the dataset, goes last.
-    std::unique_ptr<QSaveFile> files[] = {
-        written(pathIn(folder, id, ".s3d"), reply.values),
-        written(pathIn(folder, id, ".png"), pngOf(dataset.preview)),
-        written(pathIn(folder, id, ".xml"), metadataText, QIODevice::Text)};
-    for (const auto& file : files) {
-        if (!file)
-            return storeFailureText();
+    // A dataset of the same identifier may be there already: staged, the replacement leaves
+    // the old dataset or the new one, whenever it is cut off.
+    StagedDataset staged(folder, reply.identifier);
+    if (!staged.stageValues(reply.values) || !staged.stagePreview(pngOf(dataset.preview))
+        || !staged.stageMetadata(metadataText)) {
+        staged.discard();
+        return storeFailureText();
     }
-    for (const auto& file : files) {
-        if (!file->commit())
-            return storeFailureText();
-    }
+    // Decided: should a move fail, the next start finishes it.
+    if (!staged.commit())
+        return storeFailureText();
     if (name)
         *name = dataset.metadata.value(QStringLiteral("name")).toString();
     return QString();

@@ -28,8 +28,8 @@ QByteArray binaryJsonOf(const QJsonObject& object);
 QString invalidReceivedDatasetText();
 
 // Stores a checked reply in `folder` as ID.xml (indented JSON text), ID.png and ID.s3d,
-// replacing files of those names. All three are written completely before any replaces its
-// predecessor, so a failure leaves the old files. Returns the failure text for the operator,
+// replacing a dataset of that identifier. The files are staged whole first (StagedDataset), so
+// a failure leaves the old dataset and a crash leaves the old one or the new one. Returns the failure text for the operator,
 // empty on success; `name` receives the metadata's "name".
 QString storeReceivedDataset(const QString& folder, const TransferReply& reply,
                              QString* name = nullptr);

@@ -1,5 +1,7 @@
 #include "datasets/devices/transferclient.h"
 #include "datasets/devices/transferserver.h"
+#include "datasets/datasetfolder.h"
+#include "datasets/stagedstore.h"
 #include "datasets/transferdataset.h"
 #include "datasets/transferprotocol.h"
 #include "datasets/transferreply.h"
@@ -236,6 +238,41 @@ private slots:
         QCOMPARE(filesIn(receiving.path()), QStringList());
         QVERIFY(!QFile::exists(escaped));
         QCOMPARE(sender.requests, QStringList{TransferProtocol::request});
+    }
+
+    // A replacement cut off by a crash: once its metadata was staged it is finished at the next
+    // start, whichever moves were done; before that, the old dataset stays and the staged
+    // files go.
+    void interruptedReplacementEndsWholeOldOrNew()
+    {
+        const QString id = storeDataset("Old");
+        const QString newer = storeDataset("New");
+        const auto path = [&](const QString& dataset, const char* suffix) {
+            return documentsFolder() + dataset + suffix;
+        };
+        const QByteArray oldValues = fileContent(path(id, ".s3d"));
+        const QByteArray oldMetadata = fileContent(path(id, ".xml"));
+        for (int movedBeforeCrash = -1; movedBeforeCrash <= 2; ++movedBeforeCrash) {
+            StagedDataset staged(documentsFolder(), id);
+            QVERIFY(staged.stageValues(fileContent(path(newer, ".s3d"))));
+            QVERIFY(staged.stagePreview(fileContent(path(newer, ".png"))));
+            // -1: cut off before the metadata was staged.
+            if (movedBeforeCrash >= 0)
+                QVERIFY(staged.stageMetadata(fileContent(path(newer, ".xml"))));
+            const char* order[] = {".s3d", ".png", ".xml"};
+            for (int k = 0; k < movedBeforeCrash; ++k) {
+                QFile::remove(path(id, order[k]));
+                QVERIFY(QFile::rename(path(id, order[k]) + ".incoming", path(id, order[k])));
+            }
+            QCOMPARE(completeInterruptedStores(documentsFolder()), movedBeforeCrash >= 0 ? 1 : 0);
+            const bool replaced = movedBeforeCrash >= 0;
+            QCOMPARE(fileContent(path(id, ".s3d")), replaced ? fileContent(path(newer, ".s3d")) : oldValues);
+            QCOMPARE(fileContent(path(id, ".xml")), replaced ? fileContent(path(newer, ".xml")) : oldMetadata);
+            QCOMPARE(QDir(documentsFolder()).entryList({"*.incoming"}, QDir::Files), QStringList());
+            // Back to the old dataset for the next round.
+            writeFileAtomically(path(id, ".s3d"), oldValues);
+            writeFileAtomically(path(id, ".xml"), oldMetadata);
+        }
     }
 
 private:

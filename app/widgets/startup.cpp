@@ -7,6 +7,7 @@
 #include "app/widgets/messageboxdialog.h"
 #include "app/resources.h"
 #include "datasets/datasettrash.h"
+#include "datasets/stagedstore.h"
 #include "app/settingsrepair.h"
 
 #include <QApplication>
@@ -42,6 +43,8 @@ int runApplication(int argc, char* argv[])
     initLanguage(QLocale::system().name());
     applyLook(app, screenDpi);
 
+    // A received dataset that was replacing one when the program died is put in place whole.
+    completeInterruptedStores(documentsFolder());
     // Deleted datasets are kept for 30 days, then the trash lets them go.
     purgeTrash(QDateTime::currentDateTimeUtc());
 

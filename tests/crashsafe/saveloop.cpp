@@ -1,6 +1,6 @@
 // Saves datasets in the dataset folder until it is killed, the way the screens do: a finished
-// recording through the dataset's save, an edit of a listed dataset's metadata, and a snapshot
-// that replaces a preview. The first argument numbers the versions this run writes.
+// recording through the dataset's save, an edit of a listed dataset's metadata, a snapshot
+// that replaces a preview, and a received dataset that replaces a listed one. The first argument numbers the versions this run writes.
 #include "savedversions.h"
 
 #include "app/appsettings.h"
@@ -8,6 +8,7 @@
 #include "datasets/datasetlisting.h"
 #include "datasets/datasetpreview.h"
 #include "datasets/metadataedit.h"
+#include "datasets/transferdataset.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -39,6 +40,16 @@ void writeSnapshot(const QString& id, qint64 n)
     picture.fill(QColor::fromRgb(QRgb(n * 2654435761u)));
     storeDatasetPreview(id, picture);
 }
+// Another dataset's files arrive under this one's identifier, as from a peer that holds a
+// newer version of it.
+void receiveReplacement(const QString& id, const QString& sourceId)
+{
+    std::optional<TransferReply> reply = readDatasetForTransfer(documentsFolder(), sourceId);
+    if (!reply)
+        return;
+    reply->identifier = id;
+    storeReceivedDataset(documentsFolder(), *reply);
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -51,16 +62,18 @@ int main(int argc, char* argv[])
     std::fflush(stdout);
     for (;; ++n) {
         const std::vector<ListedDataset> listed = listDatasets(documentsFolder(), [](int) {});
-        if (listed.size() < folderCapacity && n % 3 == 0) {
+        if (listed.size() < folderCapacity && n % 4 == 0) {
             saveRecording(n);
             continue;
         }
         if (listed.empty())
             continue;
         const ListedDataset& chosen = listed[std::size_t(n) % listed.size()];
-        if (n % 3 == 1)
+        if (n % 4 == 1)
             editMetadata(chosen.record, n);
-        else
+        else if (n % 4 == 2)
             writeSnapshot(chosen.record.identifier, n);
+        else
+            receiveReplacement(chosen.record.identifier, listed[std::size_t(n / 4) % listed.size()].record.identifier);
     }
 }

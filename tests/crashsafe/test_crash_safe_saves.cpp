@@ -10,6 +10,8 @@
 #include "datasets/datasetlisting.h"
 #include "datasets/datasetpreview.h"
 #include "datasets/metadataedit.h"
+#include "datasets/stagedstore.h"
+#include "datasets/transferdataset.h"
 
 #include <QDir>
 #include <QProcess>
@@ -41,6 +43,10 @@ QString damageIn(const ListedDataset& listed)
 
 QString damageInFolder(int* datasets, int* edited)
 {
+    // As at start-up: a replacement that was decided when the loop died is finished first.
+    completeInterruptedStores(documentsFolder());
+    if (!QDir(documentsFolder()).entryList({QStringLiteral("*.incoming")}, QDir::Files).isEmpty())
+        return QStringLiteral("staged files left behind");
     const std::vector<ListedDataset> listed = listDatasets(documentsFolder(), [](int) {});
     *datasets = int(listed.size());
     for (const ListedDataset& entry : listed) {
@@ -144,10 +150,13 @@ private slots:
         const QMap<QString, QByteArray> before = folderContent();
         QCOMPARE(before.size(), 3);
         DatasetRecord record = listDatasets(documentsFolder(), [](int) {}).at(0).record;
+        std::optional<TransferReply> received = readDatasetForTransfer(documentsFolder(), record.identifier);
+        QVERIFY(received);
+        received->values.append(QByteArray(8000, '\x01'));
         {
             const FileSizeLimit limit(4096);
             // The same recording grown past the limit, an edit and a snapshot that do not fit,
-            // and a new recording: each reports failure.
+            // a new recording and a received replacement: each reports failure.
             for (int t = 0; t < 2000; ++t)
                 dataset.appendTrack(SavedVersions::track(1, 0));
             QVERIFY(!dataset.save());
@@ -158,6 +167,7 @@ private slots:
             for (int t = 0; t < 2000; ++t)
                 other.appendTrack(SavedVersions::track(2, 0));
             QVERIFY(!other.save());
+            QVERIFY(!storeReceivedDataset(documentsFolder(), *received).isEmpty());
         }
         // Nothing replaced, nothing half-written left beside the old files.
         QCOMPARE(folderContent(), before);

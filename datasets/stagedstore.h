@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Replacing a dataset means replacing three files, and no file system renames three at once.
+// So the new files are first staged whole beside the old ones under ".incoming" names, the
+// metadata last. Once the staged metadata exists the replacement is decided: the renames that
+// follow are repeated by completeInterruptedStores() after a crash, and staged files without
+// their metadata are thrown away. Either way the folder ends with the old dataset or the new
+// one, never with the values of one and the metadata of the other.
+class StagedDataset
+{
+public:
+    StagedDataset(const QString& folder, const QString& id);
+
+    // Each false on any failure; the dataset's current files stay as they are.
+    bool stageValues(const QByteArray& content);
+    bool stagePreview(const QByteArray& content);
+    // Decides the replacement: call after the values and the preview.
+    bool stageMetadata(const QByteArray& content);
+
+    // Moves the staged files over the current ones, the metadata last.
+    bool commit();
+    // Removes whatever was staged (a failed store).
+    void discard();
+
+private:
+    QString folder;
+    QString id;
+};
+
+// Finishes every decided replacement in `folder` and drops undecided leftovers; run before the
+// folder is listed (at start-up). Returns how many replacements it finished.
+int completeInterruptedStores(const QString& folder);
