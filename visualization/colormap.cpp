@@ -3,6 +3,16 @@
 #include <cmath>
 
 namespace {
+// std::fmin(high, std::fmax(low, value)), with the library calls only for NaN operands: the
+// colours of whole pictures go through here.
+float clampToRange(float value, float low, float high)
+{
+    if (std::isnan(value) || std::isnan(low) || std::isnan(high))
+        return std::fmin(high, std::fmax(low, value));
+    const float v = value < low ? low : value;
+    return high < v ? high : v;
+}
+
 // Truncation toward zero into a channel. NaN (an empty range) gives 0 instead of undefined
 // behaviour; in-range results are never changed by the clamp.
 uint8_t channel(double x)
@@ -17,7 +27,7 @@ uint8_t channel(double x)
 Rgb jet(float value, float low, float high)
 {
     const float r = high - low;
-    const float v = std::fmin(high, std::fmax(low, value));
+    const float v = clampToRange(value, low, high);
     const double q1 = low + 0.25 * r;
     const double q2 = low + 0.5 * r;
     const double q3 = low + 0.75 * r;
@@ -53,7 +63,7 @@ Rgb blackBody(float value, float low, float high)
 Rgb greyScale(float value, float low, float high)
 {
     const float r = high - low;
-    const float v = std::fmin(high, std::fmax(low, value));
+    const float v = clampToRange(value, low, high);
     const uint8_t g = channel((v - low) * 255 / r);
     return {g, g, g};
 }
