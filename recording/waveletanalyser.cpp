@@ -28,6 +28,15 @@ std::pair<int, int> samplesInCone(double cone, int n)
 {
     return {std::max(0, int(std::ceil(cone))), std::min(n - 1, int(std::floor(n - cone)))};
 }
+
+// A picture of the given size in the background colour; the last one's memory is reused
+// while nobody else holds it and the window length stays.
+void blank(QImage& image, QSize size)
+{
+    if (image.size() != size)
+        image = QImage(size, QImage::Format_RGB32);
+    image.fill(background);
+}
 } // namespace
 
 // Everything that depends only on the window length: the two plans, the buffers and the
@@ -106,10 +115,8 @@ void WaveletAnalyser::rebuild()
     colormap = Settings::colormap.read().toInt();
     imageHeight = scaleCount;
     const int width = int(n * xScale);
-    scalogram_ = QImage(width, imageHeight, QImage::Format_RGB32);
-    scalogram_.fill(background);
-    barChart_ = QImage(width, int(imageHeight * 0.75), QImage::Format_RGB32);
-    barChart_.fill(background);
+    blank(scalogram_, QSize(width, imageHeight));
+    blank(barChart_, QSize(width, int(imageHeight * 0.75)));
     smallestScale = 1;
     largestScale = n;
     sampleSpacing = 1;
@@ -143,6 +150,7 @@ void WaveletAnalyser::computeLagOne(double mean)
 void WaveletAnalyser::drawBarChart()
 {
     const int bottom = barChart_.height();
+    const int width = barChart_.width();
     const int barWidth = int(xScale);
     auto* pixels = reinterpret_cast<QRgb*>(barChart_.bits());
     const std::size_t stride = std::size_t(barChart_.bytesPerLine()) / sizeof(QRgb);
@@ -150,10 +158,11 @@ void WaveletAnalyser::drawBarChart()
         const int value = window[std::size_t(i)];
         const QRgb color = colorOf(value, overallMin, overallMax, colormap);
         const int left = int(i * xScale);
+        const int right = std::min(left + barWidth, width);
         const int height = int(double(value - windowMin) / (windowMax - windowMin) * 186 + 1);
         for (int y = std::max(0, bottom - height); y < bottom; ++y) {
             QRgb* line = pixels + std::size_t(y) * stride;
-            std::fill(line + left, line + std::min(left + barWidth, barChart_.width()), color);
+            std::fill(line + left, line + right, color);
         }
     }
 }
@@ -227,9 +236,12 @@ double WaveletAnalyser::computePower(const std::vector<double>& levels)
     for (int k = 0; k < scaleCount; ++k) {
         const auto [coneFirst, coneLast] = samplesInCone(coneAt(scaleAt(k)), n);
         double* row = &power[std::size_t(k) * std::size_t(n)];
-        std::fill(row, row + n, 0.0);
-        // A scale without a cell inside the cone keeps its zeros: its transform would be thrown away.
-        if (coneFirst <= coneLast) {
+        // A scale without a cell inside the cone is all zeros: its transform would be thrown away.
+        if (coneFirst > coneLast) {
+            std::fill(row, row + n, 0.0);
+        } else {
+            std::fill(row, row + coneFirst, 0.0);
+            std::fill(row + coneLast + 1, row + n, 0.0);
             inverseTransform(k);
             for (int t = coneFirst; t <= coneLast; ++t) {
                 const kiss_fft_cpx y = tf.output[std::size_t(t)];
