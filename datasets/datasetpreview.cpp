@@ -3,6 +3,8 @@
 #include "datasets/datasetfolder.h"
 #include "visualization/colormap.h"
 
+#include <QBuffer>
+
 #include <algorithm>
 
 QImage datasetPreview(const std::vector<int16_t>& values, const FieldLayout& layout, int map)
@@ -31,6 +33,11 @@ QImage datasetPreview(const std::vector<int16_t>& values, const FieldLayout& lay
 
 bool storeDatasetPreview(const QString& id, const QImage& preview)
 {
-    return writeFileAtomically(datasetFilePath(id, QStringLiteral(".png")),
-                               [&](QIODevice& file) { return preview.save(&file, "PNG"); });
+    // Encoded in memory first: Qt's PNG writer leaks its buffer when the file write fails
+    // (a full disk), and the file then gets one checked write.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !preview.save(&buffer, "PNG"))
+        return false;
+    return writeFileAtomically(datasetFilePath(id, QStringLiteral(".png")), png);
 }

@@ -65,7 +65,8 @@ private slots:
         // silence itself).
         QTest::qWait(1100);
         const std::size_t afterSilence = recorder.openTrack().size();
-        QVERIFY(afterSilence <= 5 + 1000 / 60 + 1);
+        // The sampling timer is a coarse one, which may fire up to 5 % early (every 57 ms).
+        QVERIFY2(afterSilence <= 5 + 1000 / 57 + 1, qPrintable(QString::number(afterSilence)));
         recorder.update();
         QCOMPARE(recorder.openTrack().size(), afterSilence);
         // The link drops: only what was sampled up to the last message stays.

@@ -245,6 +245,13 @@ void NavBar::restoreSettingsMenu()
     attachMenu(settingsMenu);
 }
 
+void NavBar::activeMenuDestroyed()
+{
+    // The menu is already down to its QObject part here: forget it without looking at it.
+    activeMenu.clear();
+    attachMenu(settingsMenu);
+}
+
 void NavBar::attachMenu(QMenu* menu)
 {
     if (activeMenu && activeMenu != menu)
@@ -253,7 +260,7 @@ void NavBar::attachMenu(QMenu* menu)
     if (menu != settingsMenu) {
         menu->setStyle(menuStyle);
         // Should that screen go away first, the bar's own menu takes its place again.
-        connect(menu, &QObject::destroyed, this, &NavBar::restoreSettingsMenu, Qt::UniqueConnection);
+        connect(menu, &QObject::destroyed, this, &NavBar::activeMenuDestroyed, Qt::UniqueConnection);
     }
     connect(menu, &QMenu::aboutToShow, this, &NavBar::setSettingsButtonEnabled, Qt::UniqueConnection);
     connect(menu, &QMenu::aboutToHide, this, &NavBar::setSettingsButtonDisabled, Qt::UniqueConnection);

@@ -81,6 +81,7 @@ private:
     void buildLanguageMenu();
     void toggleSound();
     void attachMenu(QMenu* menu);
+    void activeMenuDestroyed();
     void retranslate();
 
     QToolButton* backButton = nullptr;

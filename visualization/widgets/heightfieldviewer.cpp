@@ -59,6 +59,9 @@ HeightFieldViewer::HeightFieldViewer(QWidget* parent)
 
 HeightFieldViewer::~HeightFieldViewer()
 {
+    // In portrait the view's column is taken out of the main layout and owned by nobody.
+    if (!viewLayout->parent())
+        delete viewLayout;
     QScroller::ungrabGesture(scrollArea->viewport());
     // The navigation bar takes its own menu back when these go.
     for (QMenu* menu : {valueMenu, depthMenu, colormapMenu})
