@@ -1,12 +1,14 @@
 // A dataset folder full of damaged and foreign files: the library lists every metadata file
 // it finds (and nothing else), and opening each tile either shows the 3D view, refuses with
-// the load failure box, or (a probe id of no family) goes back to the welcome screen.
+// the load failure box or the box of a field that cannot be shown, or (a probe id of no
+// family) goes back to the welcome screen.
 #include "app/appsettings.h"
 #include "app/widgets/mainwindow.h"
 #include "datasets/datasetloadfailure.h"
 #include "datasets/widgets/datasetviewer.h"
 #include "datasets/widgets/datasetwidget.h"
 #include "testenvironment.h"
+#include "visualization/terrain.h"
 #include "visualization/widgets/heightfieldviewer.h"
 
 #include <QDir>
@@ -16,7 +18,7 @@
 
 namespace {
 // Hidden files (a name starting with a dot) are not listed.
-enum Outcome { Opens, Refused, Welcome, Unlisted };
+enum Outcome { Opens, Refused, Unshowable, Welcome, Unlisted };
 
 struct HostileEntry
 {
@@ -73,6 +75,8 @@ QList<HostileEntry> hostileEntries()
          Refused},
         // Declared far beyond its value file: the missing values read 0.
         {"largegrid", metadataWith({{"rows", 512}, {"columns", 512}}), values, {}, Opens},
+        // Loadable, but its terrain would not fit in memory.
+        {"hugegrid", metadataWith({{"rows", 8192}, {"columns", 8192}}), values, {}, Unshowable},
         {"negativegrid", metadataWith({{"rows", -2}, {"columns", -3}}), values, {}, Refused},
         {"unknownfamily", metadataWith({{"probe id", 99999}}), values, {}, Welcome},
         {"notpng", metadata, values, "GIF89a, not a preview", Opens},
@@ -156,6 +160,10 @@ private slots:
             case Refused:
                 QVERIFY2(!boxes.requests().isEmpty(), qPrintable(entry.id));
                 QCOMPARE(boxes.requests().at(0).text, failure.text);
+                break;
+            case Unshowable:
+                QVERIFY2(!boxes.requests().isEmpty(), qPrintable(entry.id));
+                QCOMPARE(boxes.requests().at(0).text, Terrain::failureMessage().text);
                 break;
             case Welcome:
                 QVERIFY2(!viewerShown && boxes.requests().isEmpty(), qPrintable(entry.id));

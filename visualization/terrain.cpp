@@ -29,6 +29,11 @@ bool on(const SettingKey& key)
 {
     return key.read().toBool();
 }
+
+// Points of the drawn field (ten per track across): four times the largest real survey, about
+// 4 GB of build and vertex arrays. A declared grid beyond it (damaged metadata over a short value
+// file reads as zeros) would run the machine out of memory instead of failing.
+constexpr size_t maximumTerrainPoints = size_t(1) << 24;
 } // namespace
 
 Terrain::Terrain(Dataset* dataset, TerrainStart start)
@@ -73,6 +78,11 @@ void Terrain::runPipeline()
     layout.parallel = dataset_->getProperty(QStringLiteral("parallel")).toBool();
     grid_ = assembleGrid(dataset_->values(), layout);
     gridRows_ = int(shortestColumn(grid_));
+    if (size_t(10) * grid_.size() * size_t(gridRows_) > maximumTerrainPoints) {
+        qDebug() << "Field too large to show:" << grid_.size() << "x" << gridRows_;
+        fail();
+        return;
+    }
 
     if (!depthAnalysis_) {
         if (on(Settings::trackMatchingFilter))
