@@ -13,6 +13,7 @@ packages=(
   qttranslations5-l10n fonts-wqy-microhei
   libqt5svg5-dev
   desktop-file-utils appstream lintian
+  clang libclang-rt-14-dev llvm
   gdal-bin
 )
 
