@@ -50,6 +50,18 @@ void receiveReplacement(const QString& id, const QString& sourceId)
     reply->identifier = id;
     storeReceivedDataset(documentsFolder(), *reply);
 }
+// An edit, a snapshot or a received replacement of one of the listed datasets.
+void changeListed(const std::vector<ListedDataset>& listed, qint64 n)
+{
+    const ListedDataset& chosen = listed[std::size_t(n) % listed.size()];
+    if (n % 4 == 1)
+        editMetadata(chosen.record, n);
+    else if (n % 4 == 2)
+        writeSnapshot(chosen.record.identifier, n);
+    else
+        receiveReplacement(chosen.record.identifier,
+                           listed[std::size_t(n / 4) % listed.size()].record.identifier);
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -62,18 +74,15 @@ int main(int argc, char* argv[])
     std::fflush(stdout);
     for (;; ++n) {
         const std::vector<ListedDataset> listed = listDatasets(documentsFolder(), [](int) {});
-        if (listed.size() < folderCapacity && n % 4 == 0) {
+        if (listed.size() < folderCapacity && n % 4 == 0)
             saveRecording(n);
-            continue;
-        }
-        if (listed.empty())
-            continue;
-        const ListedDataset& chosen = listed[std::size_t(n) % listed.size()];
-        if (n % 4 == 1)
-            editMetadata(chosen.record, n);
-        else if (n % 4 == 2)
-            writeSnapshot(chosen.record.identifier, n);
+        else if (!listed.empty())
+            changeListed(listed, n);
         else
-            receiveReplacement(chosen.record.identifier, listed[std::size_t(n / 4) % listed.size()].record.identifier);
+            continue;
+        // Tells the test a save is through, so that even a slow (sanitizer) build gets one
+        // done in each run before the kill.
+        std::puts("saved");
+        std::fflush(stdout);
     }
 }
