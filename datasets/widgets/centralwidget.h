@@ -16,5 +16,10 @@ public:
     void setTiles(const std::vector<DatasetWidget*>& tiles);
 
 private:
+    void startPage();
+
     QVBoxLayout* layout = nullptr;
+    // The tiles of one listing live in a page of their own (see startPage).
+    QWidget* page = nullptr;
+    QVBoxLayout* pageLayout = nullptr;
 };
