@@ -1,5 +1,7 @@
 #include "recording/waveletanalyser.h"
 
+#include "recording/pairedwork.h"
+
 #include "app/settingskeys.h"
 #include "visualization/colormap.h"
 
@@ -8,6 +10,10 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+
+#if defined(__SSE2__)
+#include <pmmintrin.h>
+#endif
 
 namespace {
 constexpr double pi = 3.14159265358979323846;
@@ -37,20 +43,60 @@ void blank(QImage& image, QSize size)
         image = QImage(size, QImage::Format_RGB32);
     image.fill(background);
 }
+
+// Subnormal floats make the FFT's arithmetic many times slower. They arise far out in the zero
+// padding, where the transform of a small scale dies away, and are thrown away with it: no
+// power cell changes when they are flushed to zero.
+class SubnormalsFlushed
+{
+#if defined(__SSE2__)
+public:
+    SubnormalsFlushed()
+        : saved(_mm_getcsr())
+    {
+        _mm_setcsr(saved | _MM_FLUSH_ZERO_ON | _MM_DENORMALS_ZERO_ON);
+    }
+    ~SubnormalsFlushed() { _mm_setcsr(saved); }
+    SubnormalsFlushed(const SubnormalsFlushed&) = delete;
+    SubnormalsFlushed& operator=(const SubnormalsFlushed&) = delete;
+
+private:
+    unsigned saved;
+#endif
+};
+
+// Below this many samples a rebuild is too short to share between two threads.
+constexpr int smallestSharedWindow = 64;
 } // namespace
 
-// Everything that depends only on the window length: the two plans, the buffers and the
+// The inverse transforms of one thread: its own plan and buffers.
+struct WaveletAnalyser::Lane
+{
+    kiss_fft_cfg inverse = nullptr;
+    std::vector<kiss_fft_cpx> filtered;
+    std::vector<kiss_fft_cpx> output;
+
+    explicit Lane(int nfft)
+        : inverse(kiss_fft_alloc(nfft, 1, nullptr, nullptr))
+        , filtered(std::size_t(nfft), kiss_fft_cpx{0, 0})
+        , output(std::size_t(nfft))
+    {
+    }
+    ~Lane() { kiss_fft_free(inverse); }
+    Lane(const Lane&) = delete;
+    Lane& operator=(const Lane&) = delete;
+};
+
+// Everything that depends only on the window length: the forward plan, the buffers and the
 // filter of every scale (divided by the FFT length), so a rebuild calls exp only when N changes.
 struct WaveletAnalyser::Transform
 {
     int samples = 0;
     int length = 0;
     kiss_fft_cfg forward = nullptr;
-    kiss_fft_cfg inverse = nullptr;
     std::vector<kiss_fft_cpx> input;
     std::vector<kiss_fft_cpx> spectrum;
-    std::vector<kiss_fft_cpx> filtered;
-    std::vector<kiss_fft_cpx> output;
+    Lane lanes[2];
     // filters[k * (length / 2 + 1) + m]; above length / 2 every filter is 0.
     std::vector<double> filters;
     // Per scale the first and last m whose filter is not 0: the products outside stay 0.
@@ -60,18 +106,12 @@ struct WaveletAnalyser::Transform
         : samples(n)
         , length(nfft)
         , forward(kiss_fft_alloc(nfft, 0, nullptr, nullptr))
-        , inverse(kiss_fft_alloc(nfft, 1, nullptr, nullptr))
         , input(std::size_t(nfft), kiss_fft_cpx{0, 0})
         , spectrum(std::size_t(nfft))
-        , filtered(std::size_t(nfft), kiss_fft_cpx{0, 0})
-        , output(std::size_t(nfft))
+        , lanes{Lane(nfft), Lane(nfft)}
     {
     }
-    ~Transform()
-    {
-        kiss_fft_free(forward);
-        kiss_fft_free(inverse);
-    }
+    ~Transform() { kiss_fft_free(forward); }
     Transform(const Transform&) = delete;
     Transform& operator=(const Transform&) = delete;
 };
@@ -217,8 +257,9 @@ std::vector<double> WaveletAnalyser::significanceLevels(double mean) const
     return levels;
 }
 
-// One scale after the other: its transform, its row of power and which of its cells are
-// significant, while the row is still in the cache.
+// The forward transform once, then the scales shared between two threads: each scale's
+// inverse transform, its row of power and which of its cells are significant, while the row is
+// still in the cache.
 double WaveletAnalyser::computePower(const std::vector<double>& levels)
 {
     const int n = int(window.size());
@@ -230,67 +271,101 @@ double WaveletAnalyser::computePower(const std::vector<double>& levels)
 
     power.resize(std::size_t(scaleCount) * std::size_t(n));
     significant.resize(power.size());
-    cellsInCone = 0;
-    significantCells = 0;
-    double largest = 0;
-    for (int k = 0; k < scaleCount; ++k) {
-        const auto [coneFirst, coneLast] = samplesInCone(coneAt(scaleAt(k)), n);
-        double* row = &power[std::size_t(k) * std::size_t(n)];
-        // A scale without a cell inside the cone is all zeros: its transform would be thrown away.
-        if (coneFirst > coneLast) {
-            std::fill(row, row + n, 0.0);
-        } else {
-            std::fill(row, row + coneFirst, 0.0);
-            std::fill(row + coneLast + 1, row + n, 0.0);
-            inverseTransform(k);
-            for (int t = coneFirst; t <= coneLast; ++t) {
-                const kiss_fft_cpx y = tf.output[std::size_t(t)];
-                row[t] = double(y.r) * y.r + double(y.i) * y.i;
-                largest = std::max(largest, row[t]);
-            }
-            cellsInCone += coneLast - coneFirst + 1;
-        }
-        const double level = levels[std::size_t(k)];
-        char* marks = &significant[std::size_t(k) * std::size_t(n)];
-        for (int t = 0; t < n; ++t) {
-            marks[t] = row[t] > level;
-            significantCells += marks[t];
-        }
-    }
-    return largest;
+    ScaleTotals parts[2];
+    inTwo([&](int part) {
+        const SubnormalsFlushed flushed;
+        for (int k = part; k < scaleCount; k += 2)
+            parts[part].add(powerOfScale(k, levels[std::size_t(k)], tf.lanes[part]));
+    });
+    parts[0].add(parts[1]);
+    cellsInCone = parts[0].cellsInCone;
+    significantCells = parts[0].significantCells;
+    return parts[0].largest;
 }
 
-// The filtered spectrum of scale k transformed back into tf.output.
-void WaveletAnalyser::inverseTransform(int k)
+void WaveletAnalyser::ScaleTotals::add(const ScaleTotals& other)
 {
-    Transform& tf = *transform;
+    cellsInCone += other.cellsInCone;
+    significantCells += other.significantCells;
+    largest = std::max(largest, other.largest);
+}
+
+WaveletAnalyser::ScaleTotals WaveletAnalyser::powerOfScale(int k, double level, Lane& lane)
+{
+    const int n = int(window.size());
+    const auto [coneFirst, coneLast] = samplesInCone(coneAt(scaleAt(k)), n);
+    double* row = &power[std::size_t(k) * std::size_t(n)];
+    char* marks = &significant[std::size_t(k) * std::size_t(n)];
+    // Outside the cone the power is 0, and 0 exceeds no level (a level is >= 0 or NaN).
+    std::fill(row, row + n, 0.0);
+    std::fill(marks, marks + n, char(0));
+    ScaleTotals totals;
+    // A scale without a cell inside the cone is all zeros: its transform would be thrown away.
+    if (coneFirst > coneLast)
+        return totals;
+    inverseTransform(k, lane);
+    for (int t = coneFirst; t <= coneLast; ++t) {
+        const kiss_fft_cpx y = lane.output[std::size_t(t)];
+        row[t] = double(y.r) * y.r + double(y.i) * y.i;
+        totals.largest = std::max(totals.largest, row[t]);
+        marks[t] = row[t] > level;
+        totals.significantCells += marks[t];
+    }
+    totals.cellsInCone = coneLast - coneFirst + 1;
+    return totals;
+}
+
+// The filtered spectrum of scale k transformed back into lane.output.
+void WaveletAnalyser::inverseTransform(int k, Lane& lane)
+{
+    const Transform& tf = *transform;
     const int half = tf.length / 2;
     const double* filter = &tf.filters[std::size_t(k) * std::size_t(half + 1)];
     // Every entry outside the filter's support is 0 (a product with a zero filter).
     const auto [first, last] = tf.support[std::size_t(k)];
     for (int m = first; m <= last; ++m) {
         const kiss_fft_cpx x = tf.spectrum[std::size_t(m)];
-        tf.filtered[std::size_t(m)] = kiss_fft_cpx{float(x.r * filter[m]), float(x.i * filter[m])};
+        lane.filtered[std::size_t(m)] = kiss_fft_cpx{float(x.r * filter[m]), float(x.i * filter[m])};
     }
-    kiss_fft(tf.inverse, tf.filtered.data(), tf.output.data());
-    std::fill(tf.filtered.begin() + first, tf.filtered.begin() + std::max(first, last + 1), kiss_fft_cpx{0, 0});
+    kiss_fft(lane.inverse, lane.filtered.data(), lane.output.data());
+    std::fill(lane.filtered.begin() + first, lane.filtered.begin() + std::max(first, last + 1), kiss_fft_cpx{0, 0});
+}
+
+void WaveletAnalyser::inTwo(const std::function<void(int part)>& job)
+{
+    if (window.size() < std::size_t(smallestSharedWindow)) {
+        job(0);
+        job(1);
+        return;
+    }
+    if (!workers)
+        workers = std::make_unique<PairedWork>();
+    workers->run(job);
 }
 
 void WaveletAnalyser::drawScalogram(double largestPower)
 {
-    const int n = int(window.size());
     const double top = std::log(largestPower + 1);
-    for (int l = 0; l < scaleCount; ++l) {
-        const double cone = coneAt(scaleAt(l));
-        const int first = int(cone * xScale);
-        const int last = int((n - cone) * xScale);
-        auto* line = reinterpret_cast<QRgb*>(scalogram_.scanLine(l));
-        const double* row = &power[std::size_t(l) * std::size_t(n)];
-        for (int t = 0; t < n; ++t) {
-            const int x = int(t * xScale);
-            if (first < x && x < last)
-                line[x] = colorOf(std::log(row[t] + 1), 0, top, colormap);
-        }
+    // Detached once here: scanLine() may detach, which two threads must not do at once.
+    QRgb* pixels = reinterpret_cast<QRgb*>(scalogram_.bits());
+    const std::size_t stride = std::size_t(scalogram_.bytesPerLine()) / sizeof(QRgb);
+    inTwo([&](int part) {
+        for (int l = part; l < scaleCount; l += 2)
+            drawScalogramRow(l, top, pixels + std::size_t(l) * stride);
+    });
+}
+
+void WaveletAnalyser::drawScalogramRow(int l, double top, QRgb* line) const
+{
+    const int n = int(window.size());
+    const double cone = coneAt(scaleAt(l));
+    const int first = int(cone * xScale);
+    const int last = int((n - cone) * xScale);
+    const double* row = &power[std::size_t(l) * std::size_t(n)];
+    for (int t = 0; t < n; ++t) {
+        const int x = int(t * xScale);
+        if (first < x && x < last)
+            line[x] = colorOf(std::log(row[t] + 1), 0, top, colormap);
     }
 }
 

@@ -3,12 +3,15 @@
 #include <QImage>
 #include <climits>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
 // Continuous Morlet wavelet transform (omega0 = 6) of a window of recent samples, tested
 // against a red-noise (AR(1)) background: a bar chart of the window, the power as a scalogram
 // with the significant regions outlined, and the share of significant cells. No widgets.
+class PairedWork;
+
 class WaveletAnalyser
 {
 public:
@@ -38,15 +41,28 @@ public:
     static int fftLength(int n);
 
 private:
+    struct Lane;
     struct Transform;
+    // What the scales of one thread add up to.
+    struct ScaleTotals
+    {
+        int cellsInCone = 0;
+        int significantCells = 0;
+        double largest = 0;
+        void add(const ScaleTotals& other);
+    };
 
     void rebuild();
     void computeLagOne(double mean);
     void drawBarChart();
     std::vector<double> significanceLevels(double mean) const;
     double computePower(const std::vector<double>& levels);
-    void inverseTransform(int scale);
+    ScaleTotals powerOfScale(int scale, double level, Lane& lane);
+    void inverseTransform(int scale, Lane& lane);
     void drawScalogram(double largestPower);
+    void drawScalogramRow(int scale, double top, QRgb* line) const;
+    // Runs job(0) and job(1), on two threads when the window is long enough to gain from it.
+    void inTwo(const std::function<void(int part)>& job);
     void outlineSignificance();
     void prepareTransform(int n);
     double scaleAt(int k) const;
@@ -75,4 +91,5 @@ private:
     int callCount = 0;
     // Plans, buffers and the filter of every scale, kept while the window length stays.
     std::unique_ptr<Transform> transform;
+    std::unique_ptr<PairedWork> workers;
 };
