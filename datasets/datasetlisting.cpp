@@ -41,11 +41,26 @@ std::vector<ListedDataset> listDatasets(const QString& folder, const std::functi
     return result;
 }
 
-QImage readDatasetPreview(const QString& path)
+namespace {
+QSize acceptedSize(QImageReader& reader)
 {
-    QImageReader reader(path);
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > maximumPreviewSide || size.height() > maximumPreviewSide)
         return {};
+    return size;
+}
+} // namespace
+
+QImage readDatasetPreview(const QString& path)
+{
+    QImageReader reader(path);
+    if (!acceptedSize(reader).isValid())
+        return {};
     return reader.read();
+}
+
+QSize datasetPreviewSize(const QString& path)
+{
+    QImageReader reader(path);
+    return acceptedSize(reader);
 }

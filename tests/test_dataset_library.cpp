@@ -8,6 +8,7 @@
 #include "datasets/widgets/datasetviewer.h"
 #include "datasets/widgets/datasetwidget.h"
 #include "datasets/widgets/editwidget.h"
+#include "datasets/widgets/imagelabel.h"
 #include "datasets/widgets/tiletext.h"
 #include "datasets/widgets/topwidget.h"
 #include "testenvironment.h"
@@ -17,6 +18,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
@@ -197,6 +199,36 @@ private slots:
         QVERIFY(broken.name.isEmpty() && !broken.date.isValid() && !broken.time.isValid());
         QCOMPARE(broken.coordinate, QGeoCoordinate(0, 0));
         QCOMPARE(broken.probeId, 0);
+    }
+
+    // Previews are read when first painted; before that the label already has the size of its
+    // picture, so nothing moves. One that fails to decode ends like a missing one.
+    void previewIsReadWhenFirstPainted()
+    {
+        QImage picture(200, 90, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, qRgb(x, y * 2, (x * y) & 255));
+        for (const char* id : {"wide", "damaged", "missing"})
+            storeMetadata(id, id, "01.03.2025", "08:00:00");
+        QVERIFY(picture.save(pathOf("wide", ".png")));
+        QVERIFY(picture.save(pathOf("damaged", ".png")));
+        QVERIFY(QFile::resize(pathOf("damaged", ".png"), QFileInfo(pathOf("damaged", ".png")).size() / 2));
+        DatasetViewer viewer;
+        reload(viewer);
+        auto* wide = tileOf(viewer, "wide")->findChild<ImageLabel*>();
+        const QPixmap expected = QPixmap::fromImage(picture).scaledToWidth(wide->width(), Qt::SmoothTransformation);
+        QVERIFY(wide->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(wide->sizeHint(), expected.size());
+        auto* damaged = tileOf(viewer, "damaged")->findChild<ImageLabel*>();
+        QCOMPARE(damaged->sizeHint(), expected.size());
+
+        for (DatasetWidget* tile : viewer.tiles())
+            tile->grab();
+        QCOMPARE(wide->pixmap(Qt::ReturnByValue).toImage(), expected.toImage());
+        QCOMPARE(wide->sizeHint(), expected.size());
+        QVERIFY(damaged->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(damaged->sizeHint(), tileOf(viewer, "missing")->findChild<ImageLabel*>()->sizeHint());
     }
 
     void tileShowsNameDateAndPlace()

@@ -11,6 +11,6 @@ void DataReader::readDatasets()
     std::vector<DatasetWidget*> widgets;
     widgets.reserve(listed.size());
     for (const ListedDataset& dataset : listed)
-        widgets.push_back(new DatasetWidget(dataset.record, QPixmap::fromImage(readDatasetPreview(dataset.previewPath))));
+        widgets.push_back(new DatasetWidget(dataset.record, dataset.previewPath));
     emit readingFinished(widgets);
 }

@@ -32,16 +32,14 @@ QFont pointFont(const QFont& base, int points)
 }
 } // namespace
 
-DatasetWidget::DatasetWidget(const DatasetRecord& record, const QPixmap& previewPicture, QWidget* parent)
+DatasetWidget::DatasetWidget(const DatasetRecord& record, const QString& previewPath, QWidget* parent)
     : QWidget(parent)
     , data(record)
-    , picture(previewPicture)
     , separator(new SeparatorWidget(this))
     , preview(new ImageLabel(this))
     , viewButton(new QPushButton(tr("VIEW"), this))
 {
-    if (!picture.isNull())
-        preview->setPixmap(picture.scaledToWidth(inches(2), Qt::SmoothTransformation));
+    preview->setPreviewFile(previewPath, inches(2));
     preview->setFixedWidth(inches(2));
     viewButton->setMinimumSize(inches(1.5), inches(0.5));
     sendButton = iconButton(QStringLiteral(":/res/images/new/fileExport.png"));

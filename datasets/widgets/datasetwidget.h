@@ -3,7 +3,7 @@
 #include "datasets/datasetrecord.h"
 #include "datasets/widgets/tiletext.h"
 
-#include <QPixmap>
+#include <QString>
 #include <QWidget>
 
 class ImageLabel;
@@ -16,11 +16,12 @@ class SeparatorWidget;
 // One dataset of the library: its preview, the VIEW, send, ZIP and VTK buttons and the grid
 // export menu, and its name,
 // date and time, location and coordinates. A press on the preview toggles its selected look.
+// The preview is read from its file when it is first painted.
 class DatasetWidget : public QWidget
 {
     Q_OBJECT
 public:
-    DatasetWidget(const DatasetRecord& record, const QPixmap& preview, QWidget* parent = nullptr);
+    DatasetWidget(const DatasetRecord& record, const QString& previewPath, QWidget* parent = nullptr);
 
     const DatasetRecord& record() const { return data; }
     bool isSelected() const;
@@ -44,7 +45,6 @@ private:
     void showGridMenu();
 
     DatasetRecord data;
-    QPixmap picture;
     SeparatorWidget* separator = nullptr;
     ImageLabel* preview = nullptr;
     QPushButton* viewButton = nullptr;
