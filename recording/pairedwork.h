@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QSemaphore>
-#include <QThreadPool>
-
+#include <condition_variable>
 #include <functional>
+#include <mutex>
+#include <thread>
 
 // Runs a job in two parts at once: part 0 on a helper thread that is kept for the next call,
 // part 1 on the calling thread. Returns when both are done, so whatever the helper wrote is
@@ -20,7 +20,13 @@ public:
     void run(const std::function<void(int part)>& job);
 
 private:
-    QThreadPool helper;
-    QSemaphore helperDone;
-    bool parallel;
+    void serve();
+
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::condition_variable finished;
+    const std::function<void(int)>* pending = nullptr;
+    bool helperBusy = false;
+    bool quitting = false;
+    std::thread helper;
 };
