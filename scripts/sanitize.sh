@@ -8,6 +8,9 @@
 # the slow unwinder Mesa's shader compiler takes minutes, and what the GL driver leaves at exit
 # belongs to a module unloaded before the check, which no suppression can name; they run with
 # every address and undefined-behaviour check but without the leak check.
+# Then the wavelet test, whose long rebuilds run on two threads, is built with ThreadSanitizer
+# in build-tsan/ (TSAN_BUILD_DIR). Only this test: Qt itself is not instrumented, and the
+# widget tests' Qt threads would report what TSan cannot see synchronised.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${ASAN_BUILD_DIR:-$root/build-asan}"
@@ -27,4 +30,10 @@ status=0
 ASAN_OPTIONS="$asan:detect_leaks=1:fast_unwind_on_malloc=0" \
   ctest --output-on-failure -j"$(nproc)" -LE gl || status=1
 ASAN_OPTIONS="$asan:detect_leaks=0" ctest --output-on-failure -j"$(nproc)" -L gl || status=1
+tsan="${TSAN_BUILD_DIR:-$root/build-tsan}"
+CC=clang CXX=clang++ cmake -S "$root" -B "$tsan" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
+  -DSORVANEL_BUILD_BENCHMARKS=OFF -DSORVANEL_LIBFUZZER=OFF \
+  -DCMAKE_CXX_FLAGS="-fsanitize=thread" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" >/dev/null
+cmake --build "$tsan" -j"$(nproc)" --target test_wavelet
+(cd "$tsan" && TSAN_OPTIONS="halt_on_error=1:suppressions=$root/scripts/tsan.supp" ctest --output-on-failure -R '^test_wavelet$') || status=1
 exit $status
