@@ -14,34 +14,45 @@ QVBoxLayout* tightColumn(QWidget* widget)
     column->setAlignment(Qt::AlignTop);
     return column;
 }
+
+// From the end: nothing behind the taken item moves.
+void emptyLayout(QLayout* layout)
+{
+    while (QLayoutItem* item = layout->takeAt(layout->count() - 1))
+        delete item;
+}
 } // namespace
 
+// One sheet for the icon buttons of every tile: a sheet of their own for each button was parsed
+// and polished once per button.
 CentralWidget::CentralWidget(QWidget* parent)
     : QWidget(parent)
     , layout(tightColumn(this))
 {
+    setStyleSheet(QStringLiteral("QToolButton { background-color: #c6c6c6; }"));
     startPage();
 }
 
-// A deleted widget makes its parent's layout look for it among all its items. The old tiles
-// are deleted after the new ones were laid out: in a page of their own, each is looked for in
-// an empty layout instead of among thousands of new tiles.
-void CentralWidget::startPage()
+// A deleted widget makes its parent's layout look for it among all its items: the old page's
+// layout is emptied first, and the new tiles, in a page of their own, are never searched. Tiles
+// made as children of the page they are shown in are not styled twice, as a move would.
+QWidget* CentralWidget::startPage()
 {
     if (page) {
+        emptyLayout(pageLayout);
         page->hide();
         page->deleteLater();
     }
     page = new QWidget(this);
     pageLayout = tightColumn(page);
     layout->addWidget(page);
+    return page;
 }
 
 void CentralWidget::setTiles(const std::vector<DatasetWidget*>& list)
 {
     // Tiles already deleted have left the layout by themselves.
-    while (QLayoutItem* item = pageLayout->takeAt(0))
-        delete item;
+    emptyLayout(pageLayout);
     if (!list.empty() && list.front()->parentWidget() != page)
         startPage();
     // Showing a tile lays out its shown parent at once: with the layout off, the tiles are laid

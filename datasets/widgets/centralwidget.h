@@ -12,12 +12,13 @@ class CentralWidget : public QWidget
     Q_OBJECT
 public:
     explicit CentralWidget(QWidget* parent = nullptr);
+    // Replaces the page of the last listing by an empty one and returns it: the next listing's
+    // tiles are made as its children (see startPage).
+    QWidget* startPage();
     // Lays the tiles out top to bottom in this order and shows them.
     void setTiles(const std::vector<DatasetWidget*>& tiles);
 
 private:
-    void startPage();
-
     QVBoxLayout* layout = nullptr;
     // The tiles of one listing live in a page of their own (see startPage).
     QWidget* page = nullptr;

@@ -4,6 +4,11 @@
 #include "datasets/datasetlisting.h"
 #include "datasets/widgets/datasetwidget.h"
 
+DataReader::DataReader(QWidget* parentOfTiles)
+    : tileParent(parentOfTiles)
+{
+}
+
 void DataReader::readDatasets()
 {
     const std::vector<ListedDataset> listed =
@@ -11,6 +16,6 @@ void DataReader::readDatasets()
     std::vector<DatasetWidget*> widgets;
     widgets.reserve(listed.size());
     for (const ListedDataset& dataset : listed)
-        widgets.push_back(new DatasetWidget(dataset.record, dataset.previewPath));
+        widgets.push_back(new DatasetWidget(dataset.record, dataset.previewPath, tileParent));
     emit readingFinished(widgets);
 }

@@ -83,7 +83,7 @@ void DatasetViewer::reloadDatasets()
     progressBar->setValue(0);
     progressBar->show();
 
-    auto* reader = new DataReader;
+    auto* reader = new DataReader(container->startPage());
     worker.wait();
     reader->moveToThread(&worker);
     connect(&worker, &QThread::finished, reader, &QObject::deleteLater);

@@ -82,13 +82,13 @@ bool DatasetWidget::isSelected() const
     return preview->overlayShown();
 }
 
+// The grey background comes from the style sheet of the column that shows the tiles.
 QToolButton* DatasetWidget::iconButton(const QString& icon)
 {
     auto* button = new QToolButton(this);
     button->setIcon(sharedIcon(icon));
     button->setMinimumSize(inches(0.45), inches(0.45));
     button->setIconSize(QSize(inches(0.4), inches(0.4)));
-    button->setStyleSheet(QStringLiteral("background-color: #c6c6c6"));
     return button;
 }
 
