@@ -182,6 +182,23 @@ private slots:
         QCOMPARE(pixelChecksum(analyser.barChart()), bars);
     }
 
+    // One analyser kept over changing window lengths (its plans, filters and per-thread buffers
+    // are reused or rebuilt) draws what a fresh analyser draws.
+    void reusedAnalyserDrawsLikeAFreshOne()
+    {
+        WaveletAnalyser kept;
+        for (int n : {400, 64, 63, 400, 399, 15, 400}) {
+            const std::deque<int> signal = twoSinesAndStep(n);
+            WaveletAnalyser fresh;
+            for (WaveletAnalyser* analyser : {&kept, &fresh}) {
+                analyser->analyse(signal);
+                analyser->analyse(signal);
+            }
+            QCOMPARE(kept.scalogram(), fresh.scalogram());
+            QCOMPARE(kept.significantCellCount(), fresh.significantCellCount());
+        }
+    }
+
     void picturesFromTheFifthSample()
     {
         WaveletAnalyser analyser;
