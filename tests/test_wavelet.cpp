@@ -1,4 +1,5 @@
 #include "app/settingskeys.h"
+#include "recording/pairedwork.h"
 #include "recording/waveletanalyser.h"
 #include "testenvironment.h"
 
@@ -196,6 +197,30 @@ private slots:
             }
             QCOMPARE(kept.scalogram(), fresh.scalogram());
             QCOMPARE(kept.significantCellCount(), fresh.significantCellCount());
+        }
+    }
+
+    // Each run does both parts once and hands back what the helper wrote (under ThreadSanitizer
+    // too); made and dropped at once, or right after a run, the helper must not hang or race.
+    void pairedWorkRunsBothPartsEachTime()
+    {
+        for (int i = 0; i < 200; ++i)
+            PairedWork idle;
+        PairedWork work;
+        int runs[2] = {0, 0};
+        for (int i = 1; i <= 2000; ++i) {
+            work.run([&](int part) { ++runs[part]; });
+            QCOMPARE(runs[0], i);
+            QCOMPARE(runs[1], i);
+        }
+        for (int i = 0; i < 50; ++i) {
+            int done = 0;
+            PairedWork once;
+            once.run([&](int part) {
+                if (part == 0)
+                    done = 1;
+            });
+            QCOMPARE(done, 1);
         }
     }
 
