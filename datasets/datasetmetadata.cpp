@@ -10,14 +10,30 @@ const QString dateFormat = QStringLiteral("dd.MM.yyyy");
 const QString timeFormat = QStringLiteral("hh:mm:ss");
 } // namespace
 
+QJsonDocument parseMetadata(const QByteArray& text, QJsonParseError* error)
+{
+    const QString decoded = QString::fromUtf8(text);
+    if (decoded.contains(QChar::ReplacementCharacter))
+        return QJsonDocument::fromJson(decoded.toUtf8(), error);
+    return QJsonDocument::fromJson(text, error);
+}
+
 void writeMetadataMembers(QJsonObject& object, const DatasetMetadata& metadata)
 {
     object.insert(QStringLiteral("name"), metadata.name);
     object.insert(QStringLiteral("date"), metadata.date.toString(dateFormat));
     object.insert(QStringLiteral("time"), metadata.time.toString(timeFormat));
-    object.insert(QStringLiteral("lon"), metadata.coordinate.longitude());
-    object.insert(QStringLiteral("lat"), metadata.coordinate.latitude());
+    insertCoordinate(object, metadata.coordinate);
     object.insert(QStringLiteral("location"), metadata.location);
+}
+
+void insertCoordinate(QJsonObject& object, const QGeoCoordinate& coordinate)
+{
+    // An invalid coordinate holds NaN, which JSON can only write as null.
+    if (!coordinate.isValid())
+        return;
+    object.insert(QStringLiteral("lon"), coordinate.longitude());
+    object.insert(QStringLiteral("lat"), coordinate.latitude());
 }
 
 DatasetMetadata readMetadataMembers(const QJsonObject& object)

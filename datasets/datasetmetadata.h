@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QGeoCoordinate>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
 #include <QTime>
@@ -20,8 +21,14 @@ struct DatasetMetadata
     QGeoCoordinate coordinate;
 };
 
+// Parses a metadata file's text. Bytes that are not UTF-8 read as U+FFFD: Qt's parser would
+// silently empty the whole string that holds them.
+QJsonDocument parseMetadata(const QByteArray& text, QJsonParseError* error = nullptr);
+
 // Adds "name", "date" (dd.MM.yyyy), "time" (hh:mm:ss), "lon", "lat" and "location".
 void writeMetadataMembers(QJsonObject& object, const DatasetMetadata& metadata);
+// Sets "lat" and "lon" from a valid coordinate; an invalid one leaves both as they are.
+void insertCoordinate(QJsonObject& object, const QGeoCoordinate& coordinate);
 // Reads those members; missing ones give empty texts, invalid date and time, and 0 degrees.
 DatasetMetadata readMetadataMembers(const QJsonObject& object);
 

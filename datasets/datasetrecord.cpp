@@ -8,7 +8,7 @@
 
 DatasetRecord datasetRecordFromMetadata(const QString& id, const QByteArray& metadata)
 {
-    const QJsonObject object = QJsonDocument::fromJson(metadata).object();
+    const QJsonObject object = parseMetadata(metadata).object();
     const DatasetMetadata members = readMetadataMembers(object);
     DatasetRecord record;
     record.name = members.name;

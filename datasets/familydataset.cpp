@@ -33,7 +33,7 @@ bool readMetadataObject(const QString& path, QJsonObject& object)
     if (!file.open(QIODevice::ReadOnly) || file.size() > maximumMetadataBytes)
         return false;
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument document = parseMetadata(file.readAll(), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return false;
     object = document.object();
@@ -203,10 +203,17 @@ bool FamilyDataset::loadFrom(const QString& folder, const QString& id)
     const int columns = loaded.properties[size_t(columnsIndex)].toInt();
     if (!plausibleGrid(rows, columns))
         return false;
-    // A value file shorter than declared leaves the missing values at 0.
+    // Every track is resampled to "rows" before it is stored, so the file holds exactly the
+    // declared grid. Checked before the grid is made: a few bytes of metadata could otherwise
+    // ask for hundreds of megabytes over a value file that holds a handful of values.
     const qint64 declaredBytes = 2 * qint64(rows) * columns;
     const qint64 storedBytes = valueFile.size() - valueFile.pos();
-    loaded.tracks = decodeTracks(valueFile.read(std::min(declaredBytes, storedBytes)), rows, columns);
+    if (storedBytes != declaredBytes) {
+        qWarning().noquote() << "Value file holds" << storedBytes << "bytes of values, the metadata declares"
+                             << declaredBytes;
+        return false;
+    }
+    loaded.tracks = decodeTracks(valueFile.read(declaredBytes), rows, columns);
 
     content = std::move(loaded);
     return true;

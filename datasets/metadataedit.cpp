@@ -1,6 +1,7 @@
 #include "datasets/metadataedit.h"
 
 #include "datasets/datasetfolder.h"
+#include "datasets/datasetmetadata.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -14,7 +15,7 @@ bool storeEditedRecord(const DatasetRecord& record)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    const QJsonDocument document = parseMetadata(file.readAll());
     file.close();
     // Writing a fresh object over an unparsable file would lose its other members.
     if (!document.isObject())
@@ -22,7 +23,6 @@ bool storeEditedRecord(const DatasetRecord& record)
     QJsonObject object = document.object();
     object.insert(QStringLiteral("name"), record.name);
     object.insert(QStringLiteral("location"), record.location);
-    object.insert(QStringLiteral("lon"), record.coordinate.longitude());
-    object.insert(QStringLiteral("lat"), record.coordinate.latitude());
+    insertCoordinate(object, record.coordinate);
     return writeFileAtomically(path, QJsonDocument(object).toJson(QJsonDocument::Indented), QIODevice::Text);
 }

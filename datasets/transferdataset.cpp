@@ -2,6 +2,7 @@
 
 #include "acquisition/probefamily.h"
 #include "datasets/datasetidentifier.h"
+#include "datasets/datasetmetadata.h"
 #include "datasets/stagedstore.h"
 
 #include <QBuffer>
@@ -160,7 +161,7 @@ std::optional<TransferReply> readDatasetForTransfer(const QString& folder, const
     QFile metadataFile(pathIn(folder, id, ".xml"));
     if (!metadataFile.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("no metadata file ") + metadataFile.fileName());
-    const QJsonDocument metadata = QJsonDocument::fromJson(metadataFile.readAll());
+    const QJsonDocument metadata = parseMetadata(metadataFile.readAll());
     if (!metadata.isObject())
         return fail(QStringLiteral("metadata is not a JSON object: ") + metadataFile.fileName());
     const QImage preview(pathIn(folder, id, ".png"), "PNG");

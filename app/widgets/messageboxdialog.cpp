@@ -27,6 +27,9 @@ MessageBox::StandardButton execMessageBoxDialog(const MessageBox::Request& reque
     // The seam's button values are QMessageBox's own.
     QMessageBox box(iconFor(request.kind), request.title, request.text,
                     QMessageBox::StandardButtons(int(request.buttons)), request.parent);
+    // Texts quote names, places and paths that users and peers choose: never read as markup,
+    // which could load local files through an image tag.
+    box.setTextFormat(Qt::PlainText);
     if (request.defaultButton != MessageBox::NoButton)
         box.setDefaultButton(QMessageBox::StandardButton(request.defaultButton));
     return MessageBox::StandardButton(box.exec());

@@ -5,13 +5,13 @@
 #include "app/language.h"
 #include "app/widgets/menuiconproxystyle.h"
 #include "app/settingskeys.h"
+#include "app/widgets/titlelabel.h"
 #include "app/widgets/waitingspinnerwidget.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QToolButton>
@@ -78,7 +78,7 @@ NavBar::NavBar(QWidget* parent) : QWidget(parent)
     connect(connectButton, &QToolButton::pressed, this, &NavBar::emitConnectSignal);
     connect(backButton, &QToolButton::pressed, this, &NavBar::emitBackSignal);
 
-    titleLabel = new QLabel(QStringLiteral("Sorvanel 3D"), this);
+    titleLabel = new TitleLabel(QStringLiteral("Sorvanel 3D"), this);
     titleLabel->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
     layout = new QHBoxLayout(this);

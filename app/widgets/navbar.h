@@ -9,7 +9,7 @@ class MenuIconProxyStyle;
 class QAction;
 class QActionGroup;
 class QHBoxLayout;
-class QLabel;
+class TitleLabel;
 class QToolButton;
 class WaitingSpinnerWidget;
 
@@ -88,7 +88,7 @@ private:
     QToolButton* batteryButton = nullptr;
     QToolButton* connectButton = nullptr;
     QToolButton* settingsButton = nullptr;
-    QLabel* titleLabel = nullptr;
+    TitleLabel* titleLabel = nullptr;
     QHBoxLayout* layout = nullptr;
     QPixmap batteryPixmap;
     WaitingSpinnerWidget* spinner = nullptr;
