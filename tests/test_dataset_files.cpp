@@ -334,16 +334,16 @@ private slots:
         QCOMPARE(rgbAt(preview, 127, 127), black);
     }
 
-    void shortValueFilesReadAsZeros()
+    void valueFilesMustHoldTheDeclaredGrid()
     {
-        store("short-values", QByteArray("SV-Brol_Sensor 3D-File ") + QByteArray("\x05\x00\x06", 3),
-              brolMetadata(2, 2));
+        const QByteArray values = golden("brolsensor-3x2.s3d");
+        store("short-values", values.left(values.size() - 2), brolMetadata(2, 3));
+        expectRejected("short-values");
+        store("long-values", values + "trailing", brolMetadata(2, 3));
+        expectRejected("long-values");
+        store("exact-values", values, brolMetadata(2, 3));
         DataSetBrolSensor dataset;
-        QVERIFY(dataset.load("short-values"));
-        QCOMPARE(dataset.values(), Track({5, 0, 0, 0}));
-        // Extra bytes after the declared grid are ignored.
-        store("long-values", golden("brolsensor-3x2.s3d") + "trailing", brolMetadata(2, 3));
-        QVERIFY(dataset.load("long-values"));
+        QVERIFY(dataset.load("exact-values"));
         QCOMPARE(dataset.values(), Track({1, -2, 256, -32768, 32767, 0}));
     }
 
@@ -365,17 +365,13 @@ private slots:
         expectRejected("implausible");
     }
 
-    void largestPlausibleGridLoads()
+    void smallFilesCannotDeclareLargeGrids()
     {
-        // 2^26 values declared by a tiny file: within the bound, filled with zeros.
+        // 2^26 values (128 MB once made) declared over six: refused before the grid is made.
         store("largest", golden("brolsensor-3x2.s3d"), brolMetadata(65536, 1024));
-        DataSetBrolSensor dataset;
-        QVERIFY(dataset.load("largest"));
-        QCOMPARE(dataset.getProperty("columns"), QVariant(1024));
-        const Track all = dataset.values();
-        QCOMPARE(all.size(), size_t(1) << 26);
-        QCOMPARE(all[1], int16_t(-2));
-        QCOMPARE(all.back(), int16_t(0));
+        expectRejected("largest");
+        store("square", golden("brolsensor-3x2.s3d"), brolMetadata(8192, 8192));
+        expectRejected("square");
     }
 
     void brokenFilesAreRejected()

@@ -62,8 +62,9 @@ QList<HostileEntry> hostileEntries()
     const QByteArray header("SV-Brol_Sensor 3D-File ");
     return {
         {"sound", metadata, values, {}, Opens},
-        {"truncated", metadata, header + '\x01', {}, Opens},
-        {"oversized", metadata, values + QByteArray(8 << 20, '\x7f'), {}, Opens},
+        // A value file must hold exactly the declared grid.
+        {"truncated", metadata, header + '\x01', {}, Refused},
+        {"oversized", metadata, values + QByteArray(8 << 20, '\x7f'), {}, Refused},
         // Unreadable metadata names no probe, so no family can open it.
         {"notjson", "{{ \"name\": ", values, {}, Welcome},
         {"notobject", "[1, 2, 3]", values, {}, Welcome},
@@ -73,10 +74,11 @@ QList<HostileEntry> hostileEntries()
          values, {}, Welcome},
         {"giantnumbers", metadataWith({{"rows", 1e30}, {"columns", 2147483647.0}, {"lat", 1e308}}), values, {},
          Refused},
-        // Declared far beyond its value file: the missing values read 0.
-        {"largegrid", metadataWith({{"rows", 512}, {"columns", 512}}), values, {}, Opens},
-        // Loadable, but its terrain would not fit in memory.
-        {"hugegrid", metadataWith({{"rows", 8192}, {"columns", 8192}}), values, {}, Unshowable},
+        // Declared far beyond its value file: refused before the grid is made.
+        {"largegrid", metadataWith({{"rows", 8192}, {"columns", 8192}}), values, {}, Refused},
+        // Whole and loadable, but its terrain would not fit in memory.
+        {"hugegrid", metadataWith({{"rows", 2048}, {"columns", 1024}}), header + QByteArray(4 << 20, '\0'), {},
+         Unshowable},
         {"negativegrid", metadataWith({{"rows", -2}, {"columns", -3}}), values, {}, Refused},
         {"unknownfamily", metadataWith({{"probe id", 99999}}), values, {}, Welcome},
         {"notpng", metadata, values, "GIF89a, not a preview", Opens},
