@@ -51,6 +51,11 @@ void setLanguage(const QString& code)
     QGuiApplication::setLayoutDirection(QLocale(code).textDirection());
 }
 
+QLocale languageLocale()
+{
+    return QLocale(Settings::language.read().toString());
+}
+
 QStringList embeddedLanguageCodes()
 {
     const QStringList entries = QDir(QStringLiteral(":/res/languages/"))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -7,6 +8,10 @@
 // ":/res/languages/language_<code>.qm" (an empty translator when there is none) over Qt's
 // own texts for that language; the layout runs right to left for languages written so.
 void setLanguage(const QString& code);
+
+// The number and date conventions of the language in general/language, for the numbers a
+// user reads and types.
+QLocale languageLocale();
 
 // Codes of the embedded translations, in the resource folder's order: "language_zh_CN.qm"
 // gives "zh_CN".

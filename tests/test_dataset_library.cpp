@@ -1,9 +1,12 @@
 #include "app/appsettings.h"
+#include "app/language.h"
+#include "app/settingskeys.h"
 #include "app/widgets/mainwindow.h"
 #include "datasets/dataset.h"
 #include "datasets/datasetbrolsensor.h"
 #include "datasets/datasettrash.h"
 #include "datasets/exportnames.h"
+#include "datasets/metadataedit.h"
 #include "datasets/widgets/bottomwidget.h"
 #include "datasets/widgets/datasetviewer.h"
 #include "datasets/widgets/datasetwidget.h"
@@ -319,9 +322,98 @@ private slots:
         EditWidget again(&record);
         again.copyCurrentCoordinates();
         QCOMPARE(again.findChildren<QLineEdit*>()[2]->text(), QString("0"));
-        again.findChildren<QLineEdit*>()[3]->setText("east");
         again.accept();
         QCOMPARE(record.coordinate, QGeoCoordinate(0, 0));
+    }
+
+    // A coordinate is stored as the dialog promised, or refused with the record untouched:
+    // never a silent 0, never both lost for one out of range.
+    void editStoresOrRefusesCoordinates_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("latitude");
+        QTest::addColumn<QString>("longitude");
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("lon");
+        QTest::newRow("latitude 95") << "en" << "95" << "11.5" << false << 0.0 << 0.0;
+        QTest::newRow("longitude -181") << "en" << "48" << "-181" << false << 0.0 << 0.0;
+        QTest::newRow("comma in German") << "de" << "48,5" << "-11,25" << true << 48.5 << -11.25;
+        QTest::newRow("dot in German") << "de" << "48.5" << "11.25" << true << 48.5 << 11.25;
+        QTest::newRow("dot in English") << "en" << "48.5" << "180" << true << 48.5 << 180.0;
+        QTest::newRow("comma in English") << "en" << "48,5" << "11.5" << false << 0.0 << 0.0;
+        QTest::newRow("not a number") << "en" << "48" << "abc" << false << 0.0 << 0.0;
+        QTest::newRow("empty") << "de" << "" << "11" << false << 0.0 << 0.0;
+        QTest::newRow("nan") << "en" << "nan" << "11" << false << 0.0 << 0.0;
+    }
+    void editStoresOrRefusesCoordinates()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, latitude);
+        QFETCH(QString, longitude);
+        QFETCH(bool, stored);
+        Settings::language.write(language);
+        DatasetRecord record;
+        record.name = "Kept";
+        record.coordinate = QGeoCoordinate(10, 20);
+        EditWidget dialog(&record);
+        const QList<QLineEdit*> edits = dialog.findChildren<QLineEdit*>();
+        edits[0]->setText("New");
+        edits[2]->setText(latitude);
+        edits[3]->setText(longitude);
+        TestSupport::MessageBoxSpy boxes;
+        dialog.accept();
+        if (stored) {
+            QFETCH(double, lat);
+            QFETCH(double, lon);
+            QCOMPARE(boxes.requests().size(), 0);
+            QCOMPARE(record.coordinate, QGeoCoordinate(lat, lon));
+            QCOMPARE(record.name, QString("New"));
+        } else {
+            QCOMPARE(boxes.requests().size(), 1);
+            QCOMPARE(boxes.requests()[0].kind, MessageBox::Kind::Warning);
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+            QCOMPARE(record.coordinate, QGeoCoordinate(10, 20));
+            QCOMPARE(record.name, QString("Kept"));
+        }
+    }
+
+    // Every language shows the stored degrees in its own format, takes them back unchanged,
+    // and reads its own decimal separator and the dot alike.
+    void editReadsEveryLanguagesNumbers()
+    {
+        for (const QString& code : embeddedLanguageCodes()) {
+            Settings::language.write(code);
+            const QLocale locale(code);
+            DatasetRecord record;
+            record.coordinate = QGeoCoordinate(48.137154, -11.5);
+            EditWidget dialog(&record);
+            const QList<QLineEdit*> edits = dialog.findChildren<QLineEdit*>();
+            QCOMPARE(edits[2]->text(), locale.toString(48.1372, 'g', 6));
+            QVERIFY2(edits[2]->hasAcceptableInput() && edits[3]->hasAcceptableInput(), qPrintable(code));
+            TestSupport::MessageBoxSpy boxes;
+            dialog.accept();
+            QCOMPARE(record.coordinate, QGeoCoordinate(48.1372, -11.5));
+            edits[2]->setText(locale.toString(12.25));
+            edits[3]->setText("-7.75");
+            dialog.accept();
+            QVERIFY2(boxes.requests().isEmpty(), qPrintable(code));
+            QCOMPARE(record.coordinate, QGeoCoordinate(12.25, -7.75));
+        }
+    }
+
+    void editedMetadataNeverHoldsNullCoordinates()
+    {
+        storeMetadata("field", "Old", "01.03.2025", "08:00:00", "Hill", 48.5, 11.5);
+        DatasetRecord record;
+        record.identifier = "field";
+        record.name = "New";
+        record.coordinate = QGeoCoordinate(95, 11.5); // invalid: both degrees are NaN
+        QVERIFY(storeEditedRecord(record));
+        const QJsonObject stored = QJsonDocument::fromJson(readAll(pathOf("field", ".xml"))).object();
+        QCOMPARE(stored.value("name").toString(), QString("New"));
+        QCOMPARE(stored.value("lat").toDouble(), 48.5);
+        QCOMPARE(stored.value("lon").toDouble(), 11.5);
     }
 
     void editThroughTheLibrary()

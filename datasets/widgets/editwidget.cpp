@@ -1,9 +1,9 @@
 #include "datasets/widgets/editwidget.h"
 
 #include "app/appsettings.h"
-#include "datasets/coordinatetext.h"
+#include "app/language.h"
+#include "app/messagebox.h"
 
-#include <QDoubleValidator>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,12 +18,12 @@ EditWidget::EditWidget(DatasetRecord* edited, QWidget* parent)
     , mapButton(new QPushButton(QIcon(QStringLiteral(":/res/images/new/world.png")), QString(), this))
     , nameEdit(new QLineEdit(record->name, this))
     , locationEdit(new QLineEdit(record->location, this))
-    , latitudeEdit(new QLineEdit(coordinateText(record->coordinate.latitude()), this))
-    , longitudeEdit(new QLineEdit(coordinateText(record->coordinate.longitude()), this))
-    , validator(new QDoubleValidator(this))
+    , numbers(languageLocale())
+    , latitudeEdit(new QLineEdit(coordinateText(record->coordinate.latitude(), numbers), this))
+    , longitudeEdit(new QLineEdit(coordinateText(record->coordinate.longitude(), numbers), this))
 {
-    latitudeEdit->setValidator(validator);
-    longitudeEdit->setValidator(validator);
+    latitudeEdit->setValidator(new CoordinateValidator(CoordinateAxis::Latitude, numbers, this));
+    longitudeEdit->setValidator(new CoordinateValidator(CoordinateAxis::Longitude, numbers, this));
     mapButton->setMinimumSize(inches(0.5), inches(0.5));
     mapButton->setIconSize(QSize(inches(0.4), inches(0.4)));
     mapButton->setStyleSheet(QStringLiteral("background-color: #c6c6c6"));
@@ -73,15 +73,37 @@ void EditWidget::buildLayout()
 
 void EditWidget::copyCurrentCoordinates()
 {
-    latitudeEdit->setText(coordinateText(currentPosition.latitude()));
-    longitudeEdit->setText(coordinateText(currentPosition.longitude()));
+    latitudeEdit->setText(coordinateText(currentPosition.latitude(), numbers));
+    longitudeEdit->setText(coordinateText(currentPosition.longitude(), numbers));
+}
+
+std::optional<double> EditWidget::typedCoordinate(QLineEdit* edit, CoordinateAxis axis)
+{
+    const std::optional<double> degrees = coordinateFromText(edit->text(), axis, numbers);
+    if (degrees)
+        return degrees;
+    const bool latitude = axis == CoordinateAxis::Latitude;
+    const QString text = latitude ? tr("The latitude must be a number from %1 to %2, such as %3.")
+                                  : tr("The longitude must be a number from %1 to %2, such as %3.");
+    const int limit = latitude ? 90 : 180;
+    MessageBox::warning(this, QString(),
+                        text.arg(numbers.toString(-limit), numbers.toString(limit),
+                                 coordinateText(latitude ? 48.1372 : 11.5755, numbers)));
+    edit->setFocus();
+    return std::nullopt;
 }
 
 void EditWidget::accept()
 {
+    // A coordinate that is not one keeps the dialog open and the record as it was.
+    const std::optional<double> latitude = typedCoordinate(latitudeEdit, CoordinateAxis::Latitude);
+    if (!latitude)
+        return;
+    const std::optional<double> longitude = typedCoordinate(longitudeEdit, CoordinateAxis::Longitude);
+    if (!longitude)
+        return;
     record->name = nameEdit->text();
     record->location = locationEdit->text();
-    record->coordinate = QGeoCoordinate(coordinateFromText(latitudeEdit->text()),
-                                        coordinateFromText(longitudeEdit->text()));
+    record->coordinate = QGeoCoordinate(*latitude, *longitude);
     QDialog::accept();
 }

@@ -1,15 +1,18 @@
 #pragma once
 
+#include "datasets/coordinatetext.h"
 #include "datasets/datasetrecord.h"
 
 #include <QDialog>
+#include <QLocale>
+#include <optional>
 
-class QDoubleValidator;
 class QLineEdit;
 class QPushButton;
 
 // The dialog that changes a dataset's name, location and coordinates. On OK it writes the
-// edits into the record it was given; the caller stores them.
+// edits into the record it was given; the caller stores them. Coordinates are read and shown
+// in the language's number format; one out of range or not a number is refused with a box.
 class EditWidget : public QDialog
 {
     Q_OBJECT
@@ -23,6 +26,8 @@ public slots:
 private:
     void buildLayout();
     QPushButton* dialogButton(const QString& text);
+    // The edit's degrees, or nothing after telling the operator what is wrong.
+    std::optional<double> typedCoordinate(QLineEdit* edit, CoordinateAxis axis);
 
     DatasetRecord* record;
     QPushButton* okButton = nullptr;
@@ -30,7 +35,7 @@ private:
     QPushButton* mapButton = nullptr;
     QLineEdit* nameEdit = nullptr;
     QLineEdit* locationEdit = nullptr;
+    QLocale numbers;
     QLineEdit* latitudeEdit = nullptr;
     QLineEdit* longitudeEdit = nullptr;
-    QDoubleValidator* validator = nullptr;
 };

@@ -141,6 +141,14 @@
         <source>Longitude</source>
         <translation>خط الطول</translation>
     </message>
+    <message>
+        <source>The latitude must be a number from %1 to %2, such as %3.</source>
+        <translation>يجب أن يكون خط العرض رقمًا من %1 إلى %2، مثل %3.</translation>
+    </message>
+    <message>
+        <source>The longitude must be a number from %1 to %2, such as %3.</source>
+        <translation>يجب أن يكون خط الطول رقمًا من %1 إلى %2، مثل %3.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -577,6 +585,10 @@
     <message>
         <source>Unable to start Server</source>
         <translation>تعذّر تشغيل الخادم</translation>
+    </message>
+    <message>
+        <source>This dataset cannot be sent: its files are not named by a dataset identifier, so the other device would refuse it.</source>
+        <translation>لا يمكن إرسال مجموعة البيانات هذه: ملفاتها غير مسماة بمعرّف مجموعة بيانات، لذا سيرفضها الجهاز الآخر.</translation>
     </message>
 </context>
 <context>

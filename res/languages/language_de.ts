@@ -137,6 +137,14 @@
         <source>Longitude</source>
         <translation>Längengrad</translation>
     </message>
+    <message>
+        <source>The latitude must be a number from %1 to %2, such as %3.</source>
+        <translation>Der Breitengrad muss eine Zahl von %1 bis %2 sein, zum Beispiel %3.</translation>
+    </message>
+    <message>
+        <source>The longitude must be a number from %1 to %2, such as %3.</source>
+        <translation>Der Längengrad muss eine Zahl von %1 bis %2 sein, zum Beispiel %3.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -573,6 +581,10 @@
     <message>
         <source>Unable to start Server</source>
         <translation>Server konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>This dataset cannot be sent: its files are not named by a dataset identifier, so the other device would refuse it.</source>
+        <translation>Dieser Datensatz kann nicht gesendet werden: Seine Dateien sind nicht nach einer Datensatzkennung benannt, daher würde das andere Gerät ihn ablehnen.</translation>
     </message>
 </context>
 <context>

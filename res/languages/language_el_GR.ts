@@ -137,6 +137,14 @@
         <source>Longitude</source>
         <translation>Μήκος</translation>
     </message>
+    <message>
+        <source>The latitude must be a number from %1 to %2, such as %3.</source>
+        <translation>Το γεωγραφικό πλάτος πρέπει να είναι αριθμός από %1 έως %2, για παράδειγμα %3.</translation>
+    </message>
+    <message>
+        <source>The longitude must be a number from %1 to %2, such as %3.</source>
+        <translation>Το γεωγραφικό μήκος πρέπει να είναι αριθμός από %1 έως %2, για παράδειγμα %3.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -573,6 +581,10 @@
     <message>
         <source>Unable to start Server</source>
         <translation>Αδυναμία εκκίνησης διακομιστή</translation>
+    </message>
+    <message>
+        <source>This dataset cannot be sent: its files are not named by a dataset identifier, so the other device would refuse it.</source>
+        <translation>Αυτό το σύνολο δεδομένων δεν μπορεί να σταλεί: τα αρχεία του δεν έχουν όνομα αναγνωριστικού συνόλου δεδομένων, οπότε η άλλη συσκευή θα το απέρριπτε.</translation>
     </message>
 </context>
 <context>

@@ -137,6 +137,14 @@
         <source>Longitude</source>
         <translation>Longitude</translation>
     </message>
+    <message>
+        <source>The latitude must be a number from %1 to %2, such as %3.</source>
+        <translation>The latitude must be a number from %1 to %2, such as %3.</translation>
+    </message>
+    <message>
+        <source>The longitude must be a number from %1 to %2, such as %3.</source>
+        <translation>The longitude must be a number from %1 to %2, such as %3.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -573,6 +581,10 @@
     <message>
         <source>Unable to start Server</source>
         <translation>Unable to start Server</translation>
+    </message>
+    <message>
+        <source>This dataset cannot be sent: its files are not named by a dataset identifier, so the other device would refuse it.</source>
+        <translation>This dataset cannot be sent: its files are not named by a dataset identifier, so the other device would refuse it.</translation>
     </message>
 </context>
 <context>

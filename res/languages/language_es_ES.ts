@@ -137,6 +137,14 @@
         <source>Longitude</source>
         <translation>Longitud</translation>
     </message>
+    <message>
+        <source>The latitude must be a number from %1 to %2, such as %3.</source>
+        <translation>La latitud debe ser un número de %1 a %2, por ejemplo %3.</translation>
+    </message>
+    <message>
+        <source>The longitude must be a number from %1 to %2, such as %3.</source>
+        <translation>La longitud debe ser un número de %1 a %2, por ejemplo %3.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -573,6 +581,10 @@
     <message>
         <source>Unable to start Server</source>
         <translation>No se pudo iniciar el servidor</translation>
+    </message>
+    <message>
+        <source>This dataset cannot be sent: its files are not named by a dataset identifier, so the other device would refuse it.</source>
+        <translation>Este conjunto de datos no se puede enviar: sus archivos no llevan como nombre un identificador de conjunto de datos, por lo que el otro dispositivo lo rechazaría.</translation>
     </message>
 </context>
 <context>

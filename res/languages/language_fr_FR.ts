@@ -137,6 +137,14 @@
         <source>Longitude</source>
         <translation>Longitude</translation>
     </message>
+    <message>
+        <source>The latitude must be a number from %1 to %2, such as %3.</source>
+        <translation>La latitude doit être un nombre de %1 à %2, par exemple %3.</translation>
+    </message>
+    <message>
+        <source>The longitude must be a number from %1 to %2, such as %3.</source>
+        <translation>La longitude doit être un nombre de %1 à %2, par exemple %3.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -573,6 +581,10 @@
     <message>
         <source>Unable to start Server</source>
         <translation>Impossible de démarrer le serveur</translation>
+    </message>
+    <message>
+        <source>This dataset cannot be sent: its files are not named by a dataset identifier, so the other device would refuse it.</source>
+        <translation>Ce jeu de données ne peut pas être envoyé : ses fichiers ne portent pas un identifiant de jeu de données, l’autre appareil le refuserait donc.</translation>
     </message>
 </context>
 <context>

@@ -137,6 +137,14 @@
         <source>Longitude</source>
         <translation>Longitudine</translation>
     </message>
+    <message>
+        <source>The latitude must be a number from %1 to %2, such as %3.</source>
+        <translation>La latitudine deve essere un numero da %1 a %2, ad esempio %3.</translation>
+    </message>
+    <message>
+        <source>The longitude must be a number from %1 to %2, such as %3.</source>
+        <translation>La longitudine deve essere un numero da %1 a %2, ad esempio %3.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -573,6 +581,10 @@
     <message>
         <source>Unable to start Server</source>
         <translation>Impossibile avviare il server</translation>
+    </message>
+    <message>
+        <source>This dataset cannot be sent: its files are not named by a dataset identifier, so the other device would refuse it.</source>
+        <translation>Questo set di dati non può essere inviato: i suoi file non sono denominati con un identificatore di set di dati, quindi l&apos;altro dispositivo lo rifiuterebbe.</translation>
     </message>
 </context>
 <context>

@@ -137,6 +137,14 @@
         <source>Longitude</source>
         <translation>Lengtegraad</translation>
     </message>
+    <message>
+        <source>The latitude must be a number from %1 to %2, such as %3.</source>
+        <translation>De breedtegraad moet een getal van %1 tot %2 zijn, bijvoorbeeld %3.</translation>
+    </message>
+    <message>
+        <source>The longitude must be a number from %1 to %2, such as %3.</source>
+        <translation>De lengtegraad moet een getal van %1 tot %2 zijn, bijvoorbeeld %3.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -573,6 +581,10 @@
     <message>
         <source>Unable to start Server</source>
         <translation>Server kon niet worden gestart</translation>
+    </message>
+    <message>
+        <source>This dataset cannot be sent: its files are not named by a dataset identifier, so the other device would refuse it.</source>
+        <translation>Deze dataset kan niet worden verzonden: de bestanden zijn niet naar een dataset-ID genoemd, dus het andere apparaat zou hem weigeren.</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,14 @@
         <source>Longitude</source>
         <translation>Долгота</translation>
     </message>
+    <message>
+        <source>The latitude must be a number from %1 to %2, such as %3.</source>
+        <translation>Широта должна быть числом от %1 до %2, например %3.</translation>
+    </message>
+    <message>
+        <source>The longitude must be a number from %1 to %2, such as %3.</source>
+        <translation>Долгота должна быть числом от %1 до %2, например %3.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -574,6 +582,10 @@
     <message>
         <source>Unable to start Server</source>
         <translation>Не удалось запустить сервер</translation>
+    </message>
+    <message>
+        <source>This dataset cannot be sent: its files are not named by a dataset identifier, so the other device would refuse it.</source>
+        <translation>Этот набор данных нельзя отправить: его файлы названы не по идентификатору набора данных, поэтому другое устройство его отклонит.</translation>
     </message>
 </context>
 <context>

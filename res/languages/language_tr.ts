@@ -136,6 +136,14 @@
         <source>Longitude</source>
         <translation>Boylam</translation>
     </message>
+    <message>
+        <source>The latitude must be a number from %1 to %2, such as %3.</source>
+        <translation>Enlem %1 ile %2 arasında bir sayı olmalıdır, örneğin %3.</translation>
+    </message>
+    <message>
+        <source>The longitude must be a number from %1 to %2, such as %3.</source>
+        <translation>Boylam %1 ile %2 arasında bir sayı olmalıdır, örneğin %3.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -572,6 +580,10 @@
     <message>
         <source>Unable to start Server</source>
         <translation>Sunucu başlatılamadı</translation>
+    </message>
+    <message>
+        <source>This dataset cannot be sent: its files are not named by a dataset identifier, so the other device would refuse it.</source>
+        <translation>Bu veri kümesi gönderilemez: dosyaları bir veri kümesi kimliğiyle adlandırılmamış, bu nedenle diğer cihaz onu reddeder.</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,14 @@
         <source>Longitude</source>
         <translation>经度</translation>
     </message>
+    <message>
+        <source>The latitude must be a number from %1 to %2, such as %3.</source>
+        <translation>纬度必须是 %1 到 %2 之间的数字，例如 %3。</translation>
+    </message>
+    <message>
+        <source>The longitude must be a number from %1 to %2, such as %3.</source>
+        <translation>经度必须是 %1 到 %2 之间的数字，例如 %3。</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -572,6 +580,10 @@
     <message>
         <source>Unable to start Server</source>
         <translation>无法启动服务器</translation>
+    </message>
+    <message>
+        <source>This dataset cannot be sent: its files are not named by a dataset identifier, so the other device would refuse it.</source>
+        <translation>无法发送此数据集：其文件未以数据集标识符命名，因此另一台设备会拒绝接收。</translation>
     </message>
 </context>
 <context>
