@@ -83,6 +83,33 @@ private slots:
         QCOMPARE(dataset.getProperty("rows").toInt(), 4);
     }
 
+    void nothingIsSampledBeforeTheFirstReadingOfARecording()
+    {
+        DataRecorderBrolSensor recorder;
+        DataSetBrolSensor dataset;
+        recorder.setDataset(&dataset);
+        // A message before the recording is armed decodes no reading for it.
+        feed(recorder, reading(170, 0));
+        recorder.startRecording();
+        recorder.pauseRecording();                  // START at once
+        recorder.update();
+        // Dropped by the battery rule (a jump from 0 to 50): still no reading.
+        feed(recorder, reading(170, 700, 50));
+        recorder.update();
+        QVERIFY(recorder.openTrack().empty());
+        feed(recorder, reading(170, 701, 50));
+        recorder.update();
+        recorder.update();
+        QCOMPARE(recorder.openTrack(), (std::vector<std::int16_t>{701, 701}));
+
+        // A new recording with the same recorder waits for its own first reading.
+        recorder.stopRecording();
+        recorder.startRecording();
+        recorder.pauseRecording();
+        recorder.update();
+        QVERIFY(recorder.openTrack().empty());
+    }
+
     void spanwellFollowsTriggerAndToggle()
     {
         DataRecorderSpanwell recorder;

@@ -44,8 +44,10 @@ void RecorderBase::processData(QByteArray& buffer)
         dataset->setProperty(key, value);
     if (decoded.trackToggled && paused && !currentTrack.empty())
         commitOpenTrack();
-    if (decoded.hasValue)
+    if (decoded.hasValue) {
         currentValue_ = decoded.value;
+        valueSinceArmed = recordingActive;
+    }
 }
 
 void RecorderBase::addVisualization(LiveSampleSink* view)
@@ -61,6 +63,7 @@ void RecorderBase::clearVisualizations()
 void RecorderBase::startRecording()
 {
     recordingActive = true;
+    valueSinceArmed = false;
 }
 
 void RecorderBase::stopRecording()
@@ -70,6 +73,7 @@ void RecorderBase::stopRecording()
     if (!currentTrack.empty() && dataset)
         commitTrack(currentTrack);
     recordingActive = false;
+    valueSinceArmed = false;
     currentTrack.clear();
     samplesAtLastMessage = 0;
 }
@@ -150,8 +154,9 @@ void RecorderBase::update()
 {
     if (!dataset || !recordingActive || !samplingAllowed())
         return;
-    // A tick while the link is silent would write a stale value into the track.
-    if (!linkIsDelivering())
+    // A tick while the link is silent would write a stale value into the track, and one
+    // before the first reading of this recording a value the scanner never sent.
+    if (!valueSinceArmed || !linkIsDelivering())
         return;
     if (Settings::recordSound.read().toBool() && currentTrack.size() > std::size_t(toneWindow)
         && sampleCounter % family_.tonePeriod == 0)

@@ -72,6 +72,8 @@ private:
     std::vector<LiveSampleSink*> views;
     FamilyState state;
     bool recordingActive = false;
+    // A reading was decoded since the recording was armed: until then nothing is sampled.
+    bool valueSinceArmed = false;
     std::vector<std::int16_t> currentTrack;
     bool paused = true;
     QTimer sampleTimer;
