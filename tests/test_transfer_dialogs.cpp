@@ -131,6 +131,24 @@ private slots:
         QCOMPARE(log.count("Server Error: "), 1);
     }
 
+    // A dataset whose files the other side would refuse is never offered.
+    void datasetNotNamedByAnIdentifierIsNotOffered()
+    {
+        const QString id = storeDataset("Renamed");
+        const QString renamed = id.toUpper();
+        for (const char* suffix : {".s3d", ".xml", ".png"})
+            QVERIFY(QFile::rename(documentsFolder() + id + suffix, documentsFolder() + renamed + suffix));
+        // The port is free: only the name can stop it.
+        Settings::transferPort.write(0);
+        TestSupport::MessageBoxSpy boxes;
+        TransferSendDialog dialog(renamed);
+        QVERIFY(!dialog.isListening());
+        QCOMPARE(dialog.server().port(), quint16(0));
+        QCOMPARE(boxes.requests().size(), 1);
+        QCOMPARE(boxes.requests()[0].kind, MessageBox::Kind::Warning);
+        QVERIFY(boxes.requests()[0].text.startsWith("This dataset cannot be sent"));
+    }
+
     void notAnAddressIsNoConnectionAfterTheTimeOut()
     {
         TestSupport::MessageBoxSpy boxes;

@@ -5,6 +5,7 @@
 #include "app/settingskeys.h"
 #include "app/widgets/waitingspinnerwidget.h"
 #include "datasets/devices/transferclient.h"
+#include "datasets/datasetidentifier.h"
 #include "datasets/devices/transferserver.h"
 
 #include <QDebug>
@@ -53,6 +54,16 @@ TransferSendDialog::TransferSendDialog(const QString& uuid, QWidget* parent)
     connect(abortButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(transferServer, &TransferServer::finished, this, &QDialog::accept);
 
+    // The receiving side stores only datasets named by a lowercase version-4 identifier;
+    // say so here instead of letting the other device refuse it.
+    if (!isDatasetIdentifier(uuid)) {
+        MessageBox::warning(this, tr("Error"),
+                            tr("This dataset cannot be sent: its files are not named by a dataset "
+                               "identifier, so the other device would refuse it."));
+        hide();
+        reject();
+        return;
+    }
     listening = transferServer->listen();
     if (!listening) {
         MessageBox::warning(this, tr("Error"), tr("Unable to start Server"));
