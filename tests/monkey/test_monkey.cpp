@@ -9,6 +9,8 @@
 #include "monkeyworld.h"
 #include "testenvironment.h"
 
+#include <QLoggingCategory>
+
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -116,8 +118,15 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     TestSupport::prepareApplication();
+    // A long run logs far beyond QtTest's 2000 messages, and the counts come last. The
+    // program's debug lines only with the trace.
+    if (!config.trace)
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+    QStringList arguments = QCoreApplication::arguments();
+    if (!arguments.contains(QStringLiteral("-maxwarnings")))
+        arguments << QStringLiteral("-maxwarnings") << QStringLiteral("0");
     MonkeyTest test;
-    return QTest::qExec(&test, argc, argv);
+    return QTest::qExec(&test, arguments);
 }
 
 #include "test_monkey.moc"
