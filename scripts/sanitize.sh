@@ -8,6 +8,8 @@
 # the slow unwinder Mesa's shader compiler takes minutes, and what the GL driver leaves at exit
 # belongs to a module unloaded before the check, which no suppression can name; they run with
 # every address and undefined-behaviour check but without the leak check.
+# The GL tests include the monkey test (test_monkey): its two minutes of random input to the
+# whole window run under both sanitizers too.
 # Then the wavelet test, whose long rebuilds run on two threads, is built with ThreadSanitizer
 # in build-tsan/ (TSAN_BUILD_DIR). Only this test: Qt itself is not instrumented, and the
 # widget tests' Qt threads would report what TSan cannot see synchronised.
