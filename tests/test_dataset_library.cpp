@@ -153,6 +153,7 @@ class DatasetLibraryTest : public QObject
 private slots:
     void init()
     {
+        TestSupport::resetSettings();
         clearDatasets();
         clearFolder(downloadFolder());
         currentPosition = QGeoCoordinate(0, 0);
@@ -244,6 +245,12 @@ private slots:
             texts.append(box->text());
         QCOMPARE(texts, QStringList({"North field", "01.03.2025\n08:05:09",
                                      "Hill\nLatitude\n48.1372\nLongitude\n-11.5"}));
+        // Degrees in the language's number format, as the edit dialog takes them.
+        Settings::language.write("de");
+        reload(viewer);
+        const QStringList lines = viewer.tiles()[0]->findChildren<TileText*>().at(2)->text().split('\n');
+        QCOMPARE(lines[2], QString("48,1372"));
+        QCOMPARE(lines[4], QString("-11,5"));
     }
 
     void selectionShowsAndHidesTheActions()

@@ -1,6 +1,8 @@
 #include "datasets/widgets/datasetwidget.h"
 
 #include "app/appsettings.h"
+#include "app/language.h"
+#include "datasets/coordinatetext.h"
 #include "datasets/surveyexport.h"
 #include "datasets/widgets/imagelabel.h"
 #include "datasets/widgets/separatorwidget.h"
@@ -112,11 +114,13 @@ void DatasetWidget::fillTexts()
                        2, 0);
 
     const QFont heading = pointFont(font(), 10);
+    // In the language's number format, as the edit dialog shows and reads them.
+    const QLocale numbers = languageLocale();
     locationText = textBox({{data.location, font()},
                             {tr("Latitude"), heading},
-                            {QStringLiteral("%1").arg(data.coordinate.latitude(), 0, 'g'), small},
+                            {coordinateText(data.coordinate.latitude(), numbers), small},
                             {tr("Longitude"), heading},
-                            {QStringLiteral("%1").arg(data.coordinate.longitude(), 0, 'g'), small}},
+                            {coordinateText(data.coordinate.longitude(), numbers), small}},
                            2, 3);
 }
 
