@@ -1,3 +1,4 @@
+#include "app/appsettings.h"
 #include "datasets/datasetbrolsensor.h"
 #include "datasets/datasetzseries.h"
 #include "recording/gradientpicture.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
@@ -86,6 +88,38 @@ private slots:
         QTRY_COMPARE(container->width(), 900);
         view.addValues({1010});
         QTRY_VERIFY(view.discWidget()->geometry().right() < view.barChartWidget()->x());
+    }
+
+    // At tablet densities the pictures once sized their own labels a little larger on every
+    // rebuild: the screen grew by about 13 px a sample and pushed STOP off it.
+    void frequencyViewKeepsItsSizeAtEveryDensity()
+    {
+        for (const double dpi : {96.0, 160.0, 240.0}) {
+            screenDpi = dpi;
+            QWidget window;
+            FrequencyAnalysis view;
+            DataSetBrolSensor dataset;
+            view.setDataset(&dataset);
+            auto* layout = new QVBoxLayout(&window);
+            layout->addWidget(view.widget());
+            view.widget()->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::MinimumExpanding);
+            // The style's margins and spacing as they grow with the density on a tablet.
+            view.widget()->layout()->setContentsMargins(QMargins(1, 1, 1, 1) * int(dpi / 6));
+            view.widget()->layout()->setSpacing(int(dpi / 10));
+            window.resize(800, 1180);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            for (int i = 0; i < 200; ++i) {
+                view.addValues({std::int16_t(1000 + 300 * (i % 7))});
+                QCoreApplication::processEvents();
+            }
+            QCOMPARE(window.size(), QSize(800, 1180));
+            QVERIFY(window.minimumSizeHint().height() <= 1180);
+            const QSize charts = view.scalogramWidget()->contentsRect().size();
+            const QSize picture = view.scalogramWidget()->pixmap(Qt::ReturnByValue).size();
+            QVERIFY(picture.width() <= charts.width() && picture.height() <= charts.height());
+        }
+        screenDpi = 96.0;
     }
 
     void gradientAcceptsZSeriesOnly()

@@ -36,6 +36,10 @@ FrequencyAnalysis::FrequencyAnalysis(QObject* parent)
     barLabel->setStyleSheet(frame);
     scalogramLabel = new QLabel(container);
     scalogramLabel->setStyleSheet(frame);
+    // The pictures are drawn to fit the labels: were a label sized by its picture, every
+    // rebuild could ask for more room than the last, and the screen grow without end.
+    for (QLabel* chart : {barLabel, scalogramLabel})
+        chart->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     discLabel = new QLabel(container);
     discLabel->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
     discLabel->setMaximumSize(int(2 * screenDpi), int(1.1 * screenDpi));
@@ -45,7 +49,8 @@ FrequencyAnalysis::FrequencyAnalysis(QObject* parent)
     chartLayout = new QVBoxLayout;
     chartLayout->addWidget(barLabel);
     chartLayout->addWidget(scalogramLabel);
-    mainLayout->addLayout(chartLayout);
+    // The charts take all the room the disc leaves.
+    mainLayout->addLayout(chartLayout, 1);
     icon_ = QIcon(QStringLiteral("://res/images/new/Icon2-Frequenzanalyse.png"));
     reset();
 }
@@ -113,6 +118,8 @@ void FrequencyAnalysis::applyOrientation()
     if (wide == landscape)
         return;
     mainLayout->setDirection(wide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    // The pictures are fitted to the labels' new places right away.
+    mainLayout->activate();
     landscape = wide;
 }
 
@@ -138,11 +145,13 @@ void FrequencyAnalysis::showCharts()
     else
         h -= discLabel->height();
     const QSize size(int(w * 0.95), int(h * 0.5 - 20));
-    const auto fit = [&size](const QImage& image) {
-        return QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    // Never beyond the label: its layout margins grow with the density.
+    const auto fit = [&size](const QImage& image, const QLabel* label) {
+        const QSize shown = size.boundedTo(label->contentsRect().size()).expandedTo(QSize(1, 1));
+        return QPixmap::fromImage(image.scaled(shown, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     };
-    scalogramLabel->setPixmap(fit(longAnalyser->scalogram()));
-    barLabel->setPixmap(fit(longAnalyser->barChart()));
+    scalogramLabel->setPixmap(fit(longAnalyser->scalogram(), scalogramLabel));
+    barLabel->setPixmap(fit(longAnalyser->barChart(), barLabel));
 }
 
 void FrequencyAnalysis::paintDisc()
