@@ -184,6 +184,9 @@ private slots:
         ViewControlWindow panel;
         panel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        // Every slider leaves a finger room to move: a groove of 1.5 inches at least.
+        for (const QSlider* slider : {panel.dataZoomSlider(), panel.scaleSlider()})
+            QVERIFY(slider->width() >= int(1.5 * screenDpi));
         QSignalSpy boundaries(&panel, &ViewControlWindow::setBoundaries);
         QSignalSpy scaling(&panel, &ViewControlWindow::setScaling);
         const float expected[][2] = {{0, 0.0005f}, {100, 0.317f}, {500, 0.851f}, {1000, 0.978f}, {2000, 1.000002f}};
@@ -200,6 +203,7 @@ private slots:
         depthFactor = 0.5f;
         QSignalSpy plane(&panel, &ViewControlWindow::setDepthLayerPostion);
         panel.setDepthMode(true);
+        QTRY_VERIFY(panel.depthSlider()->width() >= int(1.5 * screenDpi));
         panel.depthSlider()->setValue(150);
         QCOMPARE(panel.depthText()->text(), QString("DEPTH: 0.6 m"));
         QVERIFY(qAbs(plane.last()[0].toFloat() - 0.55f) < 1e-6f);

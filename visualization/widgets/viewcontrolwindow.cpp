@@ -4,7 +4,6 @@
 #include "app/settingskeys.h"
 #include "visualization/depthanalysis.h"
 #include "visualization/widgets/soilbuttonwidget.h"
-#include "visualization/depthanalysis.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -65,9 +64,14 @@ ViewControlWindow::ViewControlWindow(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setAlignment(Qt::AlignCenter);
-    for (QWidget* w : {static_cast<QWidget*>(dataZoomLabel), static_cast<QWidget*>(dataZoom),
-                       static_cast<QWidget*>(scaleLabel), static_cast<QWidget*>(scaleBar)})
-        layout->addWidget(w, 0, Qt::AlignCenter);
+    // The captions are centred; the sliders span the panel like the depth slider, at least
+    // 1.5 inches: centred, they shrank to QSlider's 84-px hint, less than two handles.
+    for (QSlider* slider : {dataZoom, scaleBar, depth})
+        slider->setMinimumWidth(int(1.5 * screenDpi));
+    layout->addWidget(dataZoomLabel, 0, Qt::AlignCenter);
+    layout->addWidget(dataZoom);
+    layout->addWidget(scaleLabel, 0, Qt::AlignCenter);
+    layout->addWidget(scaleBar);
     layout->addWidget(depthLabel);
     layout->addWidget(depth);
     layout->addLayout(row(showGridCheck, new QLabel(tr("SHOW GRID"), this)));
