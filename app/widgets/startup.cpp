@@ -5,6 +5,7 @@
 #include "app/widgets/look.h"
 #include "app/widgets/mainwindow.h"
 #include "app/widgets/messageboxdialog.h"
+#include "app/widgets/modalbuttonrelease.h"
 #include "app/resources.h"
 #include "datasets/datasettrash.h"
 #include "datasets/stagedstore.h"
@@ -42,6 +43,7 @@ int runApplication(int argc, char* argv[])
 
     initLanguage(QLocale::system().name());
     applyLook(app, screenDpi);
+    releaseButtonsWhenModalOpens(app);
 
     // A received dataset that was replacing one when the program died is put in place whole.
     completeInterruptedStores(documentsFolder());

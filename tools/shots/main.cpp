@@ -7,6 +7,7 @@
 #include "app/devices/probesession.h"
 #include "app/language.h"
 #include "app/widgets/look.h"
+#include "app/widgets/modalbuttonrelease.h"
 #include "app/widgets/mainwindow.h"
 #include "app/messagebox.h"
 #include "app/widgets/navbar.h"
@@ -124,6 +125,7 @@ int main(int argc, char* argv[])
     if (argc > 2)
         setLanguage(QString::fromLocal8Bit(argv[2]));
     applyLook(app, screenDpi);
+    releaseButtonsWhenModalOpens(app);
 
     ScannerSimulator::Options options;
     options.port = 0;
