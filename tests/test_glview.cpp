@@ -3,6 +3,7 @@
 #include "datasets/datasetbrolsensor.h"
 #include "testenvironment.h"
 #include "visualization/depthanalysis.h"
+#include "visualization/widgets/overlaypainter.h"
 #include "visualization/terrain.h"
 #include "visualization/widgets/bottomwidgetheightfield.h"
 #include "visualization/widgets/glwindow.h"
@@ -177,6 +178,18 @@ private slots:
         QApplication::sendEvent(&view, &drag);
         QVERIFY(qAbs(view.camera().panX - 0.45f) < 1e-5f);
         QCOMPARE(view.camera().panY, 0.0f);
+    }
+
+    // One label per two text lines as before, but never none (at 160 dpi the edge was shorter
+    // than two lines) and never thousands (near the box's top plane).
+    void depthScaleSteps()
+    {
+        QCOMPARE(::depthScaleSteps(300, 15), 10);
+        QCOMPARE(::depthScaleSteps(-300, 15), 10);
+        QCOMPARE(::depthScaleSteps(40, 27), 1);
+        QCOMPARE(::depthScaleSteps(0, 27), 1);
+        QCOMPARE(::depthScaleSteps(5e7, 15), 12);
+        QCOMPARE(::depthScaleSteps(std::nan(""), 15), 1);
     }
 
     void panelMaths()

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -90,6 +91,14 @@ void paintColorLegend(QPainter& painter, int width, int height, double dpi, int 
         painter.drawLine(QLineF(tickLeft, top + j * binHeight, barLeft - 5, top + j * binHeight));
 }
 
+int depthScaleSteps(double span, int fontHeight)
+{
+    constexpr double mostSteps = 12;
+    const double steps = std::fabs(span / (2.0 * std::max(fontHeight, 1)));
+    // NaN (an edge projected from behind the camera) fails both comparisons: one step.
+    return steps >= 1 ? int(std::min(steps, mostSteps)) : 1;
+}
+
 void paintDepthScale(QPainter& painter, const Terrain& terrain, const OverlayFrame& frame,
                      float soilDepth, float depthFactor)
 {
@@ -117,9 +126,7 @@ void paintDepthScale(QPainter& painter, const Terrain& terrain, const OverlayFra
     const QPointF lower = onWidget(QVector3D(rightmost.x(), rightmost.y(), 0.0f), frame, none);
     const int fontHeight = QFontMetrics(painter.font()).height();
     const double span = lower.y() - upper.y();
-    const int n = int(std::fabs(span / (2.0 * fontHeight)));
-    if (n <= 0)
-        return;
+    const int n = depthScaleSteps(span, fontHeight);
     // "2.2 m" keeps its order under a language written right to left.
     painter.setLayoutDirection(Qt::LeftToRight);
     for (int i = 0; i <= n; ++i) {

@@ -24,6 +24,11 @@ void paintFieldMarks(QPainter& painter, const Terrain& terrain, const OverlayFra
 void paintColorLegend(QPainter& painter, int width, int height, double dpi, int map,
                       const std::array<int, 5>& percentages);
 
+// How many steps the depth scale divides an edge of `span` pixels into: one label per two
+// lines of text, but at least one step (two labels), however large the font, and at most
+// twelve (one a metre), however close the camera comes.
+int depthScaleSteps(double span, int fontHeight);
+
 // Metres below the surface along the right-most upright edge of the depth box.
 void paintDepthScale(QPainter& painter, const Terrain& terrain, const OverlayFrame& frame,
                      float soilDepth, float depthFactor);
