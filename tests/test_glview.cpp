@@ -2,6 +2,7 @@
 #include "app/settingskeys.h"
 #include "datasets/datasetbrolsensor.h"
 #include "testenvironment.h"
+#include "visualization/colormap.h"
 #include "visualization/depthanalysis.h"
 #include "visualization/widgets/overlaypainter.h"
 #include "visualization/terrain.h"
@@ -151,6 +152,31 @@ private slots:
         QVERIFY(depth.pixelColor(barX, int(0.25 * screenDpi) + 1) != legendTop);
         view.setDepthPlanePosition(0.0f);
         QVERIFY(frameOf(view) != depth);
+    }
+
+    // The white track grid over the white end of a colour map shows by its dark outline.
+    void gridStaysVisibleOnWhite()
+    {
+        Settings::colormap.write(int(ColormapId::GreyScale));
+        Settings::useShading.write(false);
+        // White all over but for one low reading in a corner.
+        DataSetBrolSensor dataset;
+        for (int t = 0; t < 6; ++t)
+            dataset.appendTrack(std::vector<int16_t>(20, t == 0 ? -500 : 500));
+        dataset.setProperty("width", 3.0f);
+        dataset.setProperty("length", 3);
+        GLWindow view;
+        QVERIFY(shown(view));
+        view.setDataset(&dataset);
+        view.setBoundaries(1.0f);
+        view.setTerrainGridTransluency(1.0f);
+        const QImage frame = frameOf(view);
+        int dark = 0;
+        for (int y = int(0.4 * frame.height()); y < int(0.6 * frame.height()); ++y)
+            for (int x = int(0.5 * frame.width()); x < int(0.7 * frame.width()); ++x)
+                dark += qGray(frame.pixel(x, y)) < 110;
+        QVERIFY2(qGray(frame.pixel(int(0.61 * frame.width()), int(0.33 * frame.height()))) > 240, "the field is white");
+        QVERIFY2(dark > 0, qPrintable(QString::number(dark)));
     }
 
     void cameraMaths()

@@ -388,12 +388,22 @@ void GLWindow::drawOverlayLines()
     QOpenGLFunctions* gl = context()->functions();
     bindAttribute(OverlayPositions, vertexLocation);
     bindAttribute(OverlayColors, colorLocation);
-    program->setUniformValue(alphaLocation, terrain_->gridTransluency());
+    const GLsizei count = GLsizei(terrain_->overlayLines().size());
     gl->glEnable(GL_BLEND);
-    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     gl->glDisable(GL_DEPTH_TEST);
+    // A thin dark outline under the white lines: added light vanishes on the white and
+    // yellow ends of the Temperature and Black Body maps.
+    program->disableAttributeArray(colorLocation);
+    program->setAttributeValue(colorLocation, QVector3D(0.15f, 0.15f, 0.15f));
+    program->setUniformValue(alphaLocation, 0.6f * terrain_->gridTransluency());
+    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    gl->glLineWidth(3.5f);
+    gl->glDrawArrays(GL_LINES, 0, count);
+    program->enableAttributeArray(colorLocation);
+    program->setUniformValue(alphaLocation, terrain_->gridTransluency());
+    gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     gl->glLineWidth(1.5f);
-    gl->glDrawArrays(GL_LINES, 0, GLsizei(terrain_->overlayLines().size()));
+    gl->glDrawArrays(GL_LINES, 0, count);
     gl->glLineWidth(2.0f);
     gl->glDisable(GL_BLEND);
 }
