@@ -264,6 +264,7 @@ private slots:
         bar.resize(int(7.1 * screenDpi), 40);
         QTRY_COMPARE(bar.resetButton()->text(), QString("  RESET CAMERA"));
         QCOMPARE(bar.recordButton()->text(), QString("  START NEW RECORDING"));
+        QVERIFY(bar.recordButton()->iconSize().height() * 3 >= bar.recordButton()->height());
     }
 
     void viewerBuildsOnceSnapshotsAndPrints()

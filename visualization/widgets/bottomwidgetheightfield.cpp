@@ -12,6 +12,8 @@ QPushButton* barButton(const QString& icon, QWidget* parent)
     button->setStyleSheet("background-color: #d4b16a");
     button->setMinimumHeight(int(0.5 * screenDpi));
     button->setIcon(QIcon(icon));
+    // Half the button's height: Qt's 16-px default was lost in a finger-sized button.
+    button->setIconSize(QSize(int(0.25 * screenDpi), int(0.25 * screenDpi)));
     return button;
 }
 } // namespace
