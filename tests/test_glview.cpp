@@ -218,6 +218,16 @@ private slots:
         QCOMPARE(::depthScaleSteps(std::nan(""), 15), 1);
     }
 
+    void cornerLabelsDoNotOverlap()
+    {
+        // "6" at the end of the width axis and "12" at the end of the length axis.
+        std::vector<QRectF> boxes{{100, 200, 10, 20}, {50, 50, 10, 20}, {104, 190, 20, 20}};
+        liftOverlapping(boxes);
+        QCOMPARE(boxes[1], QRectF(50, 50, 10, 20));
+        QCOMPARE(boxes[2], QRectF(104, 179, 20, 20));
+        QVERIFY(!boxes[2].intersects(boxes[0]));
+    }
+
     void panelMaths()
     {
         ViewControlWindow panel;

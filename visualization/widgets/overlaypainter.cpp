@@ -65,8 +65,26 @@ void paintFieldMarks(QPainter& painter, const Terrain& terrain, const OverlayFra
     painter.setPen(pen);
     painter.drawEllipse(corner, radius / 2.0, radius / 2.0);
     painter.setBrush(Qt::NoBrush);
-    for (const AxisLabel& label : terrain.axisLabels())
-        painter.drawText(onWidget(label.position, frame, frame.model), label.text);
+    const QFontMetricsF metrics(painter.font());
+    const std::vector<AxisLabel>& labels = terrain.axisLabels();
+    std::vector<QRectF> boxes;
+    for (const AxisLabel& label : labels) {
+        const QPointF baseline = onWidget(label.position, frame, frame.model);
+        boxes.push_back(metrics.boundingRect(label.text).translated(baseline));
+    }
+    liftOverlapping(boxes);
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        painter.drawText(QPointF(boxes[i].left(), boxes[i].top() + metrics.ascent()), labels[i].text);
+}
+
+void liftOverlapping(std::vector<QRectF>& boxes)
+{
+    for (std::size_t i = 1; i < boxes.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (boxes[i].intersects(boxes[j]))
+                boxes[i].moveBottom(boxes[j].top() - 1);
+        }
+    }
 }
 
 void paintColorLegend(QPainter& painter, int width, int height, double dpi, int map,

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QMatrix4x4>
+#include <QRectF>
 #include <array>
+#include <vector>
 
 class QPainter;
 class Terrain;
@@ -18,6 +20,10 @@ struct OverlayFrame
 
 // The start-corner marker and the field-dimension labels, in the grid's translucency.
 void paintFieldMarks(QPainter& painter, const Terrain& terrain, const OverlayFrame& frame);
+
+// Lifts each text box above the earlier boxes it overlaps, so that labels which meet at a
+// corner of the field (the last width and length labels) stay readable at any font size.
+void liftOverlapping(std::vector<QRectF>& boxes);
 
 // The colour bar down the right edge, high values on top, with the share of the values in
 // each fifth of the range beside it. `dpi` is the screen's pixels per inch.
