@@ -23,6 +23,8 @@ protected:
 
 private:
     void arrange(bool twoColumns);
+    bool twoColumnsFit(int width) const;
+    static int iconSideFor(const QSize& screen);
 
     QGridLayout* grid = nullptr;
     std::vector<QToolButton*> buttons_;
