@@ -30,6 +30,7 @@ private slots:
                          "QSlider::handle:horizontal { border-radius: 19.2px; width: 38.4px; }"
                          "QCheckBox::indicator:unchecked, QMenu::indicator:unchecked { width: 33.6px; height: 33.6px;}"
                          "QCheckBox::indicator:checked, QMenu::indicator:checked { width: 33.6px; height: 33.6px;}"
+                         "QLineEdit { min-height: 33.6px; }"
                          "QMenu::item { padding: 0px 53.2px 0px 53.2px; min-height: 48px;}"));
     }
 

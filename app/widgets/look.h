@@ -4,7 +4,7 @@
 
 class QApplication;
 
-// The six rules appended to the stylesheet so that sliders, check boxes and menu items
+// The rules appended to the stylesheet so that sliders, check boxes and menu items
 // scale with the screen density.
 QString densityRules(double dpi);
 // The embedded stylesheet text (Latin-1, up to its first NUL byte) followed by the density rules.

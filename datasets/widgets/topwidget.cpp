@@ -1,5 +1,7 @@
 #include "datasets/widgets/topwidget.h"
 
+#include "app/appsettings.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QSpacerItem>
@@ -27,6 +29,8 @@ QToolButton* TopWidget::sortButton(void (TopWidget::*sort)())
     font.setPointSize(14);
     button->setFont(font);
     button->setStyleSheet(QStringLiteral("Text-align: left; background-color: #c6c6c6"));
+    // A finger's width: the text alone left the buttons a quarter inch high.
+    button->setMinimumHeight(inches(0.35));
     layout->addWidget(button, 0, Qt::AlignLeft);
     connect(button, &QToolButton::pressed, this, sort);
     return button;
