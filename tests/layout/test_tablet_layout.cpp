@@ -1,0 +1,178 @@
+// Every screen in every state fits a tablet at the density the X server reports (Xvfb -dpi)
+// and in the languages of LAYOUT_LANGUAGES: nothing beyond the screen or the window, no
+// overlapping or too small controls, no clipped label, and a live view that keeps the
+// window's size.
+#include "app/appsettings.h"
+#include "app/language.h"
+#include "app/widgets/look.h"
+#include "app/widgets/mainwindow.h"
+#include "datasets/datasetbrolsensor.h"
+#include "datasets/widgets/datasetviewer.h"
+#include "datasets/widgets/datasetwidget.h"
+#include "datasets/widgets/editwidget.h"
+#include "layoutrules.h"
+#include "recording/widgets/namewidget.h"
+#include "recording/widgets/recordingvisualization.h"
+#include "recording/widgets/recordingwidget.h"
+#include "recording/widgets/recordingwizard.h"
+#include "recording/widgets/visualizationchooser.h"
+#include "simulatedwindow.h"
+#include "visualization/widgets/heightfieldviewer.h"
+
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+QRect screenArea()
+{
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+QStringList languages()
+{
+    const QString chosen = qEnvironmentVariable("LAYOUT_LANGUAGES", "en de ar_EG zh_CN");
+    return chosen.split(' ', Qt::SkipEmptyParts);
+}
+
+QString storeField(const QString& name)
+{
+    DataSetBrolSensor dataset;
+    dataset.setProperty("length", 12);
+    for (int t = 0; t < 8; ++t) {
+        std::vector<std::int16_t> track;
+        for (int r = 0; r < 60; ++r)
+            track.push_back(std::int16_t(40 * ((r * 7 + t * 13) % 50)));
+        dataset.appendTrack(track);
+    }
+    dataset.setName(name);
+    dataset.save();
+    libraryDirty = true;
+    return dataset.id();
+}
+
+// A Z-Series probe offers all three live views.
+ScannerSimulator::Options zSeries()
+{
+    return TestSupport::fastWalk(1);
+}
+} // namespace
+
+class TabletLayoutTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        screenDpi = QGuiApplication::primaryScreen()->logicalDotsPerInch();
+        applyLook(*qApp, screenDpi);
+        qInfo().noquote() << QString("screen %1x%2 at %3 dpi").arg(screenArea().width()).arg(screenArea().height()).arg(screenDpi);
+        storeField("North meadow");
+    }
+
+    void everyScreenFits_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& code : languages())
+            QTest::newRow(qPrintable(code)) << code;
+    }
+    void everyScreenFits()
+    {
+        QFETCH(QString, language);
+        setLanguage(language);
+        libraryDirty = true;
+        TestSupport::SimulatedWindow simulated(zSeries());
+        MainWindow& window = simulated.window;
+        window.setGeometry(screenArea());
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(simulated.waitForProbe());
+        failures.clear();
+
+        check(window, "welcome");
+        window.setWizardState();
+        RecordingWizard* wizard = window.recordingWizard();
+        for (std::size_t page = 0; page < wizard->pageList().size(); ++page) {
+            check(window, QString("wizard page %1").arg(page));
+            if (page + 1 < wizard->pageList().size())
+                wizard->nextPage();
+        }
+        window.setRecordState();
+        check(window, "view chooser");
+        RecordingWidget* recording = window.recordingWidget();
+        QVERIFY(recording);
+        const int views = int(recording->views().size());
+        recording->startRecording();
+        for (int v = 0; v < views; ++v) {
+            recording->changeVisualization(v);
+            const QString name = recording->currentVisualization()->title();
+            check(window, name + " armed");
+            const QSize before = window.size();
+            for (int i = 0; i < 500; ++i) {
+                recording->currentVisualization()->addValues({std::int16_t(800 * ((i * 37) % 11) - 4000)});
+                QCoreApplication::processEvents();
+            }
+            if (window.size() != before)
+                failures << QString("%1: the window went from %2x%3 to %4x%5 during 500 samples")
+                                .arg(name).arg(before.width()).arg(before.height()).arg(window.width()).arg(window.height());
+            check(window, name + " after 500 samples");
+        }
+        {
+            NameWidget names(tr("Dataset"), &window);
+            names.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&names));
+            check(names, "name dialog");
+        }
+
+        window.setViewState();
+        DatasetViewer* library = window.datasetLibrary();
+        QTRY_VERIFY(!library->tiles().empty());
+        check(window, "library");
+        library->addDatasetToSelection(library->tiles().front()->record().identifier);
+        check(window, "library with a selection");
+        QTimer::singleShot(0, this, [this] { checkModal("edit dialog"); });
+        library->editDataset();
+
+        const DatasetRecord& first = library->tiles().front()->record();
+        window.setVisualizationState(first.identifier, first.probeId);
+        QVERIFY(window.heightFieldViewer());
+        check(window, "3D view");
+        window.heightFieldViewer()->enableDepthAnalysis();
+        check(window, "3D view, depth analysis");
+
+        QVERIFY2(failures.isEmpty(), qPrintable("\n" + failures.mid(0, 40).join('\n')));
+    }
+
+private:
+    void check(QWidget& window, const QString& where)
+    {
+        QCoreApplication::processEvents();
+        failures << LayoutRules::violations(window, screenArea(), screenDpi, where);
+    }
+
+    // Checks the dialog in front and closes it.
+    void checkModal(const QString& where)
+    {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) {
+            failures << where + ": not shown";
+            return;
+        }
+        if (!QTest::qWaitForWindowExposed(dialog))
+            failures << where + ": not exposed";
+        check(*dialog, where);
+        dialog->close();
+    }
+
+    QStringList failures;
+};
+
+int main(int argc, char* argv[])
+{
+    // Unlike the other tests, the fonts follow the density the screen reports.
+    TestSupport::prepareProcess();
+    QApplication app(argc, argv);
+    TestSupport::prepareApplication();
+    TabletLayoutTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_tablet_layout.moc"
