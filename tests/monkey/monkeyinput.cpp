@@ -25,14 +25,15 @@ QPoint between(QPoint a, QPoint b, int step, int steps)
 
 void tap(QWindow* window, QPoint at, bool touch)
 {
+    // Watched from before the press: the press may close or replace the window (a popup, a
+    // dialog).
+    QPointer<QWindow> alive(window);
     if (!touch) {
         QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, at);
-        // The press may have closed or replaced the window (a popup, a dialog).
-        if (QPointer<QWindow> alive(window); alive)
+        if (alive)
             QTest::mouseRelease(alive, Qt::LeftButton, Qt::NoModifier, at);
         return;
     }
-    QPointer<QWindow> alive(window);
     QTest::touchEvent(window, touchScreen()).press(0, at, window);
     if (alive)
         QTest::touchEvent(alive, touchScreen()).release(0, at, alive);
