@@ -109,9 +109,7 @@ void FieldPreview::reset()
     finishedTracks.clear();
     currentTrack.clear();
     updateTrackLabel();
-    for (TrackWidget* column : columns)
-        column->deleteLater();
-    columns.clear();
+    dropColumns();
     drawnColormap = -1;
     placeSpacer(startsInLastColumn(Settings::recordCorner.read().toInt()));
 }
@@ -157,9 +155,7 @@ void FieldPreview::redraw()
     const bool startsLeft = !startsInLastColumn(corner);
 
     if (minValue != drawnMin || maxValue != drawnMax || map != drawnColormap) {
-        for (TrackWidget* column : columns)
-            column->deleteLater();
-        columns.clear();
+        dropColumns();
         const int stored = std::min(n, int(finishedTracks.size()));
         for (int k = 0; k < stored; ++k) {
             const bool topDown = FieldPreviewColumns::finishedTrackTopDown(k, corner, parallel);
@@ -176,6 +172,18 @@ void FieldPreview::redraw()
     const bool reversed = FieldPreviewColumns::currentTrackReversed(n, corner, parallel);
     columns.back()->setImage(
         FieldPreviewColumns::currentColumn(currentTrack, reversed, rowScale, minValue, maxValue, map));
+}
+
+void FieldPreview::dropColumns()
+{
+    // Out of the layout at once: deleted later, they would still count towards the strip's
+    // minimum width beside their replacements, and the window, once widened, stays wide.
+    for (TrackWidget* column : columns) {
+        stripLayout->removeWidget(column);
+        column->hide();
+        column->deleteLater();
+    }
+    columns.clear();
 }
 
 TrackWidget* FieldPreview::addTrackColumn(QImage image, int columnCount, bool startsLeft)

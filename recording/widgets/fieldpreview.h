@@ -29,6 +29,7 @@ public:
     void reset() override;
 
     void redraw();
+    void dropColumns();
     TrackWidget* addTrackColumn(QImage image, int columnCount, bool startsLeft);
     void updateTrackLabel();
 
