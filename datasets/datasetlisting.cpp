@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <algorithm>
 
 namespace {
 // Stored previews are 128 pixels square; a side beyond this is not one of ours.
@@ -17,7 +18,8 @@ QByteArray contentOf(const QString& path)
     // A file too large to be metadata reads as unparsable: its tile still shows.
     if (!file.open(QIODevice::ReadOnly) || file.size() > maximumMetadataBytes)
         return {};
-    return file.read(maximumMetadataBytes);
+    // What the file holds: read(maximumMetadataBytes) would set aside 16 MiB for every tile.
+    return file.read(std::min(file.size(), maximumMetadataBytes));
 }
 } // namespace
 
