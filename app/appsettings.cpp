@@ -1,9 +1,21 @@
 #include "app/appsettings.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStandardPaths>
+#include <algorithm>
 #include <memory>
 
 double screenDpi = 96.0;
+
+int screenShortSide()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return 1 << 20; // no screen, nothing to bound
+    const QSize area = screen->availableGeometry().size();
+    return std::min(area.width(), area.height());
+}
 QGeoCoordinate currentPosition(0.0, 0.0);
 bool libraryDirty = true;
 

@@ -20,3 +20,6 @@ extern bool libraryDirty;                // stored datasets changed since the li
 
 // Pixels of a length given in inches on the first screen (touch sizes are set in inches).
 inline int inches(double value) { return int(value * screenDpi); }
+// Pixels of the short side of the first screen's available area. Sizes set in inches are
+// bounded by shares of it where a small screen at a high density cannot hold them.
+int screenShortSide();

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -36,6 +37,13 @@ const ColormapEntry colormapTable[] = {
 QIcon icon(const char* name)
 {
     return QIcon(QStringLiteral(":/res/images/new/") + QLatin1String(name));
+}
+
+// Four buttons share the bar with the title: on a narrow screen at a high density each gets
+// an eighth of the screen's short side, though never less than a finger's width.
+int buttonWidth()
+{
+    return std::max(inches(0.3), std::min(inches(0.75), screenShortSide() / 8));
 }
 
 // Back points to the edge it stands at: to the right in a language written right to left.
@@ -64,7 +72,7 @@ NavBar::NavBar(QWidget* parent) : QWidget(parent)
     spinner->setRevolutionsPerSecond(1);
     spinner->setColor(QColor(98, 98, 98));
 
-    const int iconSide = int(barHeight * 0.8);
+    const int iconSide = std::min(int(barHeight * 0.8), int(buttonWidth() * 0.9));
     backButton = makeButton(QString(), iconSide);
     backButton->setIcon(backIcon(layoutDirection()));
     batteryButton = makeButton(QString(), iconSide);
@@ -109,7 +117,7 @@ QToolButton* NavBar::makeButton(const QString& iconPath, int iconSide)
     if (!iconPath.isEmpty())
         button->setIcon(QIcon(iconPath));
     button->setIconSize(QSize(iconSide, iconSide));
-    button->setMinimumSize(int(screenDpi * 0.75), int(screenDpi * 0.66));
+    button->setMinimumSize(buttonWidth(), int(screenDpi * 0.66));
     return button;
 }
 

@@ -38,12 +38,24 @@ QSize TitleLabel::minimumSizeHint() const
 
 QString TitleLabel::shownText() const
 {
-    return fontMetrics().elidedText(onOneLine(text()), Qt::ElideRight, contentsRect().width());
+    const QString line = onOneLine(text());
+    const QFontMetrics metrics = fontMetrics();
+    const int width = contentsRect().width();
+    if (metrics.horizontalAdvance(line) <= width || contentsRect().height() < 2 * metrics.lineSpacing())
+        return metrics.elidedText(line, Qt::ElideRight, width);
+    // A narrow bar at a high density: a second line, broken at the last blank that fits,
+    // rather than a name cut to its first letters.
+    int cut = line.lastIndexOf(QLatin1Char(' '));
+    while (cut > 0 && metrics.horizontalAdvance(line.left(cut)) > width)
+        cut = line.lastIndexOf(QLatin1Char(' '), cut - 1);
+    if (cut <= 0)
+        return metrics.elidedText(line, Qt::ElideRight, width);
+    return line.left(cut) + QLatin1Char('\n') + metrics.elidedText(line.mid(cut + 1), Qt::ElideRight, width);
 }
 
 void TitleLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    painter.drawText(contentsRect(), int(alignment()) | Qt::TextSingleLine, shownText());
+    painter.drawText(contentsRect(), int(alignment()), shownText());
 }

@@ -58,9 +58,11 @@ QPushButton* WelcomeScreen::makeButton(const QString& icon)
     auto* button = new QPushButton(this);
     button->setIcon(QIcon(icon));
     button->setStyleSheet(QStringLiteral("background-color: #c6c6c6"));
-    const int iconSide = int(int(screenDpi) * 0.6);
+    // An inch, but three of them and the navigation bar must fit the screen's short side.
+    const int side = std::min(int(screenDpi), int((screenShortSide() - inches(0.66)) / 3.5));
+    const int iconSide = int(side * 0.6);
     button->setIconSize(QSize(iconSide, iconSide));
-    button->setMinimumSize(int(screenDpi), int(screenDpi));
+    button->setMinimumSize(side, side);
     return button;
 }
 

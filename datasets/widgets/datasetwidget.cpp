@@ -9,11 +9,15 @@
 #include "datasets/widgets/tiletext.h"
 
 #include <QBoxLayout>
+#include <QGridLayout>
 #include <QHash>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
+
+#include <algorithm>
+#include <array>
 
 namespace {
 // Every tile shows the same three icons: each file is decoded once.
@@ -41,9 +45,12 @@ DatasetWidget::DatasetWidget(const DatasetRecord& record, const QString& preview
     , preview(new ImageLabel(this))
     , viewButton(new QPushButton(tr("VIEW"), this))
 {
-    preview->setPreviewFile(previewPath, inches(2));
-    preview->setFixedWidth(inches(2));
-    viewButton->setMinimumSize(inches(1.5), inches(0.5));
+    // Two inches of picture and 1.5 of VIEW, but a tile must fit a small screen at a high
+    // density beside its texts.
+    const int previewSide = std::min(inches(2), screenShortSide() / 4);
+    preview->setPreviewFile(previewPath, previewSide);
+    preview->setFixedWidth(previewSide);
+    viewButton->setMinimumSize(std::min(inches(1.5), screenShortSide() / 4), inches(0.5));
     sendButton = iconButton(QStringLiteral(":/res/images/new/fileExport.png"));
     zipButton = iconButton(QStringLiteral(":/res/images/new/zip.png"));
     vtkButton = iconButton(QStringLiteral(":/res/images/new/vtk.png"));
@@ -135,11 +142,12 @@ void DatasetWidget::buildLayout()
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(viewButton);
-    auto* icons = new QHBoxLayout;
-    icons->addWidget(sendButton);
-    icons->addWidget(zipButton);
-    icons->addWidget(vtkButton);
-    icons->addWidget(gridButton);
+    // One row of four where it takes at most a third of the screen's short side, else two rows.
+    const int perRow = 4 * sendButton->minimumWidth() <= screenShortSide() / 3 ? 4 : 2;
+    auto* icons = new QGridLayout;
+    const std::array<QToolButton*, 4> iconButtons{sendButton, zipButton, vtkButton, gridButton};
+    for (int i = 0; i < 4; ++i)
+        icons->addWidget(iconButtons[std::size_t(i)], i / perRow, i % perRow);
     buttons->addLayout(icons);
     buttons->addStretch();
     row->addLayout(buttons);

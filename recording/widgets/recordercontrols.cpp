@@ -45,8 +45,13 @@ QPushButton* makeNextTrackButton(RecorderBase& recorder)
 QPushButton* makeRecordingButton(const QString& text, const QIcon& icon, QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);
-    button->setMinimumSize(int(2.25 * screenDpi), int(0.75 * screenDpi));
-    button->setIconSize(QSize(int(0.4 * screenDpi), int(0.4 * screenDpi)));
+    // Two stand side by side and a column of three under a live view: on a small screen at a
+    // high density they are bounded by its short side, though never under a finger's size.
+    const int width = std::min(inches(2.25), int(screenShortSide() / 2.3));
+    const int height = std::max(inches(0.3), std::min(inches(0.75), screenShortSide() / 8));
+    button->setMinimumSize(width, height);
+    const int iconSide = std::min(inches(0.4), int(height * 0.6));
+    button->setIconSize(QSize(iconSide, iconSide));
     button->setIcon(icon);
     return button;
 }

@@ -25,43 +25,42 @@ VisualizationChooser::VisualizationChooser(const std::vector<RecordingVisualizat
         connect(button, &QToolButton::clicked, this, [this, i] { emit visualizationSelected(int(i)); });
         buttons_.push_back(button);
     }
-    // Until the first resize tells the width, two columns where two buttons fit the screen: all
-    // buttons in one row (three or more views) would widen a portrait window beyond its
-    // screen, all in one column heighten a landscape one, and neither shrinks back once the
-    // chooser is gone.
-    arrange(twoColumnsFit(QGuiApplication::primaryScreen()->availableGeometry().width()));
+    // Until the first resize tells the width, as many columns as fit the screen: more would
+    // widen a portrait window beyond its screen, fewer heighten a landscape one, and neither
+    // shrinks back once the chooser is gone.
+    arrange(columnsFitting(QGuiApplication::primaryScreen()->availableGeometry().width()));
 }
 
 int VisualizationChooser::iconSideFor(const QSize& screen)
 {
     // Three inches, but no more than fits two rows or two columns of buttons, their texts and
     // the navigation bar on the screen: at tablet densities three inches is half the screen.
-    return std::min(int(3 * screenDpi), int(0.35 * std::min(screen.width(), screen.height())));
+    // Where not even two fit side by side (a narrow screen at a high density), three rows.
+    const int shortSide = std::min(screen.width(), screen.height());
+    const int longSide = std::max(screen.width(), screen.height());
+    return std::min({int(3 * screenDpi), int(0.35 * shortSide), int(0.2 * longSide)});
 }
 
-bool VisualizationChooser::twoColumnsFit(int width) const
+int VisualizationChooser::columnsFitting(int width) const
 {
     int widest = 0;
     for (const QToolButton* button : buttons_)
         widest = std::max(widest, button->sizeHint().width());
-    return width > 2 * widest + 20;
+    const int columns = (width - 20) / std::max(1, widest + grid->spacing());
+    return std::clamp(columns, 1, std::max(1, int(buttons_.size())));
 }
 
 void VisualizationChooser::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    // Two columns when two buttons fit side by side, otherwise one after another.
-    arrange(twoColumnsFit(width()));
+    // As many columns as buttons fit side by side: a landscape tablet holds them in one row.
+    arrange(columnsFitting(width()));
 }
 
-void VisualizationChooser::arrange(bool twoColumns)
+void VisualizationChooser::arrange(int columns)
 {
     for (QToolButton* button : buttons_)
         grid->removeWidget(button);
-    for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        if (twoColumns)
-            grid->addWidget(buttons_[i], int(i / 2), int(i % 2));
-        else
-            grid->addWidget(buttons_[i], int(i), 0);
-    }
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        grid->addWidget(buttons_[i], int(i) / columns, int(i) % columns);
 }

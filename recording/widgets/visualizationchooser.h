@@ -22,8 +22,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void arrange(bool twoColumns);
-    bool twoColumnsFit(int width) const;
+    void arrange(int columns);
+    int columnsFitting(int width) const;
     static int iconSideFor(const QSize& screen);
 
     QGridLayout* grid = nullptr;

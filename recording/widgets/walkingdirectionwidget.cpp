@@ -42,7 +42,10 @@ WalkingDirectionWidget::WalkingDirectionWidget(QWidget* parent)
     buttonRow->addWidget(parallelButton, 0, Qt::AlignHCenter);
 
     painter = new WalkingDirectionPainterWidget(corner, parallel, this);
-    painter->setMinimumSize(int(2 * screenDpi), int(2 * screenDpi));
+    // Two inches, but no more than 0.4 of the screen's short side: on a 7-inch tablet at its
+    // density two inches leave no room for the rest of the page.
+    const int side = std::min(inches(2), int(0.4 * screenShortSide()));
+    painter->setMinimumSize(side, side);
 
     mainLayout = new QBoxLayout(QBoxLayout::TopToBottom, this);
     mainLayout->addLayout(buttonRow);
@@ -83,10 +86,14 @@ void WalkingDirectionWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     mainLayout->setDirection(QBoxLayout::TopToBottom);
-    const QSize button = WalkingDirectionGeometry::patternButtonSize(event->size());
+    // The size follows the chooser's but does not set its minimum, which would let the
+    // buttons widen the page they are sized from; they shrink to a finger's size.
+    const int spare = event->size().width() - inches(0.4); // less the gap and the margins
+    const QSize button = WalkingDirectionGeometry::patternButtonSize(event->size()).boundedTo(QSize(spare / 2, spare));
     for (QToolButton* b : {zigZagButton, parallelButton}) {
         b->setIconSize(button);
-        b->setMinimumSize(button);
-        b->setMaximumSize(button);
+        b->setMinimumSize(inches(0.9), inches(0.3));
+        b->setMaximumSize(button.expandedTo(b->minimumSize()));
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
 }

@@ -1,5 +1,7 @@
 #include "layoutrules.h"
 
+#include "app/widgets/titlelabel.h"
+
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QLabel>
@@ -90,6 +92,12 @@ void checkControl(const QWidget* w, double dpi, QStringList& out)
 
 void checkLabel(const QLabel* label, QStringList& out)
 {
+    // The title elides what does not fit on its two lines.
+    if (const auto* title = qobject_cast<const TitleLabel*>(label)) {
+        if (title->shownText().contains(QChar(0x2026)))
+            out << describe(label) + " shows \"" + title->shownText() + "\"";
+        return;
+    }
     if (label->text().isEmpty() || label->wordWrap() || label->textFormat() == Qt::RichText)
         return;
     const int needed = label->fontMetrics().horizontalAdvance(label->text().split('\n').first());

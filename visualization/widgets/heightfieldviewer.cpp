@@ -17,7 +17,9 @@
 #include <QActionGroup>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QScroller>
@@ -51,7 +53,10 @@ HeightFieldViewer::HeightFieldViewer(QWidget* parent)
     bottomBar = new BottomWidgetHeightfield(this);
     mainLayout = new QBoxLayout(QBoxLayout::LeftToRight, this);
     viewLayout = new QBoxLayout(QBoxLayout::TopToBottom);
-    layOut(true);
+    // Laid out for the screen's orientation until the first resize: the landscape panel beside
+    // the view would widen a portrait window at a high density, which then never shrinks back.
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    layOut(screen.height() < screen.width());
     buildMenus();
     connectPanel();
     setViewMenu(valueMenu);
