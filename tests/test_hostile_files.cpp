@@ -106,9 +106,7 @@ class HostileFiles : public QObject
 private slots:
     void init()
     {
-        TestSupport::resetSettings();
-        QDir(documentsFolder()).removeRecursively();
-        QVERIFY(QDir().mkpath(documentsFolder()));
+        QVERIFY(TestSupport::resetSettingsAndDocuments());
     }
 
     void libraryListsWhatItCanAndTheViewOpensOrRefuses()

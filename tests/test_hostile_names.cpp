@@ -139,9 +139,7 @@ class HostileNamesTest : public QObject
 private slots:
     void init()
     {
-        TestSupport::resetSettings();
-        QDir(documentsFolder()).removeRecursively();
-        QVERIFY(QDir().mkpath(documentsFolder()));
+        QVERIFY(TestSupport::resetSettingsAndDocuments());
     }
 
     void namesAreShownAsTheyAreEverywhere()

@@ -31,6 +31,7 @@ private slots:
                          "QCheckBox::indicator:unchecked, QMenu::indicator:unchecked { width: 33.6px; height: 33.6px;}"
                          "QCheckBox::indicator:checked, QMenu::indicator:checked { width: 33.6px; height: 33.6px;}"
                          "QLineEdit { min-height: 33.6px; }"
+                         "QDialogButtonBox QPushButton { min-height: 33.6px; min-width: 72px; }"
                          "QMenu::item { padding: 0px 53.2px 0px 53.2px; min-height: 48px;}"));
     }
 

@@ -30,6 +30,9 @@ QString densityRules(double d)
                  .arg(num(0.35 * d), num(0.35 * d));
     // Text fields a finger can hit: the font alone made them a quarter inch high.
     rules += QStringLiteral("QLineEdit { min-height: %1px; }").arg(num(0.35 * d));
+    // The buttons of boxes and dialogs too: Yes and No of a box were 19 px high at 96 dpi.
+    rules += QStringLiteral("QDialogButtonBox QPushButton { min-height: %1px; min-width: %2px; }")
+                 .arg(num(0.35 * d), num(0.75 * d));
     // %1 appears twice in this rule: both paddings get the same value.
     rules += QStringLiteral("QMenu::item { padding: 0px %1px 0px %1px; min-height: %2px;}")
                  .arg(num(0.1 * d + 0.35 * d + 10), num(0.5 * d));

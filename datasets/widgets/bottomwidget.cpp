@@ -5,12 +5,15 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include <algorithm>
+
 BottomWidget::BottomWidget(QWidget* parent)
     : QWidget(parent)
 {
     setStyleSheet(QStringLiteral("QFrame {border: 2px solid #575756;}"));
     auto* layout = new QHBoxLayout(this);
-    layout->setSpacing(int(0.4 * screenDpi));
+    // Less room between the buttons on a narrow screen at a high density.
+    layout->setSpacing(std::min(inches(0.4), screenShortSide() / 20));
     editButton = actionButton(QStringLiteral(":/res/images/new/edit.png"));
     mapButton = actionButton(QStringLiteral(":/res/images/new/world.png"));
     deleteButton = actionButton(QStringLiteral(":/res/images/new/delete.png"));

@@ -287,7 +287,7 @@ void DatasetViewer::applyLayoutMode()
 {
     container->setMaximumWidth(width() - 18);
     const bool wide = width() > height() || width() > 6 * screenDpi;
-    sortBar->setLeadingSpace(wide ? int(2 * screenDpi) + 5 : 0);
+    sortBar->setLeadingSpace(wide ? DatasetWidget::previewSide() + 5 : 0);
     for (DatasetWidget* tile : tileList) {
         tile->setWideLayout(wide);
         tile->resize(width(), tile->height());

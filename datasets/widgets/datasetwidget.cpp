@@ -45,11 +45,8 @@ DatasetWidget::DatasetWidget(const DatasetRecord& record, const QString& preview
     , preview(new ImageLabel(this))
     , viewButton(new QPushButton(tr("VIEW"), this))
 {
-    // Two inches of picture and 1.5 of VIEW, but a tile must fit a small screen at a high
-    // density beside its texts.
-    const int previewSide = std::min(inches(2), screenShortSide() / 4);
-    preview->setPreviewFile(previewPath, previewSide);
-    preview->setFixedWidth(previewSide);
+    preview->setPreviewFile(previewPath, previewSide());
+    preview->setFixedWidth(previewSide());
     viewButton->setMinimumSize(std::min(inches(1.5), screenShortSide() / 4), inches(0.5));
     sendButton = iconButton(QStringLiteral(":/res/images/new/fileExport.png"));
     zipButton = iconButton(QStringLiteral(":/res/images/new/zip.png"));
@@ -68,6 +65,13 @@ DatasetWidget::DatasetWidget(const DatasetRecord& record, const QString& preview
     connect(zipButton, &QToolButton::pressed, this, [this] { emit zipDataset(data.identifier, data.name); });
     connect(vtkButton, &QToolButton::pressed, this, [this] { emit exportDatasetToVTK(data.identifier, data.name); });
     connect(gridButton, &QToolButton::pressed, this, &DatasetWidget::showGridMenu);
+}
+
+int DatasetWidget::previewSide()
+{
+    // Two inches, as VIEW's 1.5, but a tile must fit a small screen at a high density
+    // beside its texts.
+    return std::min(inches(2), screenShortSide() / 4);
 }
 
 // The grid button opens its menu itself: as a plain icon button it keeps the others' size,

@@ -21,6 +21,8 @@ class DatasetWidget : public QWidget
 {
     Q_OBJECT
 public:
+    // Side of the preview picture, which the library's sort bar lines its buttons up past.
+    static int previewSide();
     DatasetWidget(const DatasetRecord& record, const QString& previewPath, QWidget* parent = nullptr);
 
     const DatasetRecord& record() const { return data; }

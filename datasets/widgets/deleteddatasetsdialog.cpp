@@ -12,11 +12,14 @@
 #include <QScroller>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 QPushButton* textButton(QWidget* parent)
 {
     auto* button = new QPushButton(parent);
-    button->setMinimumSize(inches(1.5), inches(0.5));
+    // Three side by side must fit a portrait screen at a high density.
+    button->setMinimumSize(std::min(inches(1.5), screenShortSide() / 4), inches(0.5));
     button->setStyleSheet(QStringLiteral("background-color: #c6c6c6"));
     return button;
 }
@@ -43,7 +46,7 @@ DeletedDatasetsDialog::DeletedDatasetsDialog(QWidget* parent)
     connect(list, &QListWidget::itemSelectionChanged, this, &DeletedDatasetsDialog::updateButtons);
 
     auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(inches(0.4));
+    buttons->setSpacing(std::min(inches(0.4), screenShortSide() / 40));
     buttons->addWidget(restoreButton);
     buttons->addWidget(emptyButton);
     buttons->addStretch(1);
@@ -53,7 +56,7 @@ DeletedDatasetsDialog::DeletedDatasetsDialog(QWidget* parent)
     layout->addWidget(emptyLabel, 1);
     layout->addLayout(buttons);
 
-    resize(inches(6), inches(5));
+    resize(QSize(inches(6), inches(5)).boundedTo(QSize(screenShortSide(), screenShortSide())));
     retranslate();
     reload();
 }

@@ -4,10 +4,13 @@
 #include "app/language.h"
 #include "app/messagebox.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 EditWidget::EditWidget(DatasetRecord* edited, QWidget* parent)
@@ -44,15 +47,26 @@ QPushButton* EditWidget::dialogButton(const QString& text)
 
 void EditWidget::buildLayout()
 {
+    // On a small screen at a high density the fields scroll, and OK and Cancel stay in view.
+    auto* form = new QWidget;
+    auto* fields = new QVBoxLayout(form);
+    fields->setContentsMargins(0, 0, 0, 0);
+    auto* area = new QScrollArea(this);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(form);
     auto* outer = new QVBoxLayout(this);
+    outer->addWidget(area);
+    setMaximumSize(QGuiApplication::primaryScreen()->availableGeometry().size());
+
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(new QLabel(tr("Name: "), this));
     nameRow->addWidget(nameEdit);
-    outer->addLayout(nameRow);
+    fields->addLayout(nameRow);
     auto* locationRow = new QHBoxLayout;
     locationRow->addWidget(new QLabel(tr("Location: "), this));
     locationRow->addWidget(locationEdit);
-    outer->addLayout(locationRow);
+    fields->addLayout(locationRow);
 
     auto* coordinateRow = new QHBoxLayout;
     coordinateRow->addWidget(new QLabel(tr("Coordinates: "), this), 0, Qt::AlignVCenter);
@@ -63,7 +77,7 @@ void EditWidget::buildLayout()
     numbers->addWidget(new QLabel(tr("Longitude"), this));
     numbers->addWidget(longitudeEdit);
     coordinateRow->addLayout(numbers);
-    outer->addLayout(coordinateRow);
+    fields->addLayout(coordinateRow);
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(okButton);

@@ -42,8 +42,8 @@ FrequencyAnalysis::FrequencyAnalysis(QObject* parent)
         chart->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     discLabel = new QLabel(container);
     discLabel->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
-    discLabel->setMaximumSize(int(2 * screenDpi), int(1.1 * screenDpi));
-    discPixmap = QPixmap(int(2 * screenDpi), int(screenDpi));
+    discLabel->setMaximumSize(2 * discUnit(), int(1.1 * discUnit()));
+    discPixmap = QPixmap(2 * discUnit(), discUnit());
     mainLayout = new QBoxLayout(QBoxLayout::TopToBottom, container);
     mainLayout->addWidget(discLabel, 0, Qt::AlignHCenter | Qt::AlignVCenter);
     chartLayout = new QVBoxLayout;
@@ -58,6 +58,13 @@ FrequencyAnalysis::FrequencyAnalysis(QObject* parent)
 FrequencyAnalysis::~FrequencyAnalysis()
 {
     delete container;
+}
+
+int FrequencyAnalysis::discUnit()
+{
+    // An inch, but no more than a fifth of the screen's short side: on a small screen at a
+    // high density the disc left the charts and the recording buttons no room.
+    return std::min(inches(1), screenShortSide() / 5);
 }
 
 QString FrequencyAnalysis::title()
@@ -163,8 +170,8 @@ void FrequencyAnalysis::paintDisc()
     const Rgb c = e < 0.5f ? colorFromValue(0.5f - e, 0, 0.5f, map) : colorFromValue(0, 0, 0.5f, map);
     QPainter painter(&discPixmap);
     painter.setBrush(QColor(c.red, c.green, c.blue));
-    const int side = int(0.99 * screenDpi);
-    painter.drawEllipse(QRect(int(0.5 * screenDpi), 0, side, side));
+    const int side = int(0.99 * discUnit());
+    painter.drawEllipse(QRect(discUnit() / 2, 0, side, side));
     painter.end();
     discLabel->setPixmap(discPixmap);
 }

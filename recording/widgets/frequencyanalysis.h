@@ -36,6 +36,8 @@ public:
     std::size_t longHistorySize() const { return longHistory.size(); }
 
 private:
+    // Pixels of the disc drawing's unit: the disc is one unit across in a box of two by one.
+    static int discUnit();
     void applyOrientation();
     void appendSamples(const std::vector<std::int16_t>& values);
     void showCharts();

@@ -6,13 +6,25 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QToolButton>
 #include <algorithm>
 
 VisualizationChooser::VisualizationChooser(const std::vector<RecordingVisualization*>& views, QWidget* parent)
     : QWidget(parent)
-    , grid(new QGridLayout(this))
 {
+    // On a small screen at a high density the buttons and their texts need more than the
+    // screen holds: they scroll rather than push the window beyond it.
+    auto* area = new QScrollArea(this);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    auto* buttonPanel = new QWidget;
+    grid = new QGridLayout(buttonPanel);
+    area->setWidget(buttonPanel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(area);
     const int iconSide = iconSideFor(QGuiApplication::primaryScreen()->availableGeometry().size());
     for (std::size_t i = 0; i < views.size(); ++i) {
         auto* button = new QToolButton(this);

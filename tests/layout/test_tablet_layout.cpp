@@ -1,14 +1,18 @@
 // Every screen in every state fits a tablet at the density the X server reports (Xvfb -dpi)
 // and in the languages of LAYOUT_LANGUAGES: nothing beyond the screen or the window, no
-// overlapping or too small controls, no clipped label, and a live view that keeps the
-// window's size.
+// overlapping or too small controls, no clipped label, a live view that keeps the window's
+// size, menus and dialogs inside the screen, and a depth scale of at least two labels.
 #include "app/appsettings.h"
 #include "app/language.h"
 #include "app/widgets/look.h"
 #include "app/widgets/mainwindow.h"
+#include "app/widgets/messageboxdialog.h"
+#include "app/widgets/navbar.h"
 #include "datasets/datasetbrolsensor.h"
 #include "datasets/widgets/datasetviewer.h"
 #include "datasets/widgets/datasetwidget.h"
+#include "datasets/widgets/deleteddatasetsdialog.h"
+#include "datasets/widgets/transferdialogs.h"
 #include "datasets/widgets/editwidget.h"
 #include "layoutrules.h"
 #include "recording/widgets/namewidget.h"
@@ -17,9 +21,12 @@
 #include "recording/widgets/recordingwizard.h"
 #include "recording/widgets/visualizationchooser.h"
 #include "simulatedwindow.h"
+#include "visualization/widgets/glwindow.h"
 #include "visualization/widgets/heightfieldviewer.h"
 
+#include <QMenu>
 #include <QScreen>
+#include <QToolButton>
 #include <QTimer>
 
 namespace {
@@ -88,6 +95,10 @@ private slots:
         failures.clear();
 
         check(window, "welcome");
+        NavBar* bar = window.navigationBar();
+        checkMenu(bar->currentSettingsMenu(), bar->settingsButtonWidget(), "settings menu");
+        checkMenu(bar->languageEntries(), bar->settingsButtonWidget(), "language menu");
+        checkQuitBox(window);
         window.setWizardState();
         RecordingWizard* wizard = window.recordingWizard();
         for (std::size_t page = 0; page < wizard->pageList().size(); ++page) {
@@ -130,13 +141,32 @@ private slots:
         check(window, "library with a selection");
         QTimer::singleShot(0, this, [this] { checkModal("edit dialog"); });
         library->editDataset();
+        {
+            DeletedDatasetsDialog trash(&window);
+            trash.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&trash));
+            check(trash, "trash dialog");
+        }
+        {
+            TransferReceiveDialog receive(&window);
+            receive.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&receive));
+            check(receive, "receive dialog");
+        }
 
         const DatasetRecord& first = library->tiles().front()->record();
         window.setVisualizationState(first.identifier, first.probeId);
         QVERIFY(window.heightFieldViewer());
         check(window, "3D view");
+        checkMenu(bar->currentSettingsMenu(), bar->settingsButtonWidget(), "3D view menu");
+        checkMenu(bar->colormapEntries(), bar->settingsButtonWidget(), "colour map menu");
         window.heightFieldViewer()->enableDepthAnalysis();
         check(window, "3D view, depth analysis");
+        checkMenu(bar->currentSettingsMenu(), bar->settingsButtonWidget(), "depth analysis menu");
+        GLWindow* view = window.heightFieldViewer()->view();
+        view->update();
+        QTRY_VERIFY2(view->depthScaleLabelCount() >= 2,
+                     qPrintable(QString("%1 depth scale labels").arg(view->depthScaleLabelCount())));
 
         QVERIFY2(failures.isEmpty(), qPrintable("\n" + failures.mid(0, 40).join('\n')));
     }
@@ -144,7 +174,9 @@ private slots:
 private:
     void check(QWidget& window, const QString& where)
     {
-        QCoreApplication::processEvents();
+        // A change of size travels up one parent per round of layout requests.
+        for (int round = 0; round < 4; ++round)
+            QCoreApplication::processEvents();
         failures << LayoutRules::violations(window, screenArea(), screenDpi, where);
     }
 
@@ -160,6 +192,34 @@ private:
             failures << where + ": not exposed";
         check(*dialog, where);
         dialog->close();
+    }
+
+    // Opens the menu under its button as a tap does: inside the screen, its controls checked.
+    void checkMenu(QMenu* menu, QToolButton* button, const QString& where)
+    {
+        if (!menu) {
+            failures << where + ": no menu";
+            return;
+        }
+        menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+        if (!QTest::qWaitForWindowExposed(menu))
+            failures << where + ": not exposed";
+        if (!screenArea().contains(menu->geometry()))
+            failures << QString("%1: %2x%3 at %4,%5 beyond the screen").arg(where).arg(menu->width())
+                            .arg(menu->height()).arg(menu->x()).arg(menu->y());
+        check(*menu, where);
+        menu->close();
+    }
+
+    // The real box BACK asks on the welcome screen, closed unanswered.
+    void checkQuitBox(MainWindow& window)
+    {
+        const MessageBox::Handler previous = MessageBox::setHandler([this](const MessageBox::Request& request) {
+            QTimer::singleShot(0, this, [this] { checkModal("quit box"); });
+            return execMessageBoxDialog(request);
+        });
+        window.goBack();
+        MessageBox::setHandler(previous);
     }
 
     QStringList failures;

@@ -72,6 +72,13 @@ void resetSettings()
     appSettings().sync();
 }
 
+bool resetSettingsAndDocuments()
+{
+    resetSettings();
+    QDir(documentsFolder()).removeRecursively();
+    return QDir().mkpath(documentsFolder()) && QDir(documentsFolder()).isEmpty();
+}
+
 MessageBoxSpy::MessageBoxSpy()
 {
     previous = MessageBox::setHandler([this](const MessageBox::Request& request) {

@@ -28,6 +28,9 @@ void prepareProcess();
 void prepareApplication();
 // Empties the settings store and points the scanner address at loopback again.
 void resetSettings();
+// resetSettings(), then an empty documents folder: no datasets, no trash. False when the
+// folder could not be emptied.
+bool resetSettingsAndDocuments();
 
 // Answers every message box the program asks for, and remembers what was asked.
 class MessageBoxSpy

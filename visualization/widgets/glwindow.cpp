@@ -442,7 +442,7 @@ void GLWindow::paintOverlay(const QMatrix4x4& m)
     const OverlayFrame frame{m, view, projection, viewportWidth, viewportHeight};
     paintFieldMarks(painter, *terrain_, frame);
     if (depthAnalysis)
-        paintDepthScale(painter, *terrain_, frame, soilDepthScale, depthFactor);
+        depthScaleLabels = paintDepthScale(painter, *terrain_, frame, soilDepthScale, depthFactor);
     else if (!Settings::outlierFilter.read().toBool())
         paintColorLegend(painter, viewportWidth, viewportHeight, screenDpi, terrain_->colormap(), legendPercentages);
 }

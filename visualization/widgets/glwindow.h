@@ -40,6 +40,8 @@ public:
     // How often the terrain was built, for the tests of work done once.
     int terrainBuilds() const { return builds; }
     int geometryUploads() const { return uploads; }
+    // Labels of the depth scale in the last frame drawn in depth analysis.
+    int depthScaleLabelCount() const { return depthScaleLabels; }
 
 public slots:
     void reloadShaders();
@@ -134,4 +136,5 @@ private:
     bool uploadPending = false;
     int builds = 0;
     int uploads = 0;
+    int depthScaleLabels = 0;
 };

@@ -24,6 +24,7 @@
 #include <QScrollBar>
 #include <QScroller>
 #include <QSlider>
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -42,9 +43,12 @@ HeightFieldViewer::HeightFieldViewer(QWidget* parent)
     glWindow = new GLWindow(this);
     glWindow->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     controlPanel = new ViewControlWindow;
-    controlPanel->setMinimumWidth(int(2.5 * screenDpi));
+    // 2.5 inches of panel in 3 of scroll area, but on a small screen at a high density no more
+    // than half its short side, as long as the 1.5-inch sliders and their margins fit.
+    const int panelWidth = std::min(inches(2.5), std::max(inches(1.8), screenShortSide() / 2));
+    controlPanel->setMinimumWidth(std::max(panelWidth, controlPanel->minimumSizeHint().width()));
     scrollArea = new QScrollArea(this);
-    scrollArea->setMinimumWidth(int(3 * screenDpi));
+    scrollArea->setMinimumWidth(controlPanel->minimumWidth() + std::min(inches(0.5), screenShortSide() / 24));
     scrollArea->setFrameShape(QFrame::NoFrame);
     scrollArea->horizontalScrollBar()->hide();
     scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

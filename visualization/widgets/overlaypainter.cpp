@@ -117,7 +117,7 @@ int depthScaleSteps(double span, int fontHeight)
     return steps >= 1 ? int(std::min(steps, mostSteps)) : 1;
 }
 
-void paintDepthScale(QPainter& painter, const Terrain& terrain, const OverlayFrame& frame,
+int paintDepthScale(QPainter& painter, const Terrain& terrain, const OverlayFrame& frame,
                      float soilDepth, float depthFactor)
 {
     painter.setPen(QColor(0, 0, 0, int(terrain.gridTransluency() * 255)));
@@ -140,7 +140,7 @@ void paintDepthScale(QPainter& painter, const Terrain& terrain, const OverlayFra
         upper = p;
     }
     if (!found)
-        return;
+        return 0;
     const QPointF lower = onWidget(QVector3D(rightmost.x(), rightmost.y(), 0.0f), frame, none);
     const int fontHeight = QFontMetrics(painter.font()).height();
     const double span = lower.y() - upper.y();
@@ -152,4 +152,5 @@ void paintDepthScale(QPainter& painter, const Terrain& terrain, const OverlayFra
         const QString text = QString("%1 m").arg(metres, 0, 'g', 2);
         painter.drawText(QPointF(upper.x() + 10, upper.y() + i * span / n + fontHeight / 2.0), text);
     }
+    return n + 1;
 }

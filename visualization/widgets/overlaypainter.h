@@ -35,6 +35,7 @@ void paintColorLegend(QPainter& painter, int width, int height, double dpi, int 
 // twelve (one a metre), however close the camera comes.
 int depthScaleSteps(double span, int fontHeight);
 
-// Metres below the surface along the right-most upright edge of the depth box.
-void paintDepthScale(QPainter& painter, const Terrain& terrain, const OverlayFrame& frame,
+// Metres below the surface along the right-most upright edge of the depth box; returns how
+// many labels it drew.
+int paintDepthScale(QPainter& painter, const Terrain& terrain, const OverlayFrame& frame,
                      float soilDepth, float depthFactor);

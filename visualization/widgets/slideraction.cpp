@@ -1,5 +1,7 @@
 #include "visualization/widgets/slideraction.h"
 
+#include "app/appsettings.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -15,6 +17,8 @@ SliderAction::SliderAction(const QString& checkBoxText, const QString& sliderTex
     box->setFixedSize(box->sizeHint());
     valueSlider = new QSlider(Qt::Horizontal, widget);
     valueSlider->setRange(0, 100);
+    // A finger's travel: beside a short caption the menu left it under an inch and a half.
+    valueSlider->setMinimumWidth(inches(1.5));
     valueSlider->setStyleSheet("QSlider::sub-page:horizontal { border: 1px solid #565656 } "
                                "QSlider::add-page:horizontal { border: 1px solid #565656 }");
     layout->addWidget(box, 0, 0);
