@@ -164,6 +164,12 @@ private slots:
         check(window, "3D view, depth analysis");
         checkMenu(bar->currentSettingsMenu(), bar->settingsButtonWidget(), "depth analysis menu");
         GLWindow* view = window.heightFieldViewer()->view();
+        // Snapshots and prints are read back in device pixels, the whole view.
+        const QSize devicePixels = (QSizeF(view->size()) * view->devicePixelRatioF()).toSize();
+        if (view->grabFramebuffer().size() != devicePixels)
+            failures << QString("3D view: read back %1x%2, not the view's %3x%4 device pixels")
+                            .arg(view->grabFramebuffer().width()).arg(view->grabFramebuffer().height())
+                            .arg(devicePixels.width()).arg(devicePixels.height());
         view->update();
         QTRY_VERIFY2(view->depthScaleLabelCount() >= 2,
                      qPrintable(QString("%1 depth scale labels").arg(view->depthScaleLabelCount())));
