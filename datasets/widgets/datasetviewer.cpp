@@ -286,7 +286,9 @@ void DatasetViewer::reportLoadFailure()
 void DatasetViewer::applyLayoutMode()
 {
     container->setMaximumWidth(width() - 18);
-    const bool wide = width() > height() || width() > 6 * screenDpi;
+    // Texts side by side where each gets two inches beside the picture and the buttons.
+    const int besideTexts = DatasetWidget::previewSide() + std::min(inches(2), screenShortSide() / 4);
+    const bool wide = (width() > height() || width() > 6 * screenDpi) && width() - besideTexts >= inches(6);
     sortBar->setLeadingSpace(wide ? DatasetWidget::previewSide() + 5 : 0);
     for (DatasetWidget* tile : tileList) {
         tile->setWideLayout(wide);

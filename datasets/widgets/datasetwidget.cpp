@@ -47,7 +47,7 @@ DatasetWidget::DatasetWidget(const DatasetRecord& record, const QString& preview
 {
     preview->setPreviewFile(previewPath, previewSide());
     preview->setFixedWidth(previewSide());
-    viewButton->setMinimumSize(std::min(inches(1.5), screenShortSide() / 4), inches(0.5));
+    viewButton->setMinimumSize(std::min(inches(1.5), screenShortSide() / 5), inches(0.5));
     sendButton = iconButton(QStringLiteral(":/res/images/new/fileExport.png"));
     zipButton = iconButton(QStringLiteral(":/res/images/new/zip.png"));
     vtkButton = iconButton(QStringLiteral(":/res/images/new/vtk.png"));
@@ -71,7 +71,7 @@ int DatasetWidget::previewSide()
 {
     // Two inches, as VIEW's 1.5, but a tile must fit a small screen at a high density
     // beside its texts.
-    return std::min(inches(2), screenShortSide() / 4);
+    return std::min(inches(2), screenShortSide() / 5);
 }
 
 // The grid button opens its menu itself: as a plain icon button it keeps the others' size,

@@ -31,6 +31,14 @@ QString TileText::text() const
     return texts.join(QLatin1Char('\n'));
 }
 
+bool TileText::fits() const
+{
+    for (const Line& line : lines)
+        if (QFontMetricsF(line.font).horizontalAdvance(line.text) > width() - 2 * documentMargin)
+            return false;
+    return true;
+}
+
 QSize TileText::sizeHint() const
 {
     return preferredSize;
@@ -49,7 +57,8 @@ void TileText::paintEvent(QPaintEvent*)
     for (const Line& line : lines) {
         const QFontMetricsF metrics(line.font);
         painter.setFont(line.font);
-        painter.drawText(QPointF(documentMargin, top + metrics.ascent()), line.text);
+        const QString shown = metrics.elidedText(line.text, Qt::ElideRight, width() - 2 * documentMargin);
+        painter.drawText(QPointF(documentMargin, top + metrics.ascent()), shown);
         top += metrics.height();
     }
 }

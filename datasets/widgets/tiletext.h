@@ -22,6 +22,8 @@ public:
 
     // The lines joined by newlines.
     QString text() const;
+    // Whether every line fits the width; those that do not are drawn cut with an ellipsis.
+    bool fits() const;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

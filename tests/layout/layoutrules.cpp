@@ -1,6 +1,7 @@
 #include "layoutrules.h"
 
 #include "app/widgets/titlelabel.h"
+#include "datasets/widgets/tiletext.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -45,15 +46,22 @@ QRect inWindow(const QWidget* w, const QWidget& window)
     return QRect(w->mapTo(&window, QPoint(0, 0)), w->size());
 }
 
-// What shows of a widget: inside a scroll area, only the part in its viewport.
-QRect visiblePart(const QWidget* w, const QWidget& window, bool* scrolled)
+// What shows of a widget: inside a scroll area, only the part in its viewport. A scroll area
+// that never scrolls sideways must hold the widget's whole width.
+QRect visiblePart(const QWidget* w, const QWidget& window, bool* scrolled, bool* cutSideways)
 {
-    QRect r = inWindow(w, window);
+    const QRect whole = inWindow(w, window);
+    QRect r = whole;
     *scrolled = false;
+    *cutSideways = false;
     for (const QWidget* p = w->parentWidget(); p && p != &window; p = p->parentWidget()) {
         if (const auto* area = qobject_cast<const QAbstractScrollArea*>(p)) {
-            r &= inWindow(area->viewport(), window);
+            const QRect viewport = inWindow(area->viewport(), window);
+            r &= viewport;
             *scrolled = true;
+            if (area->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
+                && (whole.left() < viewport.left() || whole.right() > viewport.right()))
+                *cutSideways = true;
         }
     }
     return r;
@@ -119,14 +127,19 @@ QStringList violations(const QWidget& window, const QRect& screen, double dpi, c
         if (!shown(w, window) || w->isWindow())
             continue;
         bool scrolled = false;
-        const QRect r = visiblePart(w, window, &scrolled);
+        bool cutSideways = false;
+        const QRect r = visiblePart(w, window, &scrolled, &cutSideways);
         if (r.isEmpty())
             continue;
+        if (cutSideways)
+            out << describe(w) + " " + size(inWindow(w, window)) + " cut at the side of its scroll area";
         if (!scrolled && !area.contains(r))
             out << describe(w) + " at " + QString::number(r.x()) + "," + QString::number(r.y()) + " " + size(r)
                        + " outside the window " + size(area);
         if (const auto* label = qobject_cast<const QLabel*>(w))
             checkLabel(label, out);
+        if (const auto* tileText = qobject_cast<const TileText*>(w); tileText && !tileText->fits())
+            out << "TileText \"" + tileText->text().left(30) + "\" " + size(tileText->rect()) + " cuts its text";
         if (isControl(w)) {
             checkControl(w, dpi, out);
             controls.push_back(w);
