@@ -31,6 +31,9 @@ EditWidget::EditWidget(DatasetRecord* edited, QWidget* parent)
     mapButton->setIconSize(QSize(inches(0.4), inches(0.4)));
     mapButton->setStyleSheet(QStringLiteral("background-color: #c6c6c6"));
     buildLayout();
+    // As large as the fields ask where the screen holds it: on its own Qt would show a window
+    // at most two thirds of the screen, and the fields would scroll needlessly.
+    resize(sizeHint().boundedTo(maximumSize()));
     connect(mapButton, &QPushButton::pressed, this, &EditWidget::copyCurrentCoordinates);
     connect(okButton, &QPushButton::pressed, this, &EditWidget::accept);
     connect(cancelButton, &QPushButton::pressed, this, &EditWidget::reject);
