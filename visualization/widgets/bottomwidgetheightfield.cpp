@@ -9,7 +9,9 @@ namespace {
 QPushButton* barButton(const QString& icon, QWidget* parent)
 {
     auto* button = new QPushButton(parent);
-    button->setStyleSheet("background-color: #d4b16a");
+    // Centred as a group with its icon: without an alignment, Qt's style-sheet style puts a
+    // right-to-left text against the button's left border, far from the icon.
+    button->setStyleSheet("background-color: #d4b16a; text-align: center");
     button->setMinimumHeight(int(0.5 * screenDpi));
     button->setIcon(QIcon(icon));
     // Half the button's height: Qt's 16-px default was lost in a finger-sized button.
