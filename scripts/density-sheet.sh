@@ -25,10 +25,14 @@ trap 'rm -rf "$tmp"' EXIT
 tiles=()
 for orientation in landscape portrait; do
   for dpi in 96 160 240; do
-    [ -d "$tmp/$dpi" ] || "$root/scripts/screenshots.sh" --dpi "$dpi" --size "$size" $language "$tmp/$dpi" >/dev/null
+    if [ ! -d "$tmp/$dpi" ] && ! "$root/scripts/screenshots.sh" --dpi "$dpi" --size "$size" $language "$tmp/$dpi" \
+        >"$tmp/shots-$dpi.log" 2>&1; then
+      cat "$tmp/shots-$dpi.log" >&2
+      exit 1
+    fi
     picture="$(ls "$tmp/$dpi/$screen-$orientation"*.png 2>/dev/null | head -1)"
     [ -n "$picture" ] || { echo "no picture $screen-$orientation at $dpi dpi" >&2; exit 1; }
-    convert "$picture" -resize 640x640 -set label "$dpi dpi, $orientation" "$tmp/tile-$orientation-$dpi.png"
+    convert "$picture" -resize 640x640 -gravity center -background '#c6c6c6' -extent 640x640 -set label "$dpi dpi, $orientation" "$tmp/tile-$orientation-$dpi.png"
     tiles+=("$tmp/tile-$orientation-$dpi.png")
   done
 done
