@@ -1,7 +1,7 @@
 #pragma once
 
 #include "acquisition/messagefields.h"
-#include "datasets/datasetfamily.h"
+#include "acquisition/datasetfamily.h"
 
 #include <iterator>
 

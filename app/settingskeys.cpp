@@ -1,8 +1,7 @@
 #include "app/settingskeys.h"
 
-#include "acquisition/scanneraddress.h"
 #include "app/appsettings.h"
-#include "datasets/transferprotocol.h"
+#include "app/networkdefaults.h"
 
 QVariant SettingKey::read() const
 {
@@ -46,7 +45,7 @@ const SettingKey deltaFilter{"visualization/2D/scalar/filter/deltaFilter", false
 const SettingKey dataHost{"network/datahost", QString()};
 const SettingKey scannerHost{"network/scannerHost", QString::fromLatin1(ScannerAddress::fixedHost)};
 const SettingKey scannerPort{"network/scannerPort", int(ScannerAddress::port)};
-const SettingKey transferPort{"network/transferPort", int(TransferProtocol::defaultPort)};
+const SettingKey transferPort{"network/transferPort", int(TransferAddress::defaultPort)};
 const SettingKey captureScannerStream{"network/captureScannerStream", false};
 
 const QList<const SettingKey*>& allKeys()

@@ -2,7 +2,7 @@
 
 #include "app/appsettings.h"
 #include "app/settingskeys.h"
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 
 #include <QDebug>
 

@@ -1,7 +1,7 @@
 #include "datasets/datasetpreview.h"
 
 #include "datasets/datasetfolder.h"
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 
 #include <QBuffer>
 

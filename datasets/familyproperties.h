@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datasets/datasetfamily.h"
+#include "acquisition/datasetfamily.h"
 #include "datasets/datasetproperties.h"
 
 // A descriptor list made from a field input mode; the family classes only choose the mode.

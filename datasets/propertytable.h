@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datasets/datasetfamily.h"
+#include "acquisition/datasetfamily.h"
 #include "datasets/datasetproperties.h"
 
 #include <QList>

@@ -8,8 +8,6 @@
 // strings (32-bit byte length, then UTF-16 big-endian).
 namespace TransferProtocol {
 
-constexpr quint16 defaultPort = 1313;
-
 extern const QString ping;     // followed by one 32-bit integer that means nothing
 extern const QString pingReply;
 extern const QString request;  // send the dataset

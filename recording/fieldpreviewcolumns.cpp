@@ -1,7 +1,7 @@
 #include "recording/fieldpreviewcolumns.h"
 
 #include "datasets/groundposition.h"
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 
 namespace FieldPreviewColumns {
 

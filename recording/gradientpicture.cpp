@@ -1,6 +1,6 @@
 #include "recording/gradientpicture.h"
 
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "recording/pairedwork.h"
 
 #include "app/settingskeys.h"
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 
 #include <kiss_fft.h>
 

@@ -1,5 +1,5 @@
 #include "testenvironment.h"
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 #include "visualization/terraincoloring.h"
 
 #include <QSet>

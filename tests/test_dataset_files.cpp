@@ -4,7 +4,7 @@
 #include "datasets/datasetfolder.h"
 #include "datasets/datasetloadfailure.h"
 #include "testenvironment.h"
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 
 #include <QDir>
 #include <QFile>

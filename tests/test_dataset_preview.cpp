@@ -1,6 +1,6 @@
 #include "datasets/datasetpreview.h"
 #include "testenvironment.h"
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 
 namespace {
 // Parallel from the first corner: value (x, y) is value y of track x.

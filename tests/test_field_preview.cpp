@@ -5,7 +5,7 @@
 #include "recording/widgets/trackwidget.h"
 #include "recording/wrongvisexception.h"
 #include "testenvironment.h"
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 #include "app/settingskeys.h"
 #include "datasets/datasetbrolsensor.h"
 #include "testenvironment.h"
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 #include "visualization/depthanalysis.h"
 #include "visualization/widgets/overlaypainter.h"
 #include "visualization/terrain.h"

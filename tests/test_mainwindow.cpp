@@ -6,7 +6,7 @@
 #include "app/devices/probesession.h"
 #include "app/widgets/mainwindow.h"
 #include "app/widgets/navbar.h"
-#include "app/widgets/waitingspinnerwidget.h"
+#include "datasets/widgets/waitingspinnerwidget.h"
 #include "app/settingskeys.h"
 #include "app/widgets/welcomescreen.h"
 #include "datasets/datasetbrolsensor.h"

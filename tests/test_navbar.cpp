@@ -5,7 +5,7 @@
 #include "app/widgets/menuiconproxystyle.h"
 #include "app/widgets/navbar.h"
 #include "app/settingskeys.h"
-#include "app/widgets/waitingspinnerwidget.h"
+#include "datasets/widgets/waitingspinnerwidget.h"
 #include "testenvironment.h"
 
 #include <QLocale>

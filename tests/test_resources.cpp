@@ -1,6 +1,6 @@
 #include "testenvironment.h"
 
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 
 #include <QFile>
 #include <QFontDatabase>

@@ -1,6 +1,6 @@
 #include "app/widgets/mainwindow.h"
 #include "app/widgets/navbar.h"
-#include "app/widgets/waitingspinnerwidget.h"
+#include "datasets/widgets/waitingspinnerwidget.h"
 #include "datasets/devices/transferclient.h"
 #include "datasets/devices/transferserver.h"
 #include "datasets/transferdataset.h"

@@ -1,5 +1,5 @@
 #include "app/spinnergeometry.h"
-#include "app/widgets/waitingspinnerwidget.h"
+#include "datasets/widgets/waitingspinnerwidget.h"
 #include "app/welcomegeometry.h"
 #include "app/widgets/welcomescreen.h"
 #include "testenvironment.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 
 #include <QVector3D>
 #include <array>

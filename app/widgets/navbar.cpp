@@ -6,7 +6,7 @@
 #include "app/widgets/menuiconproxystyle.h"
 #include "app/settingskeys.h"
 #include "app/widgets/titlelabel.h"
-#include "app/widgets/waitingspinnerwidget.h"
+#include "datasets/widgets/waitingspinnerwidget.h"
 
 #include <QActionGroup>
 #include <QApplication>

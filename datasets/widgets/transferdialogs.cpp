@@ -3,7 +3,7 @@
 #include "app/appsettings.h"
 #include "app/messagebox.h"
 #include "app/settingskeys.h"
-#include "app/widgets/waitingspinnerwidget.h"
+#include "datasets/widgets/waitingspinnerwidget.h"
 #include "datasets/devices/transferclient.h"
 #include "datasets/datasetidentifier.h"
 #include "datasets/devices/transferserver.h"

@@ -8,7 +8,7 @@
 #include "recording/fieldpreviewcolumns.h"
 #include "recording/widgets/trackwidget.h"
 #include "recording/wrongvisexception.h"
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "recording/viewdatasetrules.h"
 #include "recording/waveletanalyser.h"
 #include "recording/wrongvisexception.h"
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 
 #include <QBoxLayout>
 #include <QLabel>

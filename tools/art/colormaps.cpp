@@ -2,7 +2,7 @@
 // own gradient, computed column by column with the program's colour map function.
 #include "artwork.h"
 
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 
 #include <QImage>
 #include <QPainter>

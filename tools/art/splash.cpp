@@ -2,7 +2,7 @@
 #include "artwork.h"
 #include "noise.h"
 
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 
 #include <QFont>
 #include <QFontDatabase>

@@ -1,6 +1,6 @@
 #include "visualization/widgets/overlaypainter.h"
 
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 #include "visualization/terrain.h"
 #include "visualization/widgets/viewcamera.h"
 

@@ -1,4 +1,4 @@
-#include "app/widgets/waitingspinnerwidget.h"
+#include "datasets/widgets/waitingspinnerwidget.h"
 
 #include "app/spinnergeometry.h"
 

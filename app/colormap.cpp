@@ -1,4 +1,4 @@
-#include "visualization/colormap.h"
+#include "app/colormap.h"
 
 #include <cmath>
 
