@@ -1,6 +1,6 @@
 #include "app/appsettings.h"
 #include "benchenvironment.h"
-#include "datasets/datasetbrolsensor.h"
+#include "datasets/familyclasses.h"
 #include "datasets/resampletrack.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "app/appsettings.h"
 #include "app/settingskeys.h"
 #include "benchenvironment.h"
-#include "datasets/datasetbrolsensor.h"
+#include "datasets/familyclasses.h"
 #include "visualization/terrain.h"
 #include "visualization/widgets/glwindow.h"
 #include "visualization/widgets/heightfieldviewer.h"

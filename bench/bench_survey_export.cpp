@@ -1,5 +1,5 @@
 #include "benchenvironment.h"
-#include "datasets/datasetbrolsensor.h"
+#include "datasets/familyclasses.h"
 #include "datasets/surveyexport.h"
 #include "datasets/vtkexport.h"
 

@@ -1,7 +1,7 @@
 #include "app/appsettings.h"
 #include "app/settingskeys.h"
 #include "benchenvironment.h"
-#include "datasets/datasetbrolsensor.h"
+#include "datasets/familyclasses.h"
 #include "visualization/crosstrackspline.h"
 #include "visualization/depthanalysis.h"
 #include "visualization/terrain.h"

@@ -1,5 +1,5 @@
 #include "benchenvironment.h"
-#include "datasets/datasetbrolsensor.h"
+#include "datasets/familyclasses.h"
 #include "recording/waveletanalyser.h"
 #include "recording/widgets/frequencyanalysis.h"
 

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "app/colormap.h"
+#include "app/result.h"
+
 #include <QDate>
 #include <QGeoCoordinate>
 #include <QString>
 #include <QTime>
 #include <QVariant>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // One survey of a field: a grid of signed 16-bit readings, walked as tracks (columns of
@@ -26,6 +30,8 @@ public:
     // The value of a property of the family's list (int, float or bool QVariant).
     // Throws std::runtime_error("Property retrieval failed") for any other key.
     virtual QVariant getProperty(const QString& key) const = 0;
+    // The same for a key that a family may lack: nothing instead of an exception.
+    virtual std::optional<QVariant> findProperty(const QString& key) const = 0;
     // Takes the value with toInt/toFloat/toBool as the property's type needs. Keys that are
     // constants of the family are accepted and change nothing. Throws
     // std::runtime_error("setting Property failed") for a key outside the family's list.
@@ -33,12 +39,15 @@ public:
     // columns × rows values, track after track.
     virtual std::vector<int16_t> values() const = 0;
     virtual QString id() const = 0;
-    // Writes the dataset's three files into documentsFolder(). Returns true only when all of
-    // them were written; an empty dataset (no rows, no columns) writes nothing and gives false.
-    virtual bool save() = 0;
+    // Writes the dataset's three files into the dataset folder, a new preview coloured with
+    // colour map `previewColormap`. Succeeds only when all of them were written; an empty
+    // dataset (no rows, no columns) writes nothing and fails.
+    virtual Outcome save(int previewColormap) = 0;
+    // The same with the default colour map, for tools and tests.
+    Outcome save() { return save(int(ColormapId::Jet)); }
     // Replaces identifier, metadata, properties and grid by the stored dataset `id`. On any
-    // failure the user is told, the dataset stays as it was and false is returned.
-    virtual bool load(const QString& id) = 0;
+    // failure the dataset stays as it was; the failure says why.
+    virtual Outcome load(const QString& id) = 0;
     virtual QString name() const = 0;
     virtual QDate date() const = 0;
     virtual void setTime(const QTime& time) = 0;

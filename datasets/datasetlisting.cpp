@@ -1,6 +1,6 @@
 #include "datasets/datasetlisting.h"
 
-#include "datasets/datasetfolder.h"
+#include "datasets/datasetstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,34 +11,26 @@
 namespace {
 // Stored previews are 128 pixels square; a side beyond this is not one of ours.
 constexpr int maximumPreviewSide = 4096;
-
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    // A file too large to be metadata reads as unparsable: its tile still shows.
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maximumMetadataBytes)
-        return {};
-    // What the file holds: read(maximumMetadataBytes) would set aside 16 MiB for every tile.
-    return file.read(std::min(file.size(), maximumMetadataBytes));
-}
 } // namespace
 
-std::vector<ListedDataset> listDatasets(const QString& folder, const std::function<void(int)>& progress)
+std::vector<ListedDataset> DatasetStore::list(const std::function<void(int)>& progress) const
 {
-    const QDir dir(folder);
+    const QDir dir(folder_);
     const QStringList entries = dir.entryList(QDir::NoFilter, QDir::Name | QDir::IgnoreCase);
     const int count = entries.size();
     std::vector<ListedDataset> result;
     for (int i = 0; i < count; ++i) {
         const QString& entry = entries[i];
-        // A folder named like a metadata file is not a dataset.
-        if (!entry.endsWith(QLatin1String(".xml")) || QFileInfo(dir.filePath(entry)).isDir())
+        // Entries in sub-folders (the trash) are not read, nor folders named like a metadata file.
+        if (!entry.endsWith(suffix(DatasetFile::Metadata)) || QFileInfo(dir.filePath(entry)).isDir())
             continue;
-        const QString id = entry.left(entry.size() - 4);
-        const QString base = entry.left(entry.lastIndexOf(QLatin1Char('.')));
-        result.push_back({datasetRecordFromMetadata(id, contentOf(dir.filePath(entry))),
-                          dir.filePath(base + QStringLiteral(".png"))});
-        progress(100 * (i + 1) / (count + 1));
+        const QString id = entry.left(entry.size() - suffix(DatasetFile::Metadata).size());
+        // Metadata that does not read still gives a tile, with empty texts.
+        const Result<QJsonObject> metadata = readMetadata(id);
+        result.push_back({datasetRecordOf(id, metadata ? metadata.value() : QJsonObject()),
+                          path(id, DatasetFile::Preview)});
+        if (progress)
+            progress(100 * (i + 1) / (count + 1));
     }
     return result;
 }

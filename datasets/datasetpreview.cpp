@@ -1,9 +1,6 @@
 #include "datasets/datasetpreview.h"
 
-#include "datasets/datasetfolder.h"
 #include "app/colormap.h"
-
-#include <QBuffer>
 
 #include <algorithm>
 
@@ -29,15 +26,4 @@ QImage datasetPreview(const std::vector<int16_t>& values, const FieldLayout& lay
         }
     }
     return field.scaled(previewSize, previewSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
-bool storeDatasetPreview(const QString& id, const QImage& preview)
-{
-    // Encoded in memory first: Qt's PNG writer leaks its buffer when the file write fails
-    // (a full disk), and the file then gets one checked write.
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !preview.save(&buffer, "PNG"))
-        return false;
-    return writeFileAtomically(datasetFilePath(id, QStringLiteral(".png")), png);
 }

@@ -3,7 +3,6 @@
 #include "datasets/groundposition.h"
 
 #include <QImage>
-#include <QString>
 #include <cstdint>
 #include <vector>
 
@@ -14,7 +13,3 @@ constexpr int previewSize = 128;
 // coloured with colour map `map` over their range widened to minimumColorRange, scaled to
 // previewSize × previewSize without filtering. Opaque RGB.
 QImage datasetPreview(const std::vector<int16_t>& values, const FieldLayout& layout, int map);
-
-// Replaces the stored preview of dataset `id` with `preview` as PNG; the old preview stays until
-// the new one is complete. False when it cannot be written.
-bool storeDatasetPreview(const QString& id, const QImage& preview);

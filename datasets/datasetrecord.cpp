@@ -8,7 +8,11 @@
 
 DatasetRecord datasetRecordFromMetadata(const QString& id, const QByteArray& metadata)
 {
-    const QJsonObject object = parseMetadata(metadata).object();
+    return datasetRecordOf(id, parseMetadata(metadata).object());
+}
+
+DatasetRecord datasetRecordOf(const QString& id, const QJsonObject& object)
+{
     const DatasetMetadata members = readMetadataMembers(object);
     DatasetRecord record;
     record.name = members.name;

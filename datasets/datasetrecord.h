@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDate>
 #include <QGeoCoordinate>
+#include <QJsonObject>
 #include <QString>
 #include <QTime>
 
@@ -21,6 +22,8 @@ struct DatasetRecord
 // The record of dataset `id` from its metadata file's content. Content that is not a JSON
 // object still gives a record: empty texts, invalid date and time, (0, 0) and probe id 0.
 DatasetRecord datasetRecordFromMetadata(const QString& id, const QByteArray& metadata);
+// The same from the metadata's JSON object.
+DatasetRecord datasetRecordOf(const QString& id, const QJsonObject& object);
 
 // The library's three orders. Each is a strict "comes before" for sorting.
 // Newest first: the later date, on the same date the later time.

@@ -1,7 +1,6 @@
-#include "datasets/datasettrash.h"
+#include "datasets/datasetstore.h"
 
 #include "app/appsettings.h"
-#include "datasets/datasetfolder.h"
 #include "datasets/datasetidentifier.h"
 
 #include <QDir>
@@ -11,9 +10,7 @@
 
 namespace {
 const QString entryTimeFormat = QStringLiteral("yyyy-MM-dd_HH-mm-ss-zzz");
-const char* const datasetSuffixes[] = {".s3d", ".xml", ".png"};
-// A metadata file holds a few hundred bytes; a bigger one is not read for the listing.
-constexpr qint64 metadataReadLimit = 1024 * 1024;
+const DatasetFile datasetFiles[] = {DatasetFile::Values, DatasetFile::Metadata, DatasetFile::Preview};
 
 // The deletion time and identifier in an entry folder's name; an invalid time when the name
 // is no entry's name.
@@ -25,63 +22,67 @@ std::pair<QDateTime, QString> parseEntryName(const QString& name)
     QDateTime deletedAt = QDateTime::fromString(name.left(timeLength), entryTimeFormat);
     deletedAt.setTimeSpec(Qt::UTC);
     const QString id = name.mid(timeLength + 1);
-    if (!deletedAt.isValid() || !isPlainDatasetId(id))
+    if (!deletedAt.isValid() || !DatasetStore::isPlainId(id))
         return {};
     return {deletedAt, id};
 }
 
-QByteArray readMetadata(const QString& path)
+bool datasetExists(const DatasetStore& store, const QString& id)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > metadataReadLimit)
-        return {};
-    return file.readAll();
-}
-
-bool datasetExists(const QString& id)
-{
-    for (const char* suffix : datasetSuffixes)
-        if (QFile::exists(datasetFilePath(id, QLatin1String(suffix))))
+    for (DatasetFile file : datasetFiles)
+        if (QFile::exists(store.path(id, file)))
             return true;
     return false;
 }
 
-QString unusedIdentifier(const QString& wanted)
+QString unusedIdentifier(const DatasetStore& store, const QString& wanted)
 {
     QString id = wanted;
-    while (datasetExists(id))
+    while (datasetExists(store, id))
         id = newDatasetIdentifier();
     return id;
 }
+
+Failure notMoved(const QString& what)
+{
+    return {what, {}};
+}
 } // namespace
 
-QString trashFolder()
+QString DatasetStore::trashFolder() const
 {
-    return documentsFolder() + QStringLiteral("Deleted datasets");
+    return folder_ + QStringLiteral("Deleted datasets");
 }
 
-QString trashEntryFolder(const QString& id, const QDateTime& deletedAt)
+QString DatasetStore::trashEntryFolder(const QString& id, const QDateTime& deletedAt) const
 {
     return trashFolder() + QLatin1Char('/') + deletedAt.toUTC().toString(entryTimeFormat) + QLatin1Char('_') + id;
 }
 
-bool moveDatasetToTrash(const QString& id, const QDateTime& deletedAt)
+Outcome DatasetStore::moveToTrash(const QString& id, const QDateTime& deletedAt) const
 {
-    if (!isPlainDatasetId(id))
-        return false;
+    if (!isPlainId(id))
+        return notMoved(QStringLiteral("\"%1\" is no dataset identifier").arg(id));
     const QString entry = trashEntryFolder(id, deletedAt);
     if (!QDir().mkpath(entry))
-        return false;
+        return notMoved(QStringLiteral("cannot make ") + entry);
     bool moved = true;
-    for (const char* suffix : datasetSuffixes) {
-        const QString source = datasetFilePath(id, QLatin1String(suffix));
-        if (QFile::exists(source))
-            moved = QFile::rename(source, entry + QLatin1Char('/') + id + QLatin1String(suffix)) && moved;
+    bool anything = false;
+    for (DatasetFile file : datasetFiles) {
+        const QString source = path(id, file);
+        if (QFile::exists(source)) {
+            moved = QFile::rename(source, entry + QLatin1Char('/') + id + suffix(file)) && moved;
+            anything = true;
+        }
     }
-    return moved;
+    if (anything)
+        libraryDirty = true;
+    if (!moved)
+        return notMoved(QStringLiteral("cannot move every file of %1 into %2").arg(id, entry));
+    return {};
 }
 
-std::vector<TrashEntry> listTrash()
+std::vector<TrashEntry> DatasetStore::trash() const
 {
     std::vector<TrashEntry> entries;
     const QStringList names = QDir(trashFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
@@ -94,8 +95,9 @@ std::vector<TrashEntry> listTrash()
         entry.id = id;
         entry.deletedAt = deletedAt;
         const QString base = entry.folder + QLatin1Char('/') + id;
-        entry.record = datasetRecordFromMetadata(id, readMetadata(base + QStringLiteral(".xml")));
-        entry.previewPath = base + QStringLiteral(".png");
+        const Result<QJsonObject> metadata = DatasetStore(entry.folder).readMetadata(id);
+        entry.record = datasetRecordOf(id, metadata ? metadata.value() : QJsonObject());
+        entry.previewPath = base + suffix(DatasetFile::Preview);
         entries.push_back(std::move(entry));
     }
     std::stable_sort(entries.begin(), entries.end(),
@@ -103,41 +105,44 @@ std::vector<TrashEntry> listTrash()
     return entries;
 }
 
-QString restoreFromTrash(const TrashEntry& entry)
+Result<QString> DatasetStore::restore(const TrashEntry& entry) const
 {
-    if (!isPlainDatasetId(entry.id) || !ensureDatasetFolder())
-        return {};
-    const QString id = unusedIdentifier(entry.id);
+    if (!isPlainId(entry.id) || !ensureFolder())
+        return notMoved(QStringLiteral("cannot restore \"%1\" into %2").arg(entry.id, folder_));
+    const QString id = unusedIdentifier(*this, entry.id);
+    const DatasetStore source(entry.folder);
     std::vector<std::pair<QString, QString>> moved;
-    for (const char* suffix : datasetSuffixes) {
-        const QString source = entry.folder + QLatin1Char('/') + entry.id + QLatin1String(suffix);
-        if (!QFile::exists(source))
+    for (DatasetFile file : datasetFiles) {
+        const QString from = source.path(entry.id, file);
+        if (!QFile::exists(from))
             continue;
-        const QString target = datasetFilePath(id, QLatin1String(suffix));
-        if (!QFile::rename(source, target)) {
+        const QString to = path(id, file);
+        if (!QFile::rename(from, to)) {
             // Half a dataset in the library would be worse than none: put everything back.
-            for (const auto& [from, to] : moved)
-                QFile::rename(to, from);
-            return {};
+            for (const auto& [back, there] : moved)
+                QFile::rename(there, back);
+            return notMoved(QStringLiteral("cannot move %1 to %2").arg(from, to));
         }
-        moved.emplace_back(source, target);
+        moved.emplace_back(from, to);
     }
     if (moved.empty())
-        return {};
+        return notMoved(entry.folder + QStringLiteral(" holds no file of ") + entry.id);
     QDir(entry.folder).removeRecursively();
     libraryDirty = true;
     return id;
 }
 
-bool emptyTrash()
+Outcome DatasetStore::emptyTrash() const
 {
-    return QDir(trashFolder()).removeRecursively();
+    if (!QDir(trashFolder()).removeRecursively())
+        return notMoved(QStringLiteral("cannot remove ") + trashFolder());
+    return {};
 }
 
-int purgeTrash(const QDateTime& now, int keepDays)
+int DatasetStore::purgeTrash(const QDateTime& now, int keepDays) const
 {
     int removed = 0;
-    for (const TrashEntry& entry : listTrash()) {
+    for (const TrashEntry& entry : trash()) {
         if (entry.deletedAt.addDays(keepDays) < now && QDir(entry.folder).removeRecursively())
             ++removed;
     }

@@ -27,3 +27,21 @@ public:
     {
     }
 };
+
+// The family class names.
+using PropertiesBrolSensor = PropertiesOf<170>;
+using DataSetBrolSensor = DataSetOf<170>;
+using PropertiesKM = PropertiesOf<10>;
+using DataSetKM = DataSetOf<10>;
+using PropertiesZSeries = PropertiesOf<1>;
+using DataSetZSeries = DataSetOf<1>;
+using Properties50Levelplane = PropertiesOf<11>;
+using DataSet50Levelplane = DataSetOf<11>;
+using Properties100Levelplane = PropertiesOf<13>;
+using DataSet100Levelplane = DataSetOf<13>;
+using PropertiesSpanwell = PropertiesOf<2>;
+using DataSetSpanwell = DataSetOf<2>;
+using PropertiesSpanwellGen2 = PropertiesOf<3>;
+using DataSetSpanwellGen2 = DataSetOf<3>;
+using Properties85Plumbset = PropertiesOf<21>;
+using DataSet85Plumbset = DataSetOf<21>;

@@ -1,45 +1,13 @@
 #include "datasets/familydataset.h"
 
 #include "app/appsettings.h"
-#include "app/settingskeys.h"
-#include "datasets/datasetfolder.h"
 #include "datasets/datasetidentifier.h"
-#include "datasets/datasetpreview.h"
-#include "datasets/groundposition.h"
+#include "datasets/datasetstore.h"
 #include "datasets/resampletrack.h"
-#include "datasets/valuefile.h"
 
 #include <QDebug>
-#include <QFile>
-#include <QJsonDocument>
 #include <algorithm>
 #include <stdexcept>
-
-namespace {
-// Far beyond any field walked; a larger declared grid means a damaged or foreign file.
-constexpr qint64 maximumStoredValues = qint64(1) << 26;
-constexpr qint64 maximumStoredTracks = qint64(1) << 20;
-
-bool plausibleGrid(int rows, int columns)
-{
-    // Rows alone are bounded too: a track of them is made even when no column is declared.
-    return rows >= 0 && columns >= 0 && rows <= maximumStoredValues && columns <= maximumStoredTracks
-           && qint64(rows) * qint64(columns) <= maximumStoredValues;
-}
-
-bool readMetadataObject(const QString& path, QJsonObject& object)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maximumMetadataBytes)
-        return false;
-    QJsonParseError error{};
-    const QJsonDocument document = parseMetadata(file.readAll(), &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return false;
-    object = document.object();
-    return true;
-}
-} // namespace
 
 FamilyDataset::FamilyDataset(const ProbeFamily& family, std::unique_ptr<DatasetProperties> descriptorList)
     : familyTable(family)
@@ -70,9 +38,16 @@ int FamilyDataset::indexOf(const QString& key) const
 
 QVariant FamilyDataset::getProperty(const QString& key) const
 {
+    if (const std::optional<QVariant> value = findProperty(key))
+        return *value;
+    throw std::runtime_error("Property retrieval failed");
+}
+
+std::optional<QVariant> FamilyDataset::findProperty(const QString& key) const
+{
     const int index = indexOf(key);
     if (index < 0)
-        throw std::runtime_error("Property retrieval failed");
+        return std::nullopt;
     return content.properties[size_t(index)];
 }
 
@@ -137,60 +112,18 @@ void FamilyDataset::setDate(const QDate& date) { content.metadata.date = date; }
 void FamilyDataset::setLocation(const QString& location) { content.metadata.location = location; }
 void FamilyDataset::setCoordinate(const QGeoCoordinate& coordinate) { content.metadata.coordinate = coordinate; }
 
-bool FamilyDataset::save()
+Outcome FamilyDataset::save(int previewColormap)
 {
-    const FieldLayout layout = fieldLayoutOf(*this);
-    if (layout.rows == 0 && layout.columns == 0)
-        return false;
-    if (!ensureDatasetFolder())
-        return false;
-
-    const QString& id = content.identifier;
-    const std::vector<int16_t> all = values();
-
-    // The value file first and the metadata last: the library lists datasets by their
-    // metadata, so a dataset never shows up before its values are in place.
-    if (!writeFileAtomically(datasetFilePath(id, QStringLiteral(".s3d")),
-                             encodeValueFile(familyTable.header, all)))
-        return false;
-
-    QFile existingPreview(datasetFilePath(id, QStringLiteral(".png")));
-    if (!existingPreview.open(QIODevice::ReadOnly)) {
-        const QImage preview = datasetPreview(all, layout, Settings::colormap.read().toInt());
-        if (!storeDatasetPreview(id, preview))
-            return false;
-    }
-
-    QJsonObject object;
-    writePropertyMembers(object, *this, descriptor->propertyList());
-    writeMetadataMembers(object, content.metadata);
-    return writeFileAtomically(datasetFilePath(id, QStringLiteral(".xml")),
-                               QJsonDocument(object).toJson(QJsonDocument::Indented), QIODevice::Text);
+    return DatasetStore().save(*this, previewColormap);
 }
 
-bool FamilyDataset::load(const QString& id)
+Outcome FamilyDataset::load(const QString& id)
 {
-    return loadFrom(documentsFolder(), id);
+    return DatasetStore().load(*this, id);
 }
 
-bool FamilyDataset::loadFrom(const QString& folder, const QString& id)
+DatasetContent FamilyDataset::contentFromMetadata(const QString& id, const QJsonObject& object) const
 {
-    if (!isPlainDatasetId(id))
-        return false;
-
-    QFile valueFile(datasetFilePathIn(folder, id, QStringLiteral(".s3d")));
-    if (!valueFile.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray expected(familyTable.header);
-    const QByteArray header = valueFile.read(expected.size());
-    qDebug().noquote().nospace() << "Open File: " << valueFile.fileName() << " Header: " << header;
-    if (header != expected)
-        return false;
-
-    QJsonObject object;
-    if (!readMetadataObject(datasetFilePathIn(folder, id, QStringLiteral(".xml")), object))
-        return false;
-
     DatasetContent loaded = content;
     for (const PropertyEntry& entry : descriptor->propertyList()) {
         qDebug().noquote() << "Set: " + entry.key;
@@ -198,23 +131,6 @@ bool FamilyDataset::loadFrom(const QString& folder, const QString& id)
     }
     loaded.metadata = readMetadataMembers(object);
     loaded.identifier = id;
-
-    const int rows = loaded.properties[size_t(rowsIndex)].toInt();
-    const int columns = loaded.properties[size_t(columnsIndex)].toInt();
-    if (!plausibleGrid(rows, columns))
-        return false;
-    // Every track is resampled to "rows" before it is stored, so the file holds exactly the
-    // declared grid. Checked before the grid is made: a few bytes of metadata could otherwise
-    // ask for hundreds of megabytes over a value file that holds a handful of values.
-    const qint64 declaredBytes = 2 * qint64(rows) * columns;
-    const qint64 storedBytes = valueFile.size() - valueFile.pos();
-    if (storedBytes != declaredBytes) {
-        qWarning().noquote() << "Value file holds" << storedBytes << "bytes of values, the metadata declares"
-                             << declaredBytes;
-        return false;
-    }
-    loaded.tracks = decodeTracks(valueFile.read(declaredBytes), rows, columns);
-
-    content = std::move(loaded);
-    return true;
+    loaded.tracks.clear();
+    return loaded;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "acquisition/probefamily.h"
+#include "app/result.h"
 #include "datasets/dataset.h"
 #include "datasets/datasetmetadata.h"
 #include "datasets/propertytable.h"
@@ -30,13 +31,13 @@ public:
     ~FamilyDataset() override;
 
     QVariant getProperty(const QString& key) const override;
+    std::optional<QVariant> findProperty(const QString& key) const override;
     void setProperty(const QString& key, const QVariant& value) override;
     std::vector<int16_t> values() const override;
     QString id() const override;
-    bool save() override;
-    bool load(const QString& id) override;
-    // load() from another folder that holds datasets.
-    bool loadFrom(const QString& folder, const QString& id);
+    using Dataset::save;
+    Outcome save(int previewColormap) override;
+    Outcome load(const QString& id) override;
     QString name() const override;
     QDate date() const override;
     void setTime(const QTime& time) override;
@@ -53,6 +54,14 @@ public:
 
     const DatasetProperties& properties() const { return *descriptor; }
     const ProbeFamily& family() const { return familyTable; }
+    const DatasetMetadata& metadata() const { return content.metadata; }
+
+    // For the store, which reads the files: the content that metadata object gives, with no
+    // grid yet (logs "Set: <key>" for each property), and its declared grid size.
+    DatasetContent contentFromMetadata(const QString& id, const QJsonObject& object) const;
+    int declaredRows(const DatasetContent& stored) const { return stored.properties[size_t(rowsIndex)].toInt(); }
+    int declaredColumns(const DatasetContent& stored) const { return stored.properties[size_t(columnsIndex)].toInt(); }
+    void replaceContent(DatasetContent stored) { content = std::move(stored); }
 
 private:
     int indexOf(const QString& key) const;

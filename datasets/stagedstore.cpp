@@ -1,6 +1,7 @@
 #include "datasets/stagedstore.h"
 
-#include "datasets/datasetfolder.h"
+#include "datasets/atomicwrite.h"
+#include "datasets/datasetstore.h"
 
 #include <QDebug>
 #include <QDir>
@@ -9,16 +10,19 @@
 
 namespace {
 const QString stagedSuffix = QStringLiteral(".incoming");
-const char* const suffixes[] = {".s3d", ".png", ".xml"}; // the metadata last
+constexpr DatasetFile values = DatasetFile::Values;
+constexpr DatasetFile preview = DatasetFile::Preview;
+constexpr DatasetFile metadata = DatasetFile::Metadata;
+const DatasetFile filesInOrder[] = {values, preview, metadata}; // the metadata last
 
-QString finalPath(const QString& folder, const QString& id, const char* suffix)
+QString finalPath(const QString& folder, const QString& id, DatasetFile file)
 {
-    return datasetFilePathIn(folder, id, QLatin1String(suffix));
+    return DatasetStore(folder).path(id, file);
 }
 
-QString stagedPath(const QString& folder, const QString& id, const char* suffix)
+QString stagedPath(const QString& folder, const QString& id, DatasetFile file)
 {
-    return finalPath(folder, id, suffix) + stagedSuffix;
+    return finalPath(folder, id, file) + stagedSuffix;
 }
 
 // rename(2) replaces the target in one step; QFile::rename refuses an existing target.
@@ -29,12 +33,12 @@ bool moveOver(const QString& from, const QString& to)
 
 bool finishStaged(const QString& folder, const QString& id)
 {
-    for (const char* suffix : suffixes) {
-        const QString staged = stagedPath(folder, id, suffix);
+    for (DatasetFile file : filesInOrder) {
+        const QString staged = stagedPath(folder, id, file);
         // Already moved by an earlier, interrupted attempt.
         if (!QFile::exists(staged))
             continue;
-        if (!moveOver(staged, finalPath(folder, id, suffix))) {
+        if (!moveOver(staged, finalPath(folder, id, file))) {
             qWarning().noquote() << "Cannot move" << staged << "into place";
             return false;
         }
@@ -49,58 +53,57 @@ StagedDataset::StagedDataset(const QString& folder, const QString& id)
 {
     // An earlier replacement of this dataset that was decided but cut off is finished first;
     // leftovers of one that was not decided must not join this one.
-    if (QFile::exists(stagedPath(folder, id, ".xml")))
+    if (QFile::exists(stagedPath(folder, id, metadata)))
         finishStaged(folder, id);
     discard();
 }
 
 bool StagedDataset::stageValues(const QByteArray& content)
 {
-    return writeFileAtomically(stagedPath(folder, id, ".s3d"), content);
+    return writeFileAtomically(stagedPath(folder, id, values), content);
 }
 
 bool StagedDataset::stagePreview(const QByteArray& content)
 {
-    return writeFileAtomically(stagedPath(folder, id, ".png"), content);
+    return writeFileAtomically(stagedPath(folder, id, preview), content);
 }
 
 bool StagedDataset::stageMetadata(const QByteArray& content)
 {
-    const QString values = stagedPath(folder, id, ".s3d");
-    const QString preview = stagedPath(folder, id, ".png");
-    if (!QFile::exists(values) || !QFile::exists(preview))
+    if (!QFile::exists(stagedPath(folder, id, values)) || !QFile::exists(stagedPath(folder, id, preview)))
         return false;
-    return writeFileAtomically(stagedPath(folder, id, ".xml"), content, QIODevice::Text);
+    return writeFileAtomically(stagedPath(folder, id, metadata), content, QIODevice::Text);
 }
 
 bool StagedDataset::commit()
 {
-    return QFile::exists(stagedPath(folder, id, ".xml")) && finishStaged(folder, id);
+    return QFile::exists(stagedPath(folder, id, metadata)) && finishStaged(folder, id);
 }
 
 void StagedDataset::discard()
 {
     // The metadata first, so that a crash in between never leaves a decided, partial set.
-    for (const char* suffix : {".xml", ".png", ".s3d"})
-        QFile::remove(stagedPath(folder, id, suffix));
+    for (DatasetFile file : {metadata, preview, values})
+        QFile::remove(stagedPath(folder, id, file));
 }
 
-int completeInterruptedStores(const QString& folder)
+int DatasetStore::completeInterruptedStores() const
 {
-    const QDir dir(folder);
+    const QDir dir(folder_);
     int finished = 0;
-    const QString decided = QStringLiteral("*.xml") + stagedSuffix;
-    for (const QString& name : dir.entryList({decided}, QDir::Files)) {
-        const QString id = name.left(name.size() - int(qstrlen(".xml")) - stagedSuffix.size());
-        if (isPlainDatasetId(id) && finishStaged(folder, id))
+    const QString staged = suffix(metadata) + stagedSuffix;
+    for (const QString& name : dir.entryList({QLatin1Char('*') + staged}, QDir::Files)) {
+        const QString id = name.left(name.size() - staged.size());
+        if (isPlainId(id) && finishStaged(folder_, id))
             ++finished;
     }
-    const QStringList undecided = {QStringLiteral("*.s3d") + stagedSuffix,
-                                   QStringLiteral("*.png") + stagedSuffix};
+    const QStringList undecided = {QLatin1Char('*') + suffix(values) + stagedSuffix,
+                                   QLatin1Char('*') + suffix(preview) + stagedSuffix};
     for (const QString& name : dir.entryList(undecided, QDir::Files)) {
         // Kept while their metadata is staged: that replacement is decided but failed to move.
-        const QString stem = name.left(name.size() - stagedSuffix.size() - int(qstrlen(".s3d")));
-        if (!QFile::exists(dir.filePath(stem + QLatin1String(".xml") + stagedSuffix)))
+        // The value and preview suffixes are equally long.
+        const QString id = name.left(name.size() - stagedSuffix.size() - suffix(values).size());
+        if (!QFile::exists(stagedPath(folder_, id, metadata)))
             QFile::remove(dir.filePath(name));
     }
     if (finished > 0)

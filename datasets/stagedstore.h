@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+// Used by DatasetStore::storeReceived and completeInterruptedStores.
 // Replacing a dataset means replacing three files, and no file system renames three at once.
 // So the new files are first staged whole beside the old ones under ".incoming" names, the
 // metadata last. Once the staged metadata exists the replacement is decided: the renames that
@@ -29,7 +30,3 @@ private:
     QString folder;
     QString id;
 };
-
-// Finishes every decided replacement in `folder` and drops undecided leftovers; run before the
-// folder is listed (at start-up). Returns how many replacements it finished.
-int completeInterruptedStores(const QString& folder);

@@ -1,60 +1,34 @@
 #include "datasets/surveyexportjob.h"
 
-#include "acquisition/probefamily.h"
-#include "datasets/datasetfolder.h"
-#include "datasets/datasetrecord.h"
+#include "datasets/atomicwrite.h"
+#include "datasets/datasetstore.h"
 #include "datasets/exportnames.h"
 #include "datasets/familydataset.h"
-#include "datasets/familyproperties.h"
 
-#include <QFile>
-
-namespace {
-// Only the probe id is wanted here; the loader itself refuses damaged metadata.
-constexpr qint64 metadataPeekBytes = 1 << 20;
-
-int storedProbeId(const QString& datasetFolder, const QString& id)
+Outcome writeSurvey(const Dataset& dataset, SurveyFormat format, const QString& path)
 {
-    QFile file(datasetFilePathIn(datasetFolder, id, QStringLiteral(".xml")));
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    return datasetRecordFromMetadata(id, file.read(metadataPeekBytes)).probeId;
-}
-} // namespace
-
-std::unique_ptr<FamilyDataset> loadStoredDataset(const QString& datasetFolder, const QString& id,
-                                                 SurveyExportResult& failure)
-{
-    const ProbeFamily* family = findProbeFamily(storedProbeId(datasetFolder, id));
-    if (!family) {
-        failure = SurveyExportResult::UnknownProbe;
-        return nullptr;
-    }
-    auto dataset = std::make_unique<FamilyDataset>(*family, std::make_unique<FamilyProperties>(family->fieldInput));
-    if (!dataset->loadFrom(datasetFolder, id)) {
-        failure = SurveyExportResult::NotLoaded;
-        return nullptr;
-    }
-    return dataset;
-}
-
-SurveyExport exportStoredDataset(const QString& datasetFolder, const QString& id, SurveyFormat format,
-                                 const QString& targetFolder, const QString& name)
-{
-    SurveyExport outcome;
-    const QString extension = QLatin1String(surveyFormatInfo(format).extension);
-    const std::unique_ptr<FamilyDataset> dataset = loadStoredDataset(datasetFolder, id, outcome.result);
-    const QString targetName = name.isEmpty() && dataset ? dataset->name() : name;
-    outcome.path = freeExportPath(targetFolder, exportBaseName(targetName, id), extension);
-    if (!dataset)
-        return outcome;
-    const QByteArray text = surveyText(*dataset, format);
-    const bool tooNarrow = text.isEmpty() && surveyGridFit(*dataset, format) == SurveyGridFit::TooNarrow;
+    const QByteArray text = surveyText(dataset, format);
+    if (text.isEmpty() && surveyGridFit(dataset, format) == SurveyGridFit::TooNarrow)
+        return Failure{QStringLiteral("a Surfer grid needs at least two tracks and two rows"), {}};
     if (text.isEmpty())
-        outcome.result = tooNarrow ? SurveyExportResult::TooNarrow : SurveyExportResult::NoValues;
-    else if (writeFileAtomically(outcome.path, text, QIODevice::Text))
-        outcome.result = SurveyExportResult::Written;
-    else
-        outcome.result = SurveyExportResult::NotWritten;
-    return outcome;
+        return Failure{QStringLiteral("the dataset holds no values"), {}};
+    if (!writeFileAtomically(path, text, QIODevice::Text))
+        return Failure{QStringLiteral("cannot write ") + path, {}};
+    return {};
+}
+
+Result<QString> exportStoredDataset(const QString& datasetFolder, const QString& id, SurveyFormat format,
+                                    const QString& targetFolder, const QString& name)
+{
+    const Result<std::unique_ptr<FamilyDataset>> dataset = DatasetStore(datasetFolder).open(id);
+    if (!dataset)
+        return Failure{QStringLiteral("the dataset does not load: ") + dataset.failure().reason,
+                       dataset.failure().text};
+    const FamilyDataset& loaded = *dataset.value();
+    const QString extension = QLatin1String(surveyFormatInfo(format).extension);
+    const QString path =
+        freeExportPath(targetFolder, exportBaseName(name.isEmpty() ? loaded.name() : name, id), extension);
+    if (const Outcome written = writeSurvey(loaded, format, path); !written)
+        return written.failure();
+    return path;
 }

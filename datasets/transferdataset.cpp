@@ -1,8 +1,10 @@
 #include "datasets/transferdataset.h"
 
 #include "acquisition/probefamily.h"
+#include "app/appsettings.h"
 #include "datasets/datasetidentifier.h"
 #include "datasets/datasetmetadata.h"
+#include "datasets/datasetstore.h"
 #include "datasets/stagedstore.h"
 
 #include <QBuffer>
@@ -70,11 +72,6 @@ ReceivedDataset rejected(const QString& reason)
     return dataset;
 }
 
-QString pathIn(const QString& folder, const QString& id, const char* suffix)
-{
-    return QDir(folder).filePath(id + QLatin1String(suffix));
-}
-
 QByteArray pngOf(const QImage& image)
 {
     QByteArray bytes;
@@ -112,63 +109,56 @@ ReceivedDataset decodeReceivedDataset(const TransferReply& reply)
     return dataset;
 }
 
-QString storeReceivedDataset(const QString& folder, const TransferReply& reply, QString* name)
+Result<QString> DatasetStore::storeReceived(const TransferReply& reply) const
 {
     const ReceivedDataset dataset = decodeReceivedDataset(reply);
     if (!dataset.failure.isEmpty()) {
         qWarning().noquote() << "Received dataset rejected:" << dataset.reason;
-        return dataset.failure;
+        return Failure{dataset.reason, dataset.failure};
     }
-    if (!QDir().mkpath(folder))
-        return storeFailureText();
+    const Failure notStored{QStringLiteral("cannot store %1 in %2").arg(reply.identifier, folder_), storeFailureText()};
+    if (!ensureFolder())
+        return notStored;
     const QByteArray metadataText = QJsonDocument(dataset.metadata).toJson(QJsonDocument::Indented);
     // A dataset of the same identifier may be there already: staged, the replacement leaves
     // the old dataset or the new one, whenever it is cut off.
-    StagedDataset staged(folder, reply.identifier);
+    StagedDataset staged(folder_, reply.identifier);
     if (!staged.stageValues(reply.values) || !staged.stagePreview(pngOf(dataset.preview))
         || !staged.stageMetadata(metadataText)) {
         staged.discard();
-        return storeFailureText();
+        return notStored;
     }
     // Decided: should a move fail, the next start finishes it.
     if (!staged.commit())
-        return storeFailureText();
-    if (name)
-        *name = dataset.metadata.value(QStringLiteral("name")).toString();
-    return QString();
+        return notStored;
+    libraryDirty = true;
+    return dataset.metadata.value(QStringLiteral("name")).toString();
 }
 
-QString storeReceivedDataset(const QString& folder, const QByteArray& reply, QString* name)
+Result<QString> DatasetStore::storeReceived(const QByteArray& reply) const
 {
     TransferReplyParser parser;
     if (parser.feed(reply) != TransferReplyParser::State::Complete) {
-        qWarning().noquote() << "Received dataset rejected:"
-                             << (parser.rejection().isEmpty() ? QStringLiteral("incomplete reply")
-                                                              : parser.rejection());
-        return invalidReceivedDatasetText();
+        const QString reason = parser.rejection().isEmpty() ? QStringLiteral("incomplete reply") : parser.rejection();
+        qWarning().noquote() << "Received dataset rejected:" << reason;
+        return Failure{reason, invalidReceivedDatasetText()};
     }
-    return storeReceivedDataset(folder, parser.reply(), name);
+    return storeReceived(parser.reply());
 }
 
-std::optional<TransferReply> readDatasetForTransfer(const QString& folder, const QString& id,
-                                                    QString* reason)
+Result<TransferReply> DatasetStore::readForTransfer(const QString& id) const
 {
-    const auto fail = [reason](const QString& why) {
-        if (reason)
-            *reason = why;
-        return std::nullopt;
-    };
-    QFile metadataFile(pathIn(folder, id, ".xml"));
-    if (!metadataFile.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("no metadata file ") + metadataFile.fileName());
-    const QJsonDocument metadata = parseMetadata(metadataFile.readAll());
-    if (!metadata.isObject())
-        return fail(QStringLiteral("metadata is not a JSON object: ") + metadataFile.fileName());
-    const QImage preview(pathIn(folder, id, ".png"), "PNG");
+    const Result<QJsonObject> metadata = readMetadata(id);
+    if (!metadata)
+        return metadata.failure();
+    const QString previewPath = path(id, DatasetFile::Preview);
+    const QImage preview(previewPath, "PNG");
     if (preview.isNull())
-        return fail(QStringLiteral("no preview ") + pathIn(folder, id, ".png"));
-    QFile valueFile(pathIn(folder, id, ".s3d"));
+        return Failure{QStringLiteral("no preview ") + previewPath,
+                       QCoreApplication::translate("Dataset", "The dataset's preview is missing or damaged.")};
+    QFile valueFile(path(id, DatasetFile::Values));
     if (!valueFile.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("no value file ") + valueFile.fileName());
-    return TransferReply{id, binaryJsonOf(metadata.object()), pngOf(preview), valueFile.readAll()};
+        return Failure{QStringLiteral("no value file ") + valueFile.fileName(),
+                       QCoreApplication::translate("Dataset", "The dataset's value file is missing or damaged.")};
+    return TransferReply{id, binaryJsonOf(metadata.value()), pngOf(preview), valueFile.readAll()};
 }

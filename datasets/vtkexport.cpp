@@ -1,7 +1,7 @@
 #include "datasets/vtkexport.h"
 
 #include "datasets/dataset.h"
-#include "datasets/datasetfolder.h"
+#include "datasets/atomicwrite.h"
 #include "datasets/groundposition.h"
 
 namespace {

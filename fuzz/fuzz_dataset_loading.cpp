@@ -2,7 +2,7 @@
 // first NUL, then the value file. Loading either fails and leaves the dataset as it was, or
 // gives exactly rows × columns values; a small loaded grid also builds its 3D terrain.
 #include "datasets/familyclasses.h"
-#include "datasets/datasetfolder.h"
+#include "datasets/datasetstore.h"
 #include "fuzzenvironment.h"
 #include "visualization/terrain.h"
 
@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     FuzzEnvironment::datasetFolder();
     const QByteArray input(reinterpret_cast<const char*>(data + 1), int(size - 1));
-    FuzzEnvironment::writeFile(datasetFilePath(id, QStringLiteral(".xml")), FuzzEnvironment::beforeFirstNul(input));
-    FuzzEnvironment::writeFile(datasetFilePath(id, QStringLiteral(".s3d")), FuzzEnvironment::afterFirstNul(input));
+    FuzzEnvironment::writeFile(DatasetStore().path(id, DatasetFile::Metadata), FuzzEnvironment::beforeFirstNul(input));
+    FuzzEnvironment::writeFile(DatasetStore().path(id, DatasetFile::Values), FuzzEnvironment::afterFirstNul(input));
 
     std::unique_ptr<FamilyDataset> dataset = makers[data[0] % std::size(makers)]();
     const QString newId = dataset->id();

@@ -2,7 +2,7 @@
 // file. The listing gives exactly one record for it, named after the file, and the preview
 // reader gives a null image or one of bounded size.
 #include "datasets/datasetlisting.h"
-#include "datasets/datasetfolder.h"
+#include "datasets/datasetstore.h"
 #include "fuzzenvironment.h"
 
 #include <cstdint>
@@ -13,10 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString& folder = FuzzEnvironment::datasetFolder();
     const QByteArray input(reinterpret_cast<const char*>(data), int(size));
     const QString id = QStringLiteral("listed");
-    FuzzEnvironment::writeFile(datasetFilePath(id, QStringLiteral(".xml")), FuzzEnvironment::beforeFirstNul(input));
-    FuzzEnvironment::writeFile(datasetFilePath(id, QStringLiteral(".png")), FuzzEnvironment::afterFirstNul(input));
+    FuzzEnvironment::writeFile(DatasetStore().path(id, DatasetFile::Metadata), FuzzEnvironment::beforeFirstNul(input));
+    FuzzEnvironment::writeFile(DatasetStore().path(id, DatasetFile::Preview), FuzzEnvironment::afterFirstNul(input));
 
-    const std::vector<ListedDataset> listed = listDatasets(folder, [](int percent) {
+    const std::vector<ListedDataset> listed = DatasetStore(folder).list([](int percent) {
         if (percent < 0 || percent > 100)
             std::abort();
     });

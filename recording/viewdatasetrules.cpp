@@ -2,21 +2,15 @@
 
 #include "datasets/dataset.h"
 
-#include <exception>
-
 namespace {
 constexpr int zSeriesProbeId = 1;
 
-template <typename Question>
-bool askSafely(Dataset* dataset, Question question)
+// A property the dataset lacks, or no dataset at all, reads as false (0).
+QVariant propertyOf(Dataset* dataset, const char* key)
 {
     if (!dataset)
         return false;
-    try {
-        return question(*dataset);
-    } catch (const std::exception&) {
-        return false;
-    }
+    return dataset->findProperty(QLatin1String(key)).value_or(false);
 }
 } // namespace
 
@@ -24,20 +18,17 @@ namespace ViewDatasetRules {
 
 bool hasScalarValues(Dataset* dataset)
 {
-    return askSafely(dataset, [](Dataset& d) { return d.getProperty(QStringLiteral("scalar2")).toBool(); });
+    return propertyOf(dataset, "scalar2").toBool();
 }
 
 bool isZSeriesScalar(Dataset* dataset)
 {
-    return askSafely(dataset, [](Dataset& d) {
-        return d.getProperty(QStringLiteral("scalar2")).toBool()
-               && d.getProperty(QStringLiteral("probe id")).toInt() == zSeriesProbeId;
-    });
+    return propertyOf(dataset, "scalar2").toBool() && propertyOf(dataset, "probe id").toInt() == zSeriesProbeId;
 }
 
 bool sensorControlsOn(Dataset* dataset)
 {
-    return askSafely(dataset, [](Dataset& d) { return d.getProperty(QStringLiteral("sensor controls")).toBool(); });
+    return propertyOf(dataset, "sensor controls").toBool();
 }
 
 } // namespace ViewDatasetRules

@@ -2,14 +2,7 @@
 
 // The eight dataset families, for data-driven tests.
 
-#include "datasets/dataset100levelplane.h"
-#include "datasets/dataset50levelplane.h"
-#include "datasets/dataset85plumbset.h"
-#include "datasets/datasetbrolsensor.h"
-#include "datasets/datasetkm.h"
-#include "datasets/datasetspanwell.h"
-#include "datasets/datasetspanwellgen2.h"
-#include "datasets/datasetzseries.h"
+#include "datasets/familyclasses.h"
 
 #include <QtTest>
 #include <functional>

@@ -5,7 +5,7 @@
 // square). Track t holds ±(100 (t + 1) + row), negative for odd t, so every value is distinct.
 
 #include "app/appsettings.h"
-#include "datasets/datasetbrolsensor.h"
+#include "datasets/familyclasses.h"
 
 #include <QDir>
 #include <QString>

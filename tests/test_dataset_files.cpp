@@ -1,8 +1,8 @@
 #include "app/appsettings.h"
 #include "app/settingskeys.h"
 #include "datasetfamilies.h"
-#include "datasets/datasetfolder.h"
-#include "datasets/datasetloadfailure.h"
+#include "datasets/atomicwrite.h"
+#include "datasets/datasetstore.h"
 #include "testenvironment.h"
 #include "app/colormap.h"
 
@@ -108,11 +108,26 @@ private slots:
         QDir(documentsFolder()).mkpath(".");
     }
 
-    void aFailedLoadIsToldWithTheErrorTexts()
+    // The box keeps its title and names what is wrong.
+    void aFailedLoadNamesItsReason()
     {
-        const MessageText failure = datasetLoadFailure();
-        QCOMPARE(failure.title, QString("Error Loading File"));
-        QCOMPARE(failure.text, QString("Wrong data type"));
+        QCOMPARE(datasetLoadFailureTitle(), QString("Error Loading File"));
+        DataSetKM saved;
+        saved.appendTrack({1, 2});
+        QVERIFY(saved.save());
+        DataSetZSeries other;
+        QCOMPARE(other.load(saved.id()).failure().text, QString("Wrong data type"));
+
+        QFile metadata(DatasetStore().path(saved.id(), DatasetFile::Metadata));
+        QVERIFY(metadata.open(QIODevice::WriteOnly));
+        metadata.write("{ \"name\": ");
+        metadata.close();
+        DataSetKM km;
+        const Outcome damaged = km.load(saved.id());
+        QCOMPARE(damaged.failure().text, QString("The dataset's metadata file is missing or damaged."));
+        QVERIFY2(damaged.failure().reason.contains(metadata.fileName()), qPrintable(damaged.failure().reason));
+        QVERIFY(QFile::remove(DatasetStore().path(saved.id(), DatasetFile::Values)));
+        QCOMPARE(km.load(saved.id()).failure().text, QString("The dataset's value file is missing or damaged."));
     }
 
     void everyFamilyLoadsWhatItSaved_data() { addFamilyRows(); }
@@ -316,13 +331,12 @@ private slots:
     {
         // Start in the last column and last row, zig-zag, two tracks: track 0 runs up the
         // right half, track 1 down the left half.
-        Settings::colormap.write(3);
         DataSet100Levelplane dataset;
         dataset.setProperty("start index", 2);
         dataset.setProperty("parallel", false);
         dataset.appendTrack({0, 1000});
         dataset.appendTrack({0, 1000});
-        QVERIFY(dataset.save());
+        QVERIFY(dataset.save(int(ColormapId::GreyScale)));
         const QImage preview(pathOf(dataset.id(), ".png"));
         const QString black("(0, 0, 0)");
         const QString white("(255, 255, 255)");

@@ -3,10 +3,9 @@
 #include "app/settingskeys.h"
 #include "app/widgets/mainwindow.h"
 #include "datasets/dataset.h"
-#include "datasets/datasetbrolsensor.h"
-#include "datasets/datasettrash.h"
+#include "datasets/familyclasses.h"
+#include "datasets/datasetstore.h"
 #include "datasets/exportnames.h"
-#include "datasets/metadataedit.h"
 #include "datasets/widgets/bottomwidget.h"
 #include "datasets/widgets/datasetviewer.h"
 #include "datasets/widgets/datasetwidget.h"
@@ -134,7 +133,7 @@ void clearDatasets()
     QDir folder(documentsFolder());
     for (const QString& name : folder.entryList({"*.xml", "*.s3d", "*.png"}, QDir::Files))
         folder.remove(name);
-    QDir(trashFolder()).removeRecursively();
+    QDir(DatasetStore().trashFolder()).removeRecursively();
 }
 } // namespace
 
@@ -310,10 +309,10 @@ private slots:
         QCOMPARE(namesOf(viewer), QStringList({"Kept"}));
         QVERIFY(viewer.selection().isEmpty());
         QVERIFY(!QFile::exists(pathOf("gone", ".xml")));
-        const QStringList entries = QDir(trashFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        const QStringList entries = QDir(DatasetStore().trashFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         QCOMPARE(entries.size(), 1);
         QVERIFY(entries[0].endsWith("_gone"));
-        QCOMPARE(readAll(trashFolder() + "/" + entries[0] + "/gone.s3d"), QByteArray("values"));
+        QCOMPARE(readAll(DatasetStore().trashFolder() + "/" + entries[0] + "/gone.s3d"), QByteArray("values"));
     }
 
     void editShowsAndStoresSixDigits()
@@ -416,7 +415,7 @@ private slots:
         record.identifier = "field";
         record.name = "New";
         record.coordinate = QGeoCoordinate(95, 11.5); // invalid: both degrees are NaN
-        QVERIFY(storeEditedRecord(record));
+        QVERIFY(DatasetStore().storeEdit(record));
         const QJsonObject stored = QJsonDocument::fromJson(readAll(pathOf("field", ".xml"))).object();
         QCOMPARE(stored.value("name").toString(), QString("New"));
         QCOMPARE(stored.value("lat").toDouble(), 48.5);

@@ -1,6 +1,5 @@
 #include "app/appsettings.h"
-#include "datasets/datasetfolder.h"
-#include "datasets/datasettrash.h"
+#include "datasets/datasetstore.h"
 #include "datasets/widgets/deleteddatasetsdialog.h"
 #include "testenvironment.h"
 
@@ -23,9 +22,9 @@ QByteArray readAll(const QString& path)
 // Three files whose contents carry `tag`, so a test can tell which dataset they belong to.
 void storeDataset(const QString& id, const QString& name, const QByteArray& tag)
 {
-    QVERIFY(ensureDatasetFolder());
+    QVERIFY(DatasetStore().ensureFolder());
     for (const char* suffix : suffixes) {
-        QFile file(datasetFilePath(id, suffix));
+        QFile file(DatasetStore().folder() + id + suffix);
         QVERIFY(file.open(QIODevice::WriteOnly));
         if (QByteArray(suffix) == ".xml")
             file.write("{\"name\": \"" + name.toUtf8() + "\", \"date\": \"01.03.2025\", \"time\": \"08:00:00\", "
@@ -37,13 +36,13 @@ void storeDataset(const QString& id, const QString& name, const QByteArray& tag)
 
 bool holdsDataset(const QString& id, const QByteArray& tag)
 {
-    return readAll(datasetFilePath(id, ".s3d")) == tag + ".s3d" && readAll(datasetFilePath(id, ".png")) == tag + ".png"
-           && readAll(datasetFilePath(id, ".xml")).contains("\"tag\": \"" + tag + "\"");
+    return readAll(DatasetStore().path(id, DatasetFile::Values)) == tag + ".s3d" && readAll(DatasetStore().path(id, DatasetFile::Preview)) == tag + ".png"
+           && readAll(DatasetStore().path(id, DatasetFile::Metadata)).contains("\"tag\": \"" + tag + "\"");
 }
 
 void deleteAt(const QString& id, const QDateTime& when)
 {
-    QVERIFY(moveDatasetToTrash(id, when));
+    QVERIFY(DatasetStore().moveToTrash(id, when));
 }
 } // namespace
 
@@ -56,7 +55,7 @@ private slots:
         QDir folder(documentsFolder());
         for (const QString& name : folder.entryList({"*.xml", "*.s3d", "*.png"}, QDir::Files))
             folder.remove(name);
-        QDir(trashFolder()).removeRecursively();
+        QDir(DatasetStore().trashFolder()).removeRecursively();
         libraryDirty = false;
     }
 
@@ -65,16 +64,16 @@ private slots:
         storeDataset(alpha, "Field A", "a");
         const QDateTime deleted = QDateTime::currentDateTimeUtc();
         deleteAt(alpha, deleted);
-        const std::vector<TrashEntry> entries = listTrash();
+        const std::vector<TrashEntry> entries = DatasetStore().trash();
         QCOMPARE(entries.size(), std::size_t(1));
         QCOMPARE(entries[0].id, alpha);
         QCOMPARE(entries[0].record.name, QString("Field A"));
         QCOMPARE(entries[0].deletedAt, deleted);
         QCOMPARE(readAll(entries[0].previewPath), QByteArray("a.png"));
 
-        QCOMPARE(restoreFromTrash(entries[0]), alpha);
+        QCOMPARE(DatasetStore().restore(entries[0]).value(), alpha);
         QVERIFY(holdsDataset(alpha, "a"));
-        QVERIFY(listTrash().empty());
+        QVERIFY(DatasetStore().trash().empty());
         QVERIFY(libraryDirty);
     }
 
@@ -84,7 +83,7 @@ private slots:
         deleteAt(alpha, QDateTime::currentDateTimeUtc());
         // The same dataset arrived again, from a transfer say.
         storeDataset(alpha, "New", "new");
-        const QString restored = restoreFromTrash(listTrash().at(0));
+        const QString restored = DatasetStore().restore(DatasetStore().trash().at(0)).value();
         QVERIFY(!restored.isEmpty());
         QVERIFY(restored != alpha);
         QCOMPARE(restored.size(), 36);
@@ -99,16 +98,16 @@ private slots:
         deleteAt(alpha, now.addDays(-31));
         storeDataset(beta, "Recent", "recent");
         deleteAt(beta, now.addDays(-29));
-        QVERIFY(QDir().mkpath(trashFolder() + "/notes"));
+        QVERIFY(QDir().mkpath(DatasetStore().trashFolder() + "/notes"));
 
-        QCOMPARE(purgeTrash(now), 1);
-        const std::vector<TrashEntry> left = listTrash();
+        QCOMPARE(DatasetStore().purgeTrash(now), 1);
+        const std::vector<TrashEntry> left = DatasetStore().trash();
         QCOMPARE(left.size(), std::size_t(1));
         QCOMPARE(left[0].id, beta);
-        QVERIFY(QDir(trashFolder() + "/notes").exists());
+        QVERIFY(QDir(DatasetStore().trashFolder() + "/notes").exists());
 
-        QVERIFY(emptyTrash());
-        QVERIFY(listTrash().empty());
+        QVERIFY(DatasetStore().emptyTrash());
+        QVERIFY(DatasetStore().trash().empty());
         QVERIFY(holdsDataset(alpha, "old") == false && holdsDataset(beta, "recent") == false);
     }
 
@@ -135,9 +134,9 @@ private slots:
 
         boxes.queueAnswer(MessageBox::No);
         dialog.emptyButtonWidget()->click();
-        QCOMPARE(listTrash().size(), std::size_t(1));
+        QCOMPARE(DatasetStore().trash().size(), std::size_t(1));
         dialog.emptyButtonWidget()->click();
-        QVERIFY(listTrash().empty());
+        QVERIFY(DatasetStore().trash().empty());
         QCOMPARE(list->count(), 0);
         QVERIFY(!dialog.emptyButtonWidget()->isEnabled());
         QCOMPARE(boxes.requests().size(), 2);

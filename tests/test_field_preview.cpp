@@ -1,5 +1,4 @@
-#include "datasets/datasetbrolsensor.h"
-#include "datasets/datasetzseries.h"
+#include "datasets/familyclasses.h"
 #include "recording/widgets/fieldpreview.h"
 #include "recording/fieldpreviewcolumns.h"
 #include "recording/widgets/trackwidget.h"

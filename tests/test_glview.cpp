@@ -1,6 +1,6 @@
 #include "app/appsettings.h"
 #include "app/settingskeys.h"
-#include "datasets/datasetbrolsensor.h"
+#include "datasets/familyclasses.h"
 #include "testenvironment.h"
 #include "app/colormap.h"
 #include "visualization/depthanalysis.h"

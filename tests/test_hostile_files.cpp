@@ -4,7 +4,7 @@
 // family) goes back to the welcome screen.
 #include "app/appsettings.h"
 #include "app/widgets/mainwindow.h"
-#include "datasets/datasetloadfailure.h"
+#include "datasets/datasetstore.h"
 #include "datasets/widgets/datasetviewer.h"
 #include "datasets/widgets/datasetwidget.h"
 #include "testenvironment.h"
@@ -142,7 +142,6 @@ private slots:
         expected.sort();
         QCOMPARE(listed, expected);
 
-        const MessageText failure = datasetLoadFailure();
         for (const HostileEntry& entry : entries) {
             if (entry.outcome == Unlisted)
                 continue;
@@ -159,7 +158,7 @@ private slots:
                 break;
             case Refused:
                 QVERIFY2(!boxes.requests().isEmpty(), qPrintable(entry.id));
-                QCOMPARE(boxes.requests().at(0).text, failure.text);
+                QCOMPARE(boxes.requests().at(0).title, datasetLoadFailureTitle());
                 break;
             case Unshowable:
                 QVERIFY2(!boxes.requests().isEmpty(), qPrintable(entry.id));

@@ -4,7 +4,7 @@
 #include "app/widgets/messageboxdialog.h"
 #include "app/widgets/navbar.h"
 #include "app/widgets/titlelabel.h"
-#include "datasets/datasettrash.h"
+#include "datasets/datasetstore.h"
 #include "datasets/devices/transferserver.h"
 #include "datasets/widgets/datasetviewer.h"
 #include "datasets/widgets/datasetwidget.h"
@@ -189,7 +189,7 @@ private slots:
             QVERIFY(title->shownText().count('\n') <= 1);
             QVERIFY(window.minimumSizeHint().width() <= 800);
             window.setViewState();
-            QVERIFY(moveDatasetToTrash(id));
+            QVERIFY(DatasetStore().moveToTrash(id));
         }
 
         DeletedDatasetsDialog trash;

@@ -1,6 +1,5 @@
 #include "app/appsettings.h"
-#include "datasets/datasetbrolsensor.h"
-#include "datasets/datasetzseries.h"
+#include "datasets/familyclasses.h"
 #include "recording/gradientpicture.h"
 #include "recording/widgets/frequencyanalysis.h"
 #include "recording/widgets/gradientanalysis.h"

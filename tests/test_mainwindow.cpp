@@ -9,7 +9,7 @@
 #include "datasets/widgets/waitingspinnerwidget.h"
 #include "app/settingskeys.h"
 #include "app/widgets/welcomescreen.h"
-#include "datasets/datasetbrolsensor.h"
+#include "datasets/familyclasses.h"
 #include "datasets/widgets/datasetviewer.h"
 #include "recording/widgets/recordingwidget.h"
 #include "testenvironment.h"
@@ -218,7 +218,7 @@ private slots:
         QCOMPARE(offline.boxes.requests().size(), 1);
         QCOMPARE(offline.boxes.requests()[0].kind, MessageBox::Kind::Critical);
         QCOMPARE(offline.boxes.requests()[0].title, QString("Error Loading File"));
-        QCOMPARE(offline.boxes.requests()[0].text, QString("Wrong data type"));
+        QCOMPARE(offline.boxes.requests()[0].text, QString("The dataset's value file is missing or damaged."));
         QCOMPARE(offline.window.screenState(), int(MainWindow::Visualization));
     }
 

@@ -1,10 +1,8 @@
-#include "acquisition/devices/datarecorderbrolsensor.h"
-#include "acquisition/devices/datarecorderspanwell.h"
-#include "acquisition/devices/datarecorderzseries.h"
+#include "acquisition/devices/probeinterfaces.h"
 #include "acquisition/devices/probefactory.h"
 #include "acquisition/devices/probeinterface.h"
 #include "app/settingskeys.h"
-#include "datasets/datasetkm.h"
+#include "datasets/familyclasses.h"
 #include "recorderfeed.h"
 #include "testenvironment.h"
 

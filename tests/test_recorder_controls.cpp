@@ -1,6 +1,4 @@
-#include "acquisition/devices/datarecorderbrolsensor.h"
-#include "acquisition/devices/datarecorderspanwell.h"
-#include "acquisition/devices/datarecorderzseries.h"
+#include "acquisition/devices/probeinterfaces.h"
 #include "recorderfeed.h"
 #include "recording/livesamplesink.h"
 #include "recording/widgets/recordercontrols.h"

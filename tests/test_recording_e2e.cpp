@@ -5,7 +5,7 @@
 #include "app/settingskeys.h"
 #include "app/widgets/welcomescreen.h"
 #include "datasets/dataset.h"
-#include "datasets/datasetfolder.h"
+#include "datasets/datasetstore.h"
 #include "datasets/widgets/datasetviewer.h"
 #include "datasets/widgets/datasetwidget.h"
 #include "datasets/widgets/imagelabel.h"
@@ -174,7 +174,7 @@ private slots:
         QVERIFY(!screen->isRecording());
 
         for (const char* suffix : {".s3d", ".xml", ".png"})
-            QVERIFY2(QFile::exists(datasetFilePath(id, suffix)), suffix);
+            QVERIFY2(QFile::exists(DatasetStore().folder() + id + suffix), suffix);
         std::unique_ptr<Dataset> stored = loadStored(id, 170);
         QVERIFY(stored);
         QCOMPARE(stored->name(), QString("Field A"));
@@ -196,7 +196,7 @@ private slots:
         QVERIFY(!isBackground(frame.pixelColor(frame.width() / 2, frame.height() / 2)));
 
         // SNAPSHOT makes the view the dataset's preview; PRINT gives one page.
-        const QString previewPath = datasetFilePath(id, ".png");
+        const QString previewPath = DatasetStore().path(id, DatasetFile::Preview);
         const QImage recordedPreview(previewPath);
         QTest::mousePress(viewer->panel()->snapshotButton(), Qt::LeftButton);
         const QImage snapshot(previewPath);

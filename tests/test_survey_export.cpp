@@ -1,5 +1,5 @@
 #include "app/appsettings.h"
-#include "datasets/datasetfolder.h"
+#include "datasets/datasetstore.h"
 #include "datasets/surveyexportjob.h"
 #include "exportfield.h"
 #include "testenvironment.h"
@@ -148,6 +148,14 @@ QStringList filesIn(const QString& folder)
 }
 } // namespace
 
+namespace {
+// Why an export that must fail failed; empty when it wrote a file.
+QString failureOf(const Result<QString>& exported)
+{
+    return exported ? QString() : exported.failure().reason;
+}
+} // namespace
+
 class TestSurveyExport : public QObject
 {
     Q_OBJECT
@@ -173,14 +181,14 @@ private slots:
         const QString id = store("Field A");
         QTemporaryDir target;
         const SurveyFormat survey = SurveyFormat(format);
-        const SurveyExport first = exportStoredDataset(documentsFolder(), id, survey, target.path());
-        QCOMPARE(int(first.result), int(SurveyExportResult::Written));
-        QCOMPARE(first.path, target.filePath("Field A" + extension));
-        compareAsSets(readBack(survey, readAll(first.path)), expectedPoints(cellWidth, cellLength));
+        const Result<QString> first = exportStoredDataset(documentsFolder(), id, survey, target.path());
+        QVERIFY(first);
+        QCOMPARE(first.value(), target.filePath("Field A" + extension));
+        compareAsSets(readBack(survey, readAll(first.value())), expectedPoints(cellWidth, cellLength));
 
-        const SurveyExport second = exportStoredDataset(documentsFolder(), id, survey, target.path(), "../Field A");
-        QCOMPARE(second.path, target.filePath("_Field A" + extension));
-        exportStoredDataset(documentsFolder(), id, survey, target.path());
+        const Result<QString> second = exportStoredDataset(documentsFolder(), id, survey, target.path(), "../Field A");
+        QCOMPARE(second.value(), target.filePath("_Field A" + extension));
+        QVERIFY(exportStoredDataset(documentsFolder(), id, survey, target.path()));
         QCOMPARE(filesIn(target.path()), QStringList({"Field A(1)" + extension, "Field A" + extension,
                                                       "_Field A" + extension}));
     }
@@ -190,13 +198,13 @@ private slots:
         const QString id = store("Field A");
         QTemporaryDir target;
         int lowest = 0, highest = 0;
-        readSurfer(readAll(exportStoredDataset(documentsFolder(), id, SurveyFormat::SurferText, target.path()).path),
+        readSurfer(readAll(exportStoredDataset(documentsFolder(), id, SurveyFormat::SurferText, target.path()).value()),
                    &lowest, &highest);
         QCOMPARE(lowest, -403);
         QCOMPARE(highest, 303);
 
         QMap<QByteArray, QByteArray> header;
-        readEsri(readAll(exportStoredDataset(documentsFolder(), id, SurveyFormat::EsriAscii, target.path()).path),
+        readEsri(readAll(exportStoredDataset(documentsFolder(), id, SurveyFormat::EsriAscii, target.path()).value()),
                  &header);
         QCOMPARE(header.value("dx"), QByteArray("0.9"));
         QCOMPARE(header.value("dy"), QByteArray("0.5"));
@@ -205,7 +213,7 @@ private slots:
         QVERIFY(header.value("nodata_value").toInt() < -32768);
 
         const QString square = store("Square", 0.5, 2);
-        readEsri(readAll(exportStoredDataset(documentsFolder(), square, SurveyFormat::EsriAscii, target.path()).path),
+        readEsri(readAll(exportStoredDataset(documentsFolder(), square, SurveyFormat::EsriAscii, target.path()).value()),
                  &header);
         QCOMPARE(header.value("cellsize"), QByteArray("0.5"));
         QVERIFY(!header.contains("dx"));
@@ -221,7 +229,7 @@ private slots:
         QTemporaryDir target;
         QList<QByteArray> texts;
         for (const SurveyFormatInfo& info : surveyFormats)
-            texts << readAll(exportStoredDataset(documentsFolder(), id, info.format, target.path()).path);
+            texts << readAll(exportStoredDataset(documentsFolder(), id, info.format, target.path()).value());
         std::setlocale(LC_NUMERIC, previous.constData());
         for (const QByteArray& line : texts[0].split('\n').mid(1, tracks * rows))
             QCOMPARE(line.count(','), 2);
@@ -236,20 +244,20 @@ private slots:
     {
         QTemporaryDir target;
         const QString id = store("Broken");
-        QFile::resize(datasetFilePathIn(documentsFolder(), id, ".s3d"), 3);
-        QCOMPARE(int(exportStoredDataset(documentsFolder(), id, SurveyFormat::Xyz, target.path()).result),
-                 int(SurveyExportResult::NotLoaded));
+        QFile::resize(DatasetStore().path(id, DatasetFile::Values), 3);
+        QVERIFY(failureOf(exportStoredDataset(documentsFolder(), id, SurveyFormat::Xyz, target.path()))
+                    .contains("is not a file of"));
 
-        QFile metadata(datasetFilePathIn(documentsFolder(), "foreign", ".xml"));
+        QFile metadata(DatasetStore().path("foreign", DatasetFile::Metadata));
         QVERIFY(metadata.open(QIODevice::WriteOnly));
         metadata.write(QJsonDocument(QJsonObject{{"probe id", 99}, {"rows", 3}}).toJson());
         metadata.close();
-        QCOMPARE(int(exportStoredDataset(documentsFolder(), "foreign", SurveyFormat::EsriAscii, target.path()).result),
-                 int(SurveyExportResult::UnknownProbe));
-        QCOMPARE(int(exportStoredDataset(documentsFolder(), "absent", SurveyFormat::SurferText, target.path()).result),
-                 int(SurveyExportResult::UnknownProbe));
-        QCOMPARE(int(exportStoredDataset(documentsFolder(), "../" + id, SurveyFormat::Xyz, target.path()).result),
-                 int(SurveyExportResult::UnknownProbe));
+        QVERIFY(failureOf(exportStoredDataset(documentsFolder(), "foreign", SurveyFormat::EsriAscii, target.path()))
+                    .contains("names no known probe"));
+        QVERIFY(failureOf(exportStoredDataset(documentsFolder(), "absent", SurveyFormat::SurferText, target.path()))
+                    .startsWith("the dataset does not load: cannot read "));
+        QVERIFY(failureOf(exportStoredDataset(documentsFolder(), "../" + id, SurveyFormat::Xyz, target.path()))
+                    .contains("is no dataset identifier"));
         QVERIFY(filesIn(target.path()).isEmpty());
     }
 
@@ -261,12 +269,12 @@ private slots:
         single.setName("Single");
         QVERIFY(single.save());
         QTemporaryDir target;
-        QCOMPARE(int(exportStoredDataset(documentsFolder(), single.id(), SurveyFormat::SurferText, target.path()).result),
-                 int(SurveyExportResult::TooNarrow));
+        QCOMPARE(failureOf(exportStoredDataset(documentsFolder(), single.id(), SurveyFormat::SurferText, target.path())),
+                 QString("a Surfer grid needs at least two tracks and two rows"));
         QVERIFY(filesIn(target.path()).isEmpty());
-        const SurveyExport esri = exportStoredDataset(documentsFolder(), single.id(), SurveyFormat::EsriAscii, target.path());
-        QCOMPARE(int(esri.result), int(SurveyExportResult::Written));
-        compareAsSets(readEsri(readAll(esri.path)), {{0.45, 1.5, 5}, {0.45, 0.5, -6}});
+        const Result<QString> esri = exportStoredDataset(documentsFolder(), single.id(), SurveyFormat::EsriAscii, target.path());
+        QVERIFY(esri);
+        compareAsSets(readEsri(readAll(esri.value())), {{0.45, 1.5, 5}, {0.45, 0.5, -6}});
     }
 
     void toolConvertsFoldersAndTellsFailure()
@@ -291,13 +299,14 @@ private slots:
 
         QCOMPARE(run({"--format", "all", "-o", target.path(), folder}), 0);
         QCOMPARE(filesIn(target.path()), QStringList({"One.asc", "One.csv", "One.grd", "Two.asc", "Two.csv", "Two.grd"}));
-        QCOMPARE(run({"-f", "dsaa", "-o", target.path(), datasetFilePathIn(folder, two, ".s3d")}), 0);
+        QCOMPARE(run({"-f", "dsaa", "-o", target.path(), DatasetStore(folder).path(two, DatasetFile::Values)}), 0);
         compareAsSets(readSurfer(readAll(target.filePath("Two(1).grd"))), expectedPoints(cellWidth, cellLength));
 
-        QFile::resize(datasetFilePathIn(folder, two, ".s3d"), 3);
+        QFile::resize(DatasetStore(folder).path(two, DatasetFile::Values), 3);
         QCOMPARE(run({"-f", "asc", "-o", target.path(), folder}), 1);
         // Only the failure, not the loader's debug lines.
-        QCOMPARE(errors, "sorvanel-export: " + QDir(folder).filePath(two).toUtf8() + ": the dataset does not load\n");
+        const QByteArray failure = "sorvanel-export: " + QDir(folder).filePath(two).toUtf8() + ": the dataset does not load: ";
+        QVERIFY2(errors.startsWith(failure) && errors.count('\n') == 1 && errors.contains("is not a file of"), errors);
         QVERIFY(QFile::exists(target.filePath("One(1).asc")));
         QVERIFY(!QFile::exists(target.filePath("Two(1).asc")));
     }

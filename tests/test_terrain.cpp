@@ -1,5 +1,5 @@
 #include "app/settingskeys.h"
-#include "datasets/datasetbrolsensor.h"
+#include "datasets/familyclasses.h"
 #include "testenvironment.h"
 #include "visualization/depthanalysis.h"
 #include "visualization/isolines.h"

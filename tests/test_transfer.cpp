@@ -1,6 +1,7 @@
 #include "datasets/devices/transferclient.h"
 #include "datasets/devices/transferserver.h"
-#include "datasets/datasetfolder.h"
+#include "datasets/atomicwrite.h"
+#include "datasets/datasetstore.h"
 #include "datasets/stagedstore.h"
 #include "datasets/transferdataset.h"
 #include "datasets/transferprotocol.h"
@@ -29,7 +30,8 @@ QByteArray withWord(QByteArray bytes, int offset, quint32 value)
 // A reply that passes every check, for dataset `id` of the dataset folder.
 TransferReply validReply(const QString& id)
 {
-    return readDatasetForTransfer(documentsFolder(), id).value_or(TransferReply{});
+    const Result<TransferReply> reply = DatasetStore().readForTransfer(id);
+    return reply ? reply.value() : TransferReply{};
 }
 
 QStringList filesIn(const QString& folder)
@@ -264,7 +266,7 @@ private slots:
                 QFile::remove(path(id, order[k]));
                 QVERIFY(QFile::rename(path(id, order[k]) + ".incoming", path(id, order[k])));
             }
-            QCOMPARE(completeInterruptedStores(documentsFolder()), movedBeforeCrash >= 0 ? 1 : 0);
+            QCOMPARE(DatasetStore().completeInterruptedStores(), movedBeforeCrash >= 0 ? 1 : 0);
             const bool replaced = movedBeforeCrash >= 0;
             QCOMPARE(fileContent(path(id, ".s3d")), replaced ? fileContent(path(newer, ".s3d")) : oldValues);
             QCOMPARE(fileContent(path(id, ".xml")), replaced ? fileContent(path(newer, ".xml")) : oldMetadata);

@@ -3,6 +3,7 @@
 #include "datasets/widgets/waitingspinnerwidget.h"
 #include "datasets/devices/transferclient.h"
 #include "datasets/devices/transferserver.h"
+#include "datasets/datasetstore.h"
 #include "datasets/transferdataset.h"
 #include "datasets/widgets/datasetviewer.h"
 #include "datasets/widgets/datasetwidget.h"
@@ -170,7 +171,7 @@ private slots:
     // A reply that names a file outside the dataset folder ends the dialog with a warning.
     void hostileReplyEndsTheDialogWithAWarning()
     {
-        TransferReply reply = readDatasetForTransfer(documentsFolder(), storeDataset("Evil")).value();
+        TransferReply reply = DatasetStore().readForTransfer(storeDataset("Evil")).value();
         clearDatasets();
         reply.identifier = "../../../../../../../../../../evil00";
         FakeSender sender(encodeTransferReply(reply), false);

@@ -4,7 +4,7 @@
 // the request with whatever bytes a test gives it.
 #include "app/appsettings.h"
 #include "app/settingskeys.h"
-#include "datasets/datasetbrolsensor.h"
+#include "datasets/familyclasses.h"
 #include "datasets/transferprotocol.h"
 
 #include <QDir>

@@ -1,16 +1,18 @@
 #pragma once
 
-#include "acquisition/devices/datarecorder100levelplane.h"
-#include "acquisition/devices/datarecorder50levelplane.h"
-#include "acquisition/devices/datarecorder85plumbset.h"
-#include "acquisition/devices/datarecorderbrolsensor.h"
-#include "acquisition/devices/datarecorderkm.h"
-#include "acquisition/devices/datarecorderspanwell.h"
-#include "acquisition/devices/datarecorderspanwellgen2.h"
-#include "acquisition/devices/datarecorderzseries.h"
+#include "acquisition/devices/familyrecorder.h"
 #include "acquisition/devices/probedescriptor.h"
+#include "datasets/familyclasses.h"
 
-// The descriptors of the eight probe families.
+// The family class names: recorders and descriptors.
+using DataRecorderBrolSensor = FamilyRecorder<170>;
+using DataRecorderKM = FamilyRecorder<10>;
+using DataRecorderZSeries = FamilyRecorder<1>;
+using DataRecorder50Levelplane = FamilyRecorder<11>;
+using DataRecorder100Levelplane = FamilyRecorder<13>;
+using DataRecorderSpanwell = FamilyRecorder<2>;
+using DataRecorderSpanwellGen2 = FamilyRecorder<3>;
+using DataRecorder85Plumbset = FamilyRecorder<21>;
 using ProbeInterfaceBrolSensor = ProbeDescriptor<170>;
 using ProbeInterfaceZSeries = ProbeDescriptor<1>;
 using ProbeInterfaceKM = ProbeDescriptor<10>;

@@ -11,7 +11,7 @@
 #include "app/widgets/navbar.h"
 #include "app/widgets/welcomescreen.h"
 #include "datasets/dataset.h"
-#include "datasets/datasetloadfailure.h"
+#include "datasets/datasetstore.h"
 #include "datasets/widgets/datasetviewer.h"
 #include "datasets/widgets/deleteddatasetsdialog.h"
 #include "datasets/widgets/transferdialogs.h"
@@ -214,9 +214,9 @@ void MainWindow::setVisualizationState(QString name, int id)
         setWelcomeState();
         return;
     }
-    if (!dataset->load(name)) {
-        const MessageText failure = datasetLoadFailure();
-        MessageBox::critical(this, failure.title, failure.text);
+    if (const Outcome loaded = dataset->load(name); !loaded) {
+        qWarning().noquote() << "Cannot load dataset" << name << ":" << loaded.failure().reason;
+        MessageBox::critical(this, datasetLoadFailureTitle(), loaded.failure().text);
     }
     viewer = newViewer;
     vizDataset = std::move(dataset);

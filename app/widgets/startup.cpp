@@ -7,8 +7,7 @@
 #include "app/widgets/messageboxdialog.h"
 #include "app/widgets/modalbuttonrelease.h"
 #include "app/resources.h"
-#include "datasets/datasettrash.h"
-#include "datasets/stagedstore.h"
+#include "datasets/datasetstore.h"
 #include "app/settingsrepair.h"
 
 #include <QApplication>
@@ -46,9 +45,10 @@ int runApplication(int argc, char* argv[])
     releaseButtonsWhenModalOpens(app);
 
     // A received dataset that was replacing one when the program died is put in place whole.
-    completeInterruptedStores(documentsFolder());
+    const DatasetStore store;
+    store.completeInterruptedStores();
     // Deleted datasets are kept for 30 days, then the trash lets them go.
-    purgeTrash(QDateTime::currentDateTimeUtc());
+    store.purgeTrash(QDateTime::currentDateTimeUtc());
 
     MainWindow window;
     // Without a window manager (a bare X server) "maximized" is only a hint; fill the screen anyway.

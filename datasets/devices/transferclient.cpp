@@ -1,6 +1,7 @@
 #include "datasets/devices/transferclient.h"
 
 #include "app/settingskeys.h"
+#include "datasets/datasetstore.h"
 #include "datasets/transferdataset.h"
 #include "datasets/transferprotocol.h"
 
@@ -94,12 +95,13 @@ void TransferClient::connectionEnded()
 void TransferClient::storeReply()
 {
     end();
-    const QString failure = storeReceivedDataset(folder, parser.reply(), &receivedName);
-    if (!failure.isEmpty()) {
+    const Result<QString> stored = DatasetStore(folder).storeReceived(parser.reply());
+    if (!stored) {
         socket->abort();
-        emit rejected(failure);
+        emit rejected(stored.failure().text);
         return;
     }
+    receivedName = stored.value();
     sendFinishRequest();
     emit received(receivedName);
 }

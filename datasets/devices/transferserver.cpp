@@ -1,7 +1,7 @@
 #include "datasets/devices/transferserver.h"
 
 #include "app/settingskeys.h"
-#include "datasets/transferdataset.h"
+#include "datasets/datasetstore.h"
 #include "datasets/transferprotocol.h"
 
 #include <QDataStream>
@@ -64,11 +64,10 @@ void TransferServer::readClient()
 
 void TransferServer::sendDataset(QIODevice& receiver)
 {
-    QString reason;
-    const std::optional<TransferReply> reply = readDatasetForTransfer(folder, uuid, &reason);
+    const Result<TransferReply> reply = DatasetStore(folder).readForTransfer(uuid);
     if (!reply) {
-        qWarning().noquote() << "Dataset" << uuid << "not sent:" << reason;
+        qWarning().noquote() << "Dataset" << uuid << "not sent:" << reply.failure().reason;
         return;
     }
-    receiver.write(encodeTransferReply(*reply));
+    receiver.write(encodeTransferReply(reply.value()));
 }

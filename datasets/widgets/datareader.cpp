@@ -1,7 +1,6 @@
 #include "datasets/widgets/datareader.h"
 
-#include "app/appsettings.h"
-#include "datasets/datasetlisting.h"
+#include "datasets/datasetstore.h"
 #include "datasets/widgets/datasetwidget.h"
 
 DataReader::DataReader(QWidget* parentOfTiles)
@@ -12,7 +11,7 @@ DataReader::DataReader(QWidget* parentOfTiles)
 void DataReader::readDatasets()
 {
     const std::vector<ListedDataset> listed =
-        listDatasets(documentsFolder(), [this](int percent) { emit updateProgress(percent); });
+        DatasetStore().list([this](int percent) { emit updateProgress(percent); });
     std::vector<DatasetWidget*> widgets;
     widgets.reserve(listed.size());
     for (const ListedDataset& dataset : listed)

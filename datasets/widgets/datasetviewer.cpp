@@ -1,17 +1,12 @@
 #include "datasets/widgets/datasetviewer.h"
 
-#include "acquisition/devices/probefactory.h"
 #include "app/appsettings.h"
 #include "app/messagebox.h"
 #include "datasets/coordinatetext.h"
-#include "datasets/dataset.h"
-#include "datasets/datasetarchive.h"
-#include "datasets/datasetfolder.h"
-#include "datasets/datasetloadfailure.h"
 #include "datasets/datasetrecord.h"
-#include "datasets/datasettrash.h"
+#include "datasets/datasetstore.h"
 #include "datasets/exportnames.h"
-#include "datasets/metadataedit.h"
+#include "datasets/familydataset.h"
 #include "datasets/surveyexportjob.h"
 #include "datasets/vtkexport.h"
 #include "datasets/widgets/bottomwidget.h"
@@ -24,9 +19,6 @@
 #include <QDebug>
 #include <QDesktopServices>
 #include <QEvent>
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProgressBar>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -167,8 +159,10 @@ void DatasetViewer::deleteSelectedDatasets()
     if (selected.isEmpty())
         return;
     // No confirmation: the files go to the trash folder, not away.
+    const DatasetStore store;
     for (const QString& id : selected)
-        moveDatasetToTrash(id);
+        if (const Outcome moved = store.moveToTrash(id); !moved)
+            qWarning().noquote() << "Delete:" << moved.failure().reason;
     clearSelection();
     libraryDirty = true;
     reloadDatasets();
@@ -193,14 +187,15 @@ void DatasetViewer::editDataset()
     EditWidget dialog(&record, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!storeEditedRecord(record)) {
+    const DatasetStore store;
+    if (const Outcome edited = store.storeEdit(record); !edited) {
+        qWarning().noquote() << "Edit:" << edited.failure().reason;
         MessageBox::warning(this, tr("Error"),
                             tr("The dataset could not be changed: ") + QLatin1Char('\n')
-                                + datasetFilePath(record.identifier, QStringLiteral(".xml")));
+                                + store.path(record.identifier, DatasetFile::Metadata));
         return;
     }
     clearSelection();
-    libraryDirty = true;
     reloadDatasets();
 }
 
@@ -229,58 +224,43 @@ void DatasetViewer::reportExport(bool done, const QString& path)
 void DatasetViewer::zipDataset(QString id, QString name)
 {
     const QString path = freeExportPath(downloadFolder(), exportBaseName(name, id), QStringLiteral(".zip"));
-    reportExport(zipDatasetFiles(id, path), path);
+    const Outcome zipped = DatasetStore().zip(id, path);
+    if (!zipped)
+        qWarning().noquote() << "ZIP export:" << zipped.failure().reason;
+    reportExport(zipped.ok(), path);
 }
 
-namespace {
-int storedProbeId(const QString& id)
+std::unique_ptr<FamilyDataset> DatasetViewer::openOrReport(const QString& id)
 {
-    QFile file(datasetFilePath(id, QStringLiteral(".xml")));
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    return QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("probe id")).toInt();
-}
-
-std::unique_ptr<Dataset> datasetOfFamily(int probeId)
-{
-    try {
-        return std::unique_ptr<Dataset>(createDatasetForProbe(probeId));
-    } catch (const std::exception&) {
+    Result<std::unique_ptr<FamilyDataset>> dataset = DatasetStore().open(id);
+    if (!dataset) {
+        qWarning().noquote() << "Cannot load dataset" << id << ":" << dataset.failure().reason;
+        MessageBox::critical(this, datasetLoadFailureTitle(), dataset.failure().text);
         return nullptr;
     }
+    return std::move(dataset.value());
 }
-} // namespace
 
 void DatasetViewer::exportDatasetToVTK(QString id, QString name)
 {
+    const std::unique_ptr<FamilyDataset> dataset = openOrReport(id);
+    if (!dataset)
+        return;
     const QString path = freeExportPath(downloadFolder(), exportBaseName(name, id), QStringLiteral(".vtk"));
-    const std::unique_ptr<Dataset> dataset = datasetOfFamily(storedProbeId(id));
-    if (!dataset) {
-        reportExport(false, path);
-        return;
-    }
-    if (!dataset->load(id)) {
-        reportLoadFailure();
-        return;
-    }
     reportExport(writeVtkFile(*dataset, path), path);
 }
 
 void DatasetViewer::exportDatasetToGrid(QString id, QString name, int format)
 {
-    const SurveyExport outcome =
-        exportStoredDataset(documentsFolder(), id, SurveyFormat(format), downloadFolder(), name);
-    if (outcome.result == SurveyExportResult::NotLoaded)
-        reportLoadFailure();
-    else
-        reportExport(outcome.result == SurveyExportResult::Written, outcome.path);
-}
-
-// The dataset's own failure box says enough; no file is written.
-void DatasetViewer::reportLoadFailure()
-{
-    const MessageText failure = datasetLoadFailure();
-    MessageBox::critical(this, failure.title, failure.text);
+    const std::unique_ptr<FamilyDataset> dataset = openOrReport(id);
+    if (!dataset)
+        return;
+    const QString extension = QLatin1String(surveyFormatInfo(SurveyFormat(format)).extension);
+    const QString path = freeExportPath(downloadFolder(), exportBaseName(name, id), extension);
+    const Outcome written = writeSurvey(*dataset, SurveyFormat(format), path);
+    if (!written)
+        qWarning().noquote() << "Grid export:" << written.failure().reason;
+    reportExport(written.ok(), path);
 }
 
 void DatasetViewer::applyLayoutMode()

@@ -3,11 +3,13 @@
 #include <QStringList>
 #include <QThread>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 class BottomWidget;
 class CentralWidget;
 class DatasetWidget;
+class FamilyDataset;
 class QProgressBar;
 class QScrollArea;
 class QVBoxLayout;
@@ -63,7 +65,8 @@ private:
     void applyLayoutMode();
     DatasetWidget* firstSelectedTile() const;
     void reportExport(bool done, const QString& path);
-    void reportLoadFailure();
+    // The stored dataset, or nothing after the load-failure box told why.
+    std::unique_ptr<FamilyDataset> openOrReport(const QString& id);
 
     QVBoxLayout* layout = nullptr;
     TopWidget* sortBar = nullptr;

@@ -3,6 +3,7 @@
 #include "app/appsettings.h"
 #include "app/messagebox.h"
 
+#include <QDebug>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,7 +64,7 @@ DeletedDatasetsDialog::DeletedDatasetsDialog(QWidget* parent)
 
 void DeletedDatasetsDialog::reload()
 {
-    entries = listTrash();
+    entries = DatasetStore().trash();
     list->clear();
     for (const TrashEntry& entry : entries) {
         QPixmap preview(entry.previewPath);
@@ -95,8 +96,10 @@ void DeletedDatasetsDialog::restoreSelected()
     int failed = 0;
     for (const QListWidgetItem* item : list->selectedItems()) {
         const TrashEntry& entry = entries.at(std::size_t(list->row(item)));
-        if (restoreFromTrash(entry).isEmpty())
+        if (const Result<QString> back = DatasetStore().restore(entry); !back) {
+            qWarning().noquote() << "Restore:" << back.failure().reason;
             ++failed;
+        }
         else
             ++restored;
     }
@@ -112,7 +115,7 @@ void DeletedDatasetsDialog::emptyAll()
     if (MessageBox::question(this, tr("Deleted Datasets"), tr("Delete every dataset in the trash for good?"))
         != MessageBox::Yes)
         return;
-    const bool emptied = emptyTrash();
+    const bool emptied = DatasetStore().emptyTrash().ok();
     reload();
     if (!emptied)
         MessageBox::warning(this, tr("Deleted Datasets"), tr("Some deleted datasets could not be removed."));

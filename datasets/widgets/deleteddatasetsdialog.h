@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datasets/datasettrash.h"
+#include "datasets/datasetstore.h"
 
 #include <QDialog>
 #include <vector>

@@ -6,6 +6,7 @@
 #include "datasets/groundposition.h"
 #include "datasets/resampletrack.h"
 #include "recording/fieldpreviewcolumns.h"
+#include "recording/viewdatasetrules.h"
 #include "recording/widgets/trackwidget.h"
 #include "recording/wrongvisexception.h"
 #include "app/colormap.h"
@@ -59,11 +60,7 @@ QIcon FieldPreview::icon()
 
 bool FieldPreview::accepts(Dataset* d)
 {
-    try {
-        return d && d->getProperty(QStringLiteral("scalar2")).toBool();
-    } catch (const std::exception&) {
-        return false;
-    }
+    return ViewDatasetRules::hasScalarValues(d);
 }
 
 QWidget* FieldPreview::widget()

@@ -4,6 +4,7 @@
 #include "acquisition/devices/recorderbase.h"
 #include "app/appsettings.h"
 #include "app/messagebox.h"
+#include "app/settingskeys.h"
 #include "datasets/dataset.h"
 #include "recording/widgets/fieldpreview.h"
 #include "recording/widgets/frequencyanalysis.h"
@@ -12,6 +13,7 @@
 #include "recording/widgets/recordercontrols.h"
 #include "recording/widgets/visualizationchooser.h"
 
+#include <QDebug>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -125,12 +127,8 @@ void RecordingWidget::startRecording()
     buttonColumn->removeWidget(recordButton);
     recordButton->hide();
 
-    bool sensorControls = true;
-    try {
-        sensorControls = dataset->getProperty(QStringLiteral("sensor controls")).toBool();
-    } catch (const std::exception&) {
-        sensorControls = true;
-    }
+    // A dataset without the flag gets no controls, as one with them on.
+    const bool sensorControls = dataset->findProperty(QStringLiteral("sensor controls")).value_or(true).toBool();
     // Every family's recorder is a RecorderBase; any other recorder has no controls.
     if (auto* familyRecorder = dynamic_cast<RecorderBase*>(recorder); familyRecorder && !sensorControls) {
         controls = createRecorderControls(*familyRecorder);
@@ -206,7 +204,11 @@ bool RecordingWidget::saveUnder(const QString& name)
 {
     dataset->setName(name);
     // A recording is only announced once its files are on disk; the operator may try again.
-    while (!dataset->save()) {
+    for (;;) {
+        const Outcome saved = dataset->save(Settings::colormap.read().toInt());
+        if (saved)
+            break;
+        qWarning().noquote() << "Save:" << saved.failure().reason;
         const auto answer = MessageBox::critical(this, tr("Error"),
                                                  tr("The dataset could not be saved. Try again?"),
                                                  MessageBox::Retry | MessageBox::Discard);

@@ -4,10 +4,10 @@
 #include "savedversions.h"
 
 #include "app/appsettings.h"
-#include "datasets/datasetbrolsensor.h"
+#include "datasets/familyclasses.h"
 #include "datasets/datasetlisting.h"
 #include "datasets/datasetpreview.h"
-#include "datasets/metadataedit.h"
+#include "datasets/datasetstore.h"
 #include "datasets/transferdataset.h"
 
 #include <QCoreApplication>
@@ -31,24 +31,24 @@ void editMetadata(DatasetRecord record, qint64 n)
 {
     record.location = QStringLiteral("edited %1").arg(n);
     record.coordinate = QGeoCoordinate(double(n % 90), double(n % 180));
-    storeEditedRecord(record);
+    (void)DatasetStore().storeEdit(record);
 }
 
 void writeSnapshot(const QString& id, qint64 n)
 {
     QImage picture(previewSize, previewSize, QImage::Format_RGB32);
     picture.fill(QColor::fromRgb(QRgb(n * 2654435761u)));
-    storeDatasetPreview(id, picture);
+    (void)DatasetStore().storePreview(id, picture);
 }
 // Another dataset's files arrive under this one's identifier, as from a peer that holds a
 // newer version of it.
 void receiveReplacement(const QString& id, const QString& sourceId)
 {
-    std::optional<TransferReply> reply = readDatasetForTransfer(documentsFolder(), sourceId);
+    Result<TransferReply> reply = DatasetStore().readForTransfer(sourceId);
     if (!reply)
         return;
     reply->identifier = id;
-    storeReceivedDataset(documentsFolder(), *reply);
+    (void)DatasetStore().storeReceived(reply.value());
 }
 // An edit, a snapshot or a received replacement of one of the listed datasets.
 void changeListed(const std::vector<ListedDataset>& listed, qint64 n)
@@ -73,7 +73,7 @@ int main(int argc, char* argv[])
     std::puts("saving");
     std::fflush(stdout);
     for (;; ++n) {
-        const std::vector<ListedDataset> listed = listDatasets(documentsFolder(), [](int) {});
+        const std::vector<ListedDataset> listed = DatasetStore().list();
         if (listed.size() < folderCapacity && n % 4 == 0)
             saveRecording(n);
         else if (!listed.empty())

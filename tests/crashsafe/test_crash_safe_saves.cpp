@@ -5,11 +5,10 @@
 #include "testenvironment.h"
 
 #include "app/appsettings.h"
-#include "datasets/datasetbrolsensor.h"
-#include "datasets/datasetfolder.h"
+#include "datasets/familyclasses.h"
+#include "datasets/datasetstore.h"
 #include "datasets/datasetlisting.h"
 #include "datasets/datasetpreview.h"
-#include "datasets/metadataedit.h"
 #include "datasets/stagedstore.h"
 #include "datasets/transferdataset.h"
 
@@ -44,10 +43,10 @@ QString damageIn(const ListedDataset& listed)
 QString damageInFolder(int* datasets, int* edited)
 {
     // As at start-up: a replacement that was decided when the loop died is finished first.
-    completeInterruptedStores(documentsFolder());
+    DatasetStore().completeInterruptedStores();
     if (!QDir(documentsFolder()).entryList({QStringLiteral("*.incoming")}, QDir::Files).isEmpty())
         return QStringLiteral("staged files left behind");
-    const std::vector<ListedDataset> listed = listDatasets(documentsFolder(), [](int) {});
+    const std::vector<ListedDataset> listed = DatasetStore().list();
     *datasets = int(listed.size());
     for (const ListedDataset& entry : listed) {
         const QString damage = damageIn(entry);
@@ -115,7 +114,7 @@ private slots:
     {
         QDir(documentsFolder()).removeRecursively();
         TestSupport::resetSettings();
-        QVERIFY(ensureDatasetFolder());
+        QVERIFY(DatasetStore().ensureFolder());
     }
 
     void killedAtRandomMomentsLeavesOnlySavedVersions()
@@ -150,8 +149,8 @@ private slots:
         QVERIFY(dataset.save());
         const QMap<QString, QByteArray> before = folderContent();
         QCOMPARE(before.size(), 3);
-        DatasetRecord record = listDatasets(documentsFolder(), [](int) {}).at(0).record;
-        std::optional<TransferReply> received = readDatasetForTransfer(documentsFolder(), record.identifier);
+        DatasetRecord record = DatasetStore().list().at(0).record;
+        Result<TransferReply> received = DatasetStore().readForTransfer(record.identifier);
         QVERIFY(received);
         received->values.append(QByteArray(8000, '\x01'));
         {
@@ -162,13 +161,13 @@ private slots:
                 dataset.appendTrack(SavedVersions::track(1, 0));
             QVERIFY(!dataset.save());
             record.location = QString(8000, QLatin1Char('x'));
-            QVERIFY(!storeEditedRecord(record));
-            QVERIFY(!storeDatasetPreview(record.identifier, noise(7)));
+            QVERIFY(!DatasetStore().storeEdit(record));
+            QVERIFY(!DatasetStore().storePreview(record.identifier, noise(7)));
             DataSetBrolSensor other;
             for (int t = 0; t < 2000; ++t)
                 other.appendTrack(SavedVersions::track(2, 0));
             QVERIFY(!other.save());
-            QVERIFY(!storeReceivedDataset(documentsFolder(), *received).isEmpty());
+            QVERIFY(!DatasetStore().storeReceived(received.value()));
         }
         // Nothing replaced, nothing half-written left beside the old files.
         QCOMPARE(folderContent(), before);

@@ -8,7 +8,7 @@
 #include "app/widgets/mainwindow.h"
 #include "app/widgets/messageboxdialog.h"
 #include "app/widgets/navbar.h"
-#include "datasets/datasetbrolsensor.h"
+#include "datasets/familyclasses.h"
 #include "datasets/widgets/datasetviewer.h"
 #include "datasets/widgets/datasetwidget.h"
 #include "datasets/widgets/deleteddatasetsdialog.h"

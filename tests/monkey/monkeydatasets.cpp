@@ -3,7 +3,7 @@
 #include "acquisition/devices/probefactory.h"
 #include "datasets/familydataset.h"
 #include "app/appsettings.h"
-#include "datasets/datasetfolder.h"
+#include "datasets/datasetstore.h"
 #include "monkeyrandom.h"
 
 #include <QDir>
@@ -41,7 +41,7 @@ QString store(MonkeyRandom& random, int probeId, const QString& name)
 void moveTo(const QString& id, const QString& folder)
 {
     for (const char* suffix : {".xml", ".png", ".s3d"})
-        QFile::rename(datasetFilePath(id, QLatin1String(suffix)), datasetFilePathIn(folder, id, QLatin1String(suffix)));
+        QFile::rename(DatasetStore().folder() + id + suffix, DatasetStore(folder).folder() + id + suffix);
 }
 
 namespace {
@@ -57,9 +57,9 @@ QString problemOf(const QString& id)
 {
     const QString folder = documentsFolder();
     for (const char* suffix : {".s3d", ".png"})
-        if (!QFile::exists(datasetFilePathIn(folder, id, QLatin1String(suffix))))
+        if (!QFile::exists(DatasetStore(folder).folder() + id + suffix))
             return QStringLiteral("no %1 file").arg(QLatin1String(suffix));
-    const int probeId = probeIdOf(datasetFilePathIn(folder, id, QStringLiteral(".xml")));
+    const int probeId = probeIdOf(DatasetStore(folder).path(id, DatasetFile::Metadata));
     if (!isKnownProbe(probeId))
         return QStringLiteral("probe id %1 in the metadata").arg(probeId);
     std::unique_ptr<Dataset> dataset(createDatasetForProbe(probeId));

@@ -54,25 +54,6 @@ bool parseFormats(const QStringList& values, std::vector<SurveyFormat>& formats,
     return !formats.empty();
 }
 
-QString failureText(const SurveyExport& outcome, const DatasetInput& input)
-{
-    const QString dataset = QDir(input.folder).filePath(input.id);
-    switch (outcome.result) {
-    case SurveyExportResult::UnknownProbe:
-        return QStringLiteral("%1: no known probe id in its metadata").arg(dataset);
-    case SurveyExportResult::NotLoaded:
-        return QStringLiteral("%1: the dataset does not load").arg(dataset);
-    case SurveyExportResult::NoValues:
-        return QStringLiteral("%1: the dataset holds no values").arg(dataset);
-    case SurveyExportResult::TooNarrow:
-        return QStringLiteral("%1: a Surfer grid needs at least two tracks and two rows").arg(dataset);
-    case SurveyExportResult::NotWritten:
-    case SurveyExportResult::Written:
-        break;
-    }
-    return QStringLiteral("%1: cannot write %2").arg(dataset, outcome.path);
-}
-
 // Every dataset in every format; false when any conversion failed.
 bool convertAll(const std::vector<DatasetInput>& inputs, const std::vector<SurveyFormat>& formats,
                 const QString& targetFolder)
@@ -85,11 +66,12 @@ bool convertAll(const std::vector<DatasetInput>& inputs, const std::vector<Surve
         for (const DatasetInput& input : inputs) {
             for (SurveyFormat format : formats) {
                 progress.show(done++, input.id);
-                const SurveyExport outcome = exportStoredDataset(input.folder, input.id, format, targetFolder);
-                if (outcome.result == SurveyExportResult::Written)
+                const Result<QString> outcome = exportStoredDataset(input.folder, input.id, format, targetFolder);
+                if (outcome)
                     ++written;
                 else
-                    progress.message(QStringLiteral("sorvanel-export: ") + failureText(outcome, input));
+                    progress.message(QStringLiteral("sorvanel-export: %1: %2")
+                                         .arg(QDir(input.folder).filePath(input.id), outcome.failure().reason));
             }
         }
     }

@@ -3,8 +3,7 @@
 #include "app/appsettings.h"
 #include "app/widgets/mainwindow.h"
 #include "app/widgets/navbar.h"
-#include "datasets/datasetlisting.h"
-#include "datasets/datasettrash.h"
+#include "datasets/datasetstore.h"
 
 #include <QAction>
 
@@ -12,10 +11,11 @@ void shootDeletedDatasets(const QString& out, const QString& name, const QSize& 
                           const std::function<void(int)>& settle,
                           const std::function<void(const QString&)>& saveScreen)
 {
-    const std::vector<ListedDataset> stored = listDatasets(documentsFolder(), [](int) {});
+    const DatasetStore store;
+    const std::vector<ListedDataset> stored = store.list();
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (std::size_t i = 0; i < stored.size() && i < 2; ++i)
-        moveDatasetToTrash(stored[i].record.identifier, now.addSecs(-3600 * qint64(i + 1)));
+        (void)store.moveToTrash(stored[i].record.identifier, now.addSecs(-3600 * qint64(i + 1)));
     libraryDirty = true;
 
     MainWindow window;

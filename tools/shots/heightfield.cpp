@@ -3,7 +3,7 @@
 #include "app/settingskeys.h"
 #include "app/widgets/mainwindow.h"
 #include "app/widgets/navbar.h"
-#include "datasets/datasetbrolsensor.h"
+#include "datasets/familyclasses.h"
 #include "visualization/widgets/glwindow.h"
 #include "visualization/widgets/heightfieldviewer.h"
 #include "visualization/widgets/slideraction.h"

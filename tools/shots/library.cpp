@@ -2,7 +2,7 @@
 
 #include "app/appsettings.h"
 #include "app/widgets/mainwindow.h"
-#include "datasets/datasetbrolsensor.h"
+#include "datasets/familyclasses.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 #include "app/messagebox.h"
 #include "app/settingskeys.h"
 #include "datasets/dataset.h"
-#include "datasets/datasetpreview.h"
+#include "datasets/datasetstore.h"
 #include "visualization/widgets/bottomwidgetheightfield.h"
 #include "visualization/widgets/glwindow.h"
 #include "visualization/widgets/printseam.h"
@@ -235,7 +235,8 @@ void HeightFieldViewer::changeDatasetIcon()
     if (!dataset_)
         return;
     const QImage picture = glWindow->grabFramebuffer().scaledToWidth(128, Qt::SmoothTransformation);
-    if (!storeDatasetPreview(dataset_->id(), picture)) {
+    if (const Outcome stored = DatasetStore().storePreview(dataset_->id(), picture); !stored) {
+        qWarning().noquote() << "Snapshot:" << stored.failure().reason;
         MessageBox::warning(this, tr("Snapshot"), tr("Could not save the snapshot of the dataset."));
         return;
     }

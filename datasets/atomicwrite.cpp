@@ -1,31 +1,6 @@
-#include "datasets/datasetfolder.h"
+#include "datasets/atomicwrite.h"
 
-#include "app/appsettings.h"
-
-#include <QDir>
 #include <QSaveFile>
-
-QString datasetFilePath(const QString& id, const QString& suffix)
-{
-    return documentsFolder() + id + suffix;
-}
-
-QString datasetFilePathIn(const QString& folder, const QString& id, const QString& suffix)
-{
-    const QString separator = folder.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/");
-    return folder + separator + id + suffix;
-}
-
-bool ensureDatasetFolder()
-{
-    return QDir().mkpath(documentsFolder());
-}
-
-bool isPlainDatasetId(const QString& id)
-{
-    return !id.isEmpty() && !id.contains(QLatin1Char('/')) && !id.contains(QLatin1Char('\\'))
-           && id != QLatin1String(".") && id != QLatin1String("..");
-}
 
 namespace {
 // QSaveFile::commit() does not notice a failure to write out its buffer (a full disk, a file

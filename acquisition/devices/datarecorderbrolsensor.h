@@ -1,6 +1,0 @@
-#pragma once
-
-#include "acquisition/devices/familyrecorder.h"
-#include "datasets/datasetbrolsensor.h"
-
-using DataRecorderBrolSensor = FamilyRecorder<170>;

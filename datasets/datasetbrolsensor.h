@@ -1,6 +1,0 @@
-#pragma once
-
-#include "datasets/familyclasses.h"
-
-using PropertiesBrolSensor = PropertiesOf<170>;
-using DataSetBrolSensor = DataSetOf<170>;
