@@ -26,6 +26,22 @@
         <source>Wrong data type</source>
         <translation>نوع بيانات خاطئ</translation>
     </message>
+    <message>
+        <source>The dataset&apos;s value file is missing or damaged.</source>
+        <translation>ملف قيم مجموعة البيانات مفقود أو تالف.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata file is missing or damaged.</source>
+        <translation>ملف البيانات الوصفية لمجموعة البيانات مفقود أو تالف.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata names no known probe.</source>
+        <translation>لا تذكر البيانات الوصفية لمجموعة البيانات مسبارًا معروفًا.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s preview is missing or damaged.</source>
+        <translation>معاينة مجموعة البيانات مفقودة أو تالفة.</translation>
+    </message>
 </context>
 <context>
     <name>DatasetViewer</name>

@@ -26,6 +26,22 @@
         <source>Wrong data type</source>
         <translation>Falscher Datentyp</translation>
     </message>
+    <message>
+        <source>The dataset&apos;s value file is missing or damaged.</source>
+        <translation>Die Wertedatei des Datensatzes fehlt oder ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata file is missing or damaged.</source>
+        <translation>Die Metadatendatei des Datensatzes fehlt oder ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata names no known probe.</source>
+        <translation>Die Metadaten des Datensatzes nennen keine bekannte Sonde.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s preview is missing or damaged.</source>
+        <translation>Das Vorschaubild des Datensatzes fehlt oder ist beschädigt.</translation>
+    </message>
 </context>
 <context>
     <name>DatasetViewer</name>

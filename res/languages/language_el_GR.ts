@@ -26,6 +26,22 @@
         <source>Wrong data type</source>
         <translation>Λάθος τύπος δεδομένων</translation>
     </message>
+    <message>
+        <source>The dataset&apos;s value file is missing or damaged.</source>
+        <translation>Το αρχείο τιμών του συνόλου δεδομένων λείπει ή είναι κατεστραμμένο.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata file is missing or damaged.</source>
+        <translation>Το αρχείο μεταδεδομένων του συνόλου δεδομένων λείπει ή είναι κατεστραμμένο.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata names no known probe.</source>
+        <translation>Τα μεταδεδομένα του συνόλου δεδομένων δεν αναφέρουν γνωστό αισθητήρα.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s preview is missing or damaged.</source>
+        <translation>Η προεπισκόπηση του συνόλου δεδομένων λείπει ή είναι κατεστραμμένη.</translation>
+    </message>
 </context>
 <context>
     <name>DatasetViewer</name>

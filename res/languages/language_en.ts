@@ -26,6 +26,22 @@
         <source>Wrong data type</source>
         <translation>Wrong data type</translation>
     </message>
+    <message>
+        <source>The dataset&apos;s value file is missing or damaged.</source>
+        <translation>The dataset&apos;s value file is missing or damaged.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata file is missing or damaged.</source>
+        <translation>The dataset&apos;s metadata file is missing or damaged.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata names no known probe.</source>
+        <translation>The dataset&apos;s metadata names no known probe.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s preview is missing or damaged.</source>
+        <translation>The dataset&apos;s preview is missing or damaged.</translation>
+    </message>
 </context>
 <context>
     <name>DatasetViewer</name>

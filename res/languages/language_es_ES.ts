@@ -26,6 +26,22 @@
         <source>Wrong data type</source>
         <translation>Tipo de datos incorrecto</translation>
     </message>
+    <message>
+        <source>The dataset&apos;s value file is missing or damaged.</source>
+        <translation>Falta el archivo de valores del conjunto de datos o está dañado.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata file is missing or damaged.</source>
+        <translation>Falta el archivo de metadatos del conjunto de datos o está dañado.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata names no known probe.</source>
+        <translation>Los metadatos del conjunto de datos no indican ninguna sonda conocida.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s preview is missing or damaged.</source>
+        <translation>Falta la vista previa del conjunto de datos o está dañada.</translation>
+    </message>
 </context>
 <context>
     <name>DatasetViewer</name>

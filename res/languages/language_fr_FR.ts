@@ -26,6 +26,22 @@
         <source>Wrong data type</source>
         <translation>Type de données incorrect</translation>
     </message>
+    <message>
+        <source>The dataset&apos;s value file is missing or damaged.</source>
+        <translation>Le fichier de valeurs du jeu de données est manquant ou endommagé.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata file is missing or damaged.</source>
+        <translation>Le fichier de métadonnées du jeu de données est manquant ou endommagé.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata names no known probe.</source>
+        <translation>Les métadonnées du jeu de données ne désignent aucune sonde connue.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s preview is missing or damaged.</source>
+        <translation>L&apos;aperçu du jeu de données est manquant ou endommagé.</translation>
+    </message>
 </context>
 <context>
     <name>DatasetViewer</name>

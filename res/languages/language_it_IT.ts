@@ -26,6 +26,22 @@
         <source>Wrong data type</source>
         <translation>Tipo di dati errato</translation>
     </message>
+    <message>
+        <source>The dataset&apos;s value file is missing or damaged.</source>
+        <translation>Il file dei valori del set di dati manca o è danneggiato.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata file is missing or damaged.</source>
+        <translation>Il file dei metadati del set di dati manca o è danneggiato.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata names no known probe.</source>
+        <translation>I metadati del set di dati non indicano alcuna sonda nota.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s preview is missing or damaged.</source>
+        <translation>L&apos;anteprima del set di dati manca o è danneggiata.</translation>
+    </message>
 </context>
 <context>
     <name>DatasetViewer</name>

@@ -26,6 +26,22 @@
         <source>Wrong data type</source>
         <translation>Verkeerd gegevenstype</translation>
     </message>
+    <message>
+        <source>The dataset&apos;s value file is missing or damaged.</source>
+        <translation>Het waardenbestand van de dataset ontbreekt of is beschadigd.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata file is missing or damaged.</source>
+        <translation>Het metadatabestand van de dataset ontbreekt of is beschadigd.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata names no known probe.</source>
+        <translation>De metadata van de dataset noemen geen bekende sonde.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s preview is missing or damaged.</source>
+        <translation>De voorbeeldafbeelding van de dataset ontbreekt of is beschadigd.</translation>
+    </message>
 </context>
 <context>
     <name>DatasetViewer</name>

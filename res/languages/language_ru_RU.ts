@@ -26,6 +26,22 @@
         <source>Wrong data type</source>
         <translation>Неверный тип данных</translation>
     </message>
+    <message>
+        <source>The dataset&apos;s value file is missing or damaged.</source>
+        <translation>Файл значений набора данных отсутствует или повреждён.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata file is missing or damaged.</source>
+        <translation>Файл метаданных набора данных отсутствует или повреждён.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata names no known probe.</source>
+        <translation>В метаданных набора данных не указан известный зонд.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s preview is missing or damaged.</source>
+        <translation>Миниатюра набора данных отсутствует или повреждена.</translation>
+    </message>
 </context>
 <context>
     <name>DatasetViewer</name>

@@ -26,6 +26,22 @@
         <source>Wrong data type</source>
         <translation>Yanlış veri türü</translation>
     </message>
+    <message>
+        <source>The dataset&apos;s value file is missing or damaged.</source>
+        <translation>Veri setinin değer dosyası eksik veya bozuk.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata file is missing or damaged.</source>
+        <translation>Veri setinin meta veri dosyası eksik veya bozuk.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata names no known probe.</source>
+        <translation>Veri setinin meta verileri bilinen bir sonda belirtmiyor.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s preview is missing or damaged.</source>
+        <translation>Veri setinin önizlemesi eksik veya bozuk.</translation>
+    </message>
 </context>
 <context>
     <name>DatasetViewer</name>

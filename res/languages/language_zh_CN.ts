@@ -26,6 +26,22 @@
         <source>Wrong data type</source>
         <translation>数据类型错误</translation>
     </message>
+    <message>
+        <source>The dataset&apos;s value file is missing or damaged.</source>
+        <translation>数据集的数值文件缺失或已损坏。</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata file is missing or damaged.</source>
+        <translation>数据集的元数据文件缺失或已损坏。</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s metadata names no known probe.</source>
+        <translation>数据集的元数据未指明已知的探头。</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s preview is missing or damaged.</source>
+        <translation>数据集的预览图缺失或已损坏。</translation>
+    </message>
 </context>
 <context>
     <name>DatasetViewer</name>
