@@ -161,7 +161,7 @@ static void terrainBuild(benchmark::State& state)
     application();
     const auto dataset = hills(int(state.range(0)), int(state.range(1)));
     for (auto _ : state) {
-        const Terrain terrain(dataset.get(), TerrainStart{false, 1.0f});
+        const Terrain terrain(dataset.get(), TerrainStart{false, 1.0f, {}});
         benchmark::DoNotOptimize(terrain.positions().data());
     }
 }

@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     if (values.size() <= largestTerrainValues) {
         Terrain terrain(dataset.get());
-        terrain.buildTerrain();
+        (void)terrain.buildTerrain();
     }
     return 0;
 }

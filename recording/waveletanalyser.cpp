@@ -2,7 +2,6 @@
 
 #include "recording/pairedwork.h"
 
-#include "app/settingskeys.h"
 #include "app/colormap.h"
 
 #include <kiss_fft.h>
@@ -152,7 +151,6 @@ void WaveletAnalyser::analyse(const std::deque<int>& samples)
 void WaveletAnalyser::rebuild()
 {
     const int n = int(window.size());
-    colormap = Settings::colormap.read().toInt();
     imageHeight = scaleCount;
     const int width = int(n * xScale);
     blank(scalogram_, QSize(width, imageHeight));

@@ -25,6 +25,8 @@ public:
 
     // Nothing below 4 samples; from then on the pictures are rebuilt on every second call.
     void analyse(const std::deque<int>& window);
+    // The colour map of the pictures from the next analysis on.
+    void setColormap(int map) { colormap = map; }
     const QImage& scalogram() const { return scalogram_; }
     const QImage& barChart() const { return barChart_; }
     // Significant cells per cell inside the cone of influence; NaN while no cell lies inside it

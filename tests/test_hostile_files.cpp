@@ -162,7 +162,7 @@ private slots:
                 break;
             case Unshowable:
                 QVERIFY2(!boxes.requests().isEmpty(), qPrintable(entry.id));
-                QCOMPARE(boxes.requests().at(0).text, Terrain::failureMessage().text);
+                QCOMPARE(boxes.requests().at(0).title, Terrain::failureTitle());
                 break;
             case Welcome:
                 QVERIFY2(!viewerShown && boxes.requests().isEmpty(), qPrintable(entry.id));

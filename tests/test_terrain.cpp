@@ -42,11 +42,13 @@ bool near(float a, float b) { return std::fabs(a - b) < 1e-5f; }
 
 QString text(const QVector3D& v) { return QString("(%1, %2, %3)").arg(v.x()).arg(v.y()).arg(v.z()); }
 
-void setFilters(bool trackMatching, bool smoothing, bool outlier)
+TerrainStart withFilters(bool trackMatching, bool smoothing, bool outlier)
 {
-    Settings::trackMatchingFilter.write(trackMatching);
-    Settings::smoothingFilter.write(smoothing);
-    Settings::outlierFilter.write(outlier);
+    TerrainStart start;
+    start.options.trackMatching = trackMatching;
+    start.options.smoothing = smoothing;
+    start.options.outlier = outlier;
+    return start;
 }
 } // namespace
 
@@ -137,8 +139,7 @@ private slots:
     {
         // Values rise along the rows: the surface falls toward +y, so normals lean to +y.
         auto dataset = fieldOf(hill(3, 6));
-        Settings::smoothingFilter.write(false);
-        const Terrain terrain(dataset.get());
+        const Terrain terrain(dataset.get(), withFilters(true, false, false));
         for (const QVector3D& n : terrain.normals()) {
             QVERIFY(std::fabs(n.length() - 1.0f) < 1e-4f);
             QVERIFY(n.z() > 0.0f);
@@ -191,8 +192,8 @@ private slots:
         QVERIFY(!terrain.buildTerrain());
         QVERIFY(terrain.positions().empty());
         QVERIFY(boxes.requests().isEmpty());
-        QCOMPARE(Terrain::failureMessage().title, QString("Creating Visualization"));
-        QCOMPARE(Terrain::failureMessage().text,
+        QCOMPARE(Terrain::failureTitle(), QString("Creating Visualization"));
+        QCOMPARE(terrain.lastBuild().failure().text,
                  QString("An internal error occured. Couldn't create Data from source.\n"));
     }
 
@@ -211,19 +212,17 @@ private slots:
 
     void outlierFilterWithoutOutliersGivesAFlatField()
     {
-        setFilters(true, true, true);
         TestSupport::DebugLog log;
         auto dataset = fieldOf({{1, 2, 3, 4}, {2, 3, 4, 5}, {3, 4, 5, 6}});
-        const Terrain terrain(dataset.get());
+        const Terrain terrain(dataset.get(), withFilters(true, true, true));
         QCOMPARE(terrain.failed(), 0);
         QVERIFY(log.count("Degenerated Field detected") >= 1);
     }
 
     void theOutlierPairOfASingleTrackIsNotDrawn()
     {
-        setFilters(false, false, true);
         auto dataset = fieldOf({{0, 0, 0, 0, 0, 0, 0, 900}});
-        const Terrain terrain(dataset.get());
+        const Terrain terrain(dataset.get(), withFilters(false, false, true));
         QCOMPARE(terrain.failed(), 0);
         QCOMPARE(terrain.terrainGridLength(), 8);
         QCOMPARE(terrain.grid()[0].size(), size_t(10));
@@ -232,39 +231,36 @@ private slots:
     void smoothingIsSkippedWhileTheOutlierFilterIsOn()
     {
         auto dataset = fieldOf(hill(3, 8));
-        setFilters(false, true, true);
-        const TerrainGrid withSmoothing = Terrain(dataset.get()).grid();
-        setFilters(false, false, true);
-        const TerrainGrid withoutSmoothing = Terrain(dataset.get()).grid();
+        const TerrainGrid withSmoothing = Terrain(dataset.get(), withFilters(false, true, true)).grid();
+        const TerrainGrid withoutSmoothing = Terrain(dataset.get(), withFilters(false, false, true)).grid();
         QVERIFY(withSmoothing == withoutSmoothing);
 
-        setFilters(false, true, false);
-        const TerrainGrid smoothed = Terrain(dataset.get()).grid();
-        setFilters(false, false, false);
-        QVERIFY(smoothed != Terrain(dataset.get()).grid());
+        const TerrainGrid smoothed = Terrain(dataset.get(), withFilters(false, true, false)).grid();
+        QVERIFY(smoothed != Terrain(dataset.get(), withFilters(false, false, false)).grid());
     }
 
     void filtersNeverAccumulateOverRebuilds()
     {
-        Settings::valueQuantization.write(true);
+        TerrainStart start;
+        start.options.valueQuantization = true;
         auto dataset = fieldOf(hill(3, 8));
-        Terrain terrain(dataset.get());
+        Terrain terrain(dataset.get(), start);
         const TerrainGrid first = terrain.grid();
-        terrain.buildTerrain();
-        terrain.buildTerrain();
+        QVERIFY(terrain.buildTerrain());
+        QVERIFY(terrain.buildTerrain());
         QVERIFY(terrain.grid() == first);
     }
 
     void coloursFollowTheValuesAndTheColourMap()
     {
         auto dataset = fieldOf(hill(3, 5));
-        Settings::colormap.write(2);
-        Terrain terrain(dataset.get());
+        TerrainStart start;
+        start.options.colormap = 2;
+        Terrain terrain(dataset.get(), start);
         QCOMPARE(terrain.colormap(), 2);
         terrain.setBoundaryFactor(1.0f);
         const SampleRange range = sampleRange(terrain.grid());
-        const TerrainColoring coloring = terrainColoringFromSettings(
-            terrainColorRange(range.min, range.max, -1000, 1000, 1.0f));
+        const TerrainColoring coloring{terrainColorRange(range.min, range.max, -1000, 1000, 1.0f), 2, false};
         const int w = terrain.terrainGridWidth();
         const auto& raw = terrain.rawValues();
         // Vertex 2 (r W + k) + 1 shows point (k, r + 1).
@@ -275,9 +271,8 @@ private slots:
     void depthAnalysisKeepsTheValueColoursOnDeviationHeights()
     {
         // Depth analysis skips the filters; smoothing alone applies in both modes.
-        setFilters(false, true, false);
         auto dataset = fieldOf(hill(4, 9));
-        Terrain terrain(dataset.get());
+        Terrain terrain(dataset.get(), withFilters(false, true, false));
         const BuildArray<QVector3D> valueColors = terrain.colors();
         const BuildArray<float> valueHeights = terrain.heights();
         terrain.setScale(0.01f);
@@ -292,7 +287,8 @@ private slots:
         QVERIFY(depthFactor > 0.0f && depthFactor <= 1.0f);
         // Track grid plus the twelve box edges.
         auto valueMode = fieldOf(hill(4, 9));
-        QCOMPARE(terrain.overlayLines().size(), Terrain(valueMode.get()).overlayLines().size() + 24);
+        QCOMPARE(terrain.overlayLines().size(),
+                 Terrain(valueMode.get(), withFilters(false, true, false)).overlayLines().size() + 24);
 
         // A recolour in depth analysis still shows the measured values.
         terrain.recolor();

@@ -1,4 +1,3 @@
-#include "app/settingskeys.h"
 #include "recording/pairedwork.h"
 #include "recording/waveletanalyser.h"
 #include "testenvironment.h"
@@ -174,9 +173,9 @@ private slots:
         QFETCH(int, map);
         QFETCH(quint64, scalogram);
         QFETCH(quint64, bars);
-        Settings::colormap.write(map);
         const std::deque<int> signal = twoSinesAndStep(n);
         WaveletAnalyser analyser;
+        analyser.setColormap(map);
         analyser.analyse(signal);
         analyser.analyse(signal);
         QCOMPARE(pixelChecksum(analyser.scalogram()), scalogram);

@@ -1,6 +1,5 @@
 #include "visualization/terrain.h"
 
-#include "app/settingskeys.h"
 #include "datasets/dataset.h"
 #include "visualization/crosstrackspline.h"
 #include "visualization/depthanalysis.h"
@@ -25,11 +24,6 @@ float floatProperty(const Dataset& dataset, const char* key)
     return dataset.getProperty(QString::fromLatin1(key)).toFloat();
 }
 
-bool on(const SettingKey& key)
-{
-    return key.read().toBool();
-}
-
 // Points of the drawn field (ten per track across): four times the largest real survey, about
 // 4 GB of build and vertex arrays. A declared grid beyond it (damaged metadata over a short value
 // file reads as zeros) would run the machine out of memory instead of failing.
@@ -39,34 +33,45 @@ constexpr size_t maximumTerrainPoints = size_t(1) << 24;
 Terrain::Terrain(Dataset* dataset, TerrainStart start)
     : dataset_(dataset)
     , depthAnalysis_(start.depthAnalysis)
+    , options_(start.options)
     , boundaryFactor_(start.boundaryFactor)
 {
     if (!dataset_)
         return;
     rows_ = intProperty(*dataset_, "rows");
     columns_ = intProperty(*dataset_, "columns");
-    buildTerrain();
+    (void)buildTerrain();
 }
 
 void Terrain::setDepthAnalysis(bool depthAnalysis)
 {
     depthAnalysis_ = depthAnalysis;
-    buildTerrain();
+    (void)buildTerrain();
 }
 
-bool Terrain::buildTerrain()
+Outcome Terrain::buildTerrain()
 {
     failed_ = 1;
-    if (!dataset_)
-        return false;
+    if (!dataset_) {
+        lastBuild_ = Failure{QStringLiteral("no dataset"), {}};
+        return lastBuild_;
+    }
+    QString reason;
     try {
         runPipeline();
     } catch (const std::bad_alloc&) {
+        reason = QStringLiteral("out of memory");
         fail();
     } catch (const std::length_error&) {
+        reason = QStringLiteral("arrays beyond their limits");
         fail();
     }
-    return failed_ == 0;
+    if (failed_ == 0)
+        lastBuild_ = {};
+    else
+        lastBuild_ = Failure{reason.isEmpty() ? QStringLiteral("the field is too large or empty") : reason,
+                             tr("An internal error occured. Couldn't create Data from source.\n")};
+    return lastBuild_;
 }
 
 void Terrain::runPipeline()
@@ -85,19 +90,19 @@ void Terrain::runPipeline()
     }
 
     if (!depthAnalysis_) {
-        if (on(Settings::trackMatchingFilter))
+        if (options_.trackMatching)
             trackMatchingFilter(grid_);
-        if (on(Settings::valueQuantization))
+        if (options_.valueQuantization)
             valueQuantizationFilter(grid_);
-        if (on(Settings::deltaFilter))
+        if (options_.delta)
             deltaFilter(grid_);
-        if (on(Settings::outlierFilter))
+        if (options_.outlier)
             outlierFilter(grid_);
     }
     grid_ = crossTrackSpline(grid_);
-    if (on(Settings::smoothingFilter) && !on(Settings::outlierFilter))
+    if (options_.smoothing && !options_.outlier)
         smoothingFilter(grid_);
-    wireframe_ = on(Settings::wireframe);
+    wireframe_ = options_.wireframe;
 
     if (!createVisualization())
         return;
@@ -188,9 +193,9 @@ void Terrain::fail()
     terrainGridLength_ = 0;
 }
 
-MessageText Terrain::failureMessage()
+QString Terrain::failureTitle()
 {
-    return {tr("Creating Visualization"), tr("An internal error occured. Couldn't create Data from source.\n")};
+    return tr("Creating Visualization");
 }
 
 void Terrain::recolor()
@@ -200,7 +205,7 @@ void Terrain::recolor()
     const TerrainColorRange range = terrainColorRange(
         colorRange_.min, colorRange_.max, intProperty(*dataset_, "sensor min"),
         intProperty(*dataset_, "sensor max"), boundaryFactor_);
-    const TerrainColoring coloring = terrainColoringFromSettings(range);
+    const TerrainColoring coloring{range, options_.colormap, options_.colorQuantization};
     colormap_ = coloring.map;
     const BuildArray<float>& source = measuredRawValues_.empty() ? rawValues_ : measuredRawValues_;
     fillStripColors(source.data(), terrainGridWidth_, terrainGridLength_, coloring, colorRange_,

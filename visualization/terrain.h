@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/messagetext.h"
+#include "app/result.h"
 #include "visualization/terraingeometry.h"
 #include "visualization/terraingrid.h"
 #include "visualization/terrainoverlay.h"
+#include "visualization/terrainoptions.h"
 
 #include <QCoreApplication>
 #include <QVector3D>
@@ -18,6 +19,7 @@ struct TerrainStart
 {
     bool depthAnalysis = false;
     float boundaryFactor = 0.0f;
+    TerrainOptions options;
 };
 
 // The CPU side of the 3D view of one dataset: the grid built from the dataset's values,
@@ -36,10 +38,16 @@ public:
     // range, unless `start` says otherwise).
     explicit Terrain(Dataset* dataset, TerrainStart start = {});
 
-    // The whole pipeline; false (and failed() 1) when nothing can be shown. The screen that
-    // builds the terrain tells the user with failureMessage().
-    bool buildTerrain();
-    static MessageText failureMessage();
+    // The whole pipeline with the options set last; fails (and failed() is 1) when nothing can
+    // be shown. The screen that builds the terrain tells the user with the failure's text under
+    // failureTitle().
+    Outcome buildTerrain();
+    // The outcome of the latest build (the constructor's or a later one).
+    const Outcome& lastBuild() const { return lastBuild_; }
+    static QString failureTitle();
+    // Takes effect with the next build or recolour.
+    void setOptions(const TerrainOptions& options) { options_ = options; }
+    const TerrainOptions& options() const { return options_; }
     // Stores the mode and builds again. Depth analysis keeps the colours of the measured
     // values on heights that show each point's deviation from the mean.
     void setDepthAnalysis(bool depthAnalysis);
@@ -47,7 +55,7 @@ public:
     void setScale(float s);
     // Blend between the data's (1) and the probe's (0) range for the colours; recolours.
     void setBoundaryFactor(float b);
-    // Colours the strip vertices again with the colour settings read now.
+    // Colours the strip vertices again with the options' colour map and quantisation.
     void recolor();
     void setGridTransluency(float t) { gridTransluency_ = t; }
     void setOccludeGrid(bool occlude) { occludeGrid_ = occlude; }
@@ -79,6 +87,7 @@ public:
     int terrainGridWidth() const { return terrainGridWidth_; }
     int terrainGridLength() const { return terrainGridLength_; }
     bool depthAnalysis() const { return depthAnalysis_; }
+    // As drawn by the latest build.
     bool wireframe() const { return wireframe_; }
     bool occludeGrid() const { return occludeGrid_; }
     float gridTransluency() const { return gridTransluency_; }
@@ -103,6 +112,7 @@ private:
     float heightScale(float s) const;
 
     int failed_ = 1;
+    Outcome lastBuild_;
     int colorings_ = 0;
     Dataset* dataset_ = nullptr;
     TerrainGrid grid_;
@@ -133,6 +143,7 @@ private:
     float gridTransluency_ = 0.0f;
     bool occludeGrid_ = false;
     int colormap_ = 1;
+    TerrainOptions options_;
     bool wireframe_ = false;
     SceneSpacing spacing_;
     float zScale_ = 1.0f;

@@ -1,7 +1,5 @@
 #include "visualization/terraincoloring.h"
 
-#include "app/settingskeys.h"
-
 #include <QtGlobal>
 #include <algorithm>
 #include <cmath>
@@ -28,11 +26,6 @@ float quantizeToTwelfths(float t, int span)
     const float step = float(span) / 12;
     const float steps = std::floor(std::fabs(t) / step + 0.5f);
     return std::copysign(steps * step, t);
-}
-
-TerrainColoring terrainColoringFromSettings(TerrainColorRange range)
-{
-    return {range, Settings::colormap.read().toInt(), Settings::colorQuantization.read().toBool()};
 }
 
 QVector3D terrainColor(float rawValue, const TerrainColoring& coloring)

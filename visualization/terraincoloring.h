@@ -29,10 +29,6 @@ struct TerrainColoring
     bool quantize = false;
 };
 
-// The coloring the settings ask for now: "visualization/general/colormap" and
-// "visualization/2D/scalar/filter/colorQuantization".
-TerrainColoring terrainColoringFromSettings(TerrainColorRange range);
-
 // The colour (components 0..1) of one raw value.
 QVector3D terrainColor(float rawValue, const TerrainColoring& coloring);
 

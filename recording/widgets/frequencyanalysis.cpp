@@ -113,6 +113,9 @@ void FrequencyAnalysis::addValues(std::vector<std::int16_t> values)
     appendSamples(values);
     if (!container->isVisible())
         return;
+    const int map = Settings::colormap.read().toInt();
+    longAnalyser->setColormap(map);
+    shortAnalyser->setColormap(map);
     longAnalyser->analyse(longHistory);
     shortAnalyser->analyse(shortHistory);
     showCharts();

@@ -8,6 +8,7 @@
 #include "visualization/terrain.h"
 #include "visualization/terraincoloring.h"
 #include "visualization/widgets/overlaypainter.h"
+#include "visualization/widgets/terrainsettings.h"
 #include "visualization/widgets/terrainshaders.h"
 
 #include <QDebug>
@@ -74,7 +75,8 @@ void GLWindow::setDataset(Dataset* dataset, float boundaryFactor)
     // A dataset without values (one that did not load) has nothing to build or report.
     if (dataset && !dataset->values().empty()) {
         // Built once, in the current mode and already coloured with the blend asked for.
-        terrain_ = std::make_unique<Terrain>(dataset, TerrainStart{depthAnalysis, boundaryFactor});
+        terrain_ = std::make_unique<Terrain>(dataset,
+                                             TerrainStart{depthAnalysis, boundaryFactor, terrainOptionsFromSettings()});
         ++builds;
         updateLegend(boundaryFactor);
     }
@@ -84,6 +86,7 @@ void GLWindow::setDataset(Dataset* dataset, float boundaryFactor)
 void GLWindow::updateTerrain()
 {
     if (terrain_) {
+        terrain_->setOptions(terrainOptionsFromSettings());
         terrain_->setDepthAnalysis(depthAnalysis);
         ++builds;
     }
@@ -93,9 +96,10 @@ void GLWindow::updateTerrain()
 void GLWindow::buildAndUpload()
 {
     if (terrain_ && terrain_->failed()) {
+        const Failure failure = terrain_->lastBuild().failure();
         terrain_.reset();
-        const MessageText failure = Terrain::failureMessage();
-        MessageBox::critical(this, failure.title, failure.text);
+        qWarning().noquote() << "Cannot show the dataset:" << failure.reason;
+        MessageBox::critical(this, Terrain::failureTitle(), failure.text);
     }
     if (!terrain_) {
         update();
@@ -175,6 +179,7 @@ void GLWindow::setBoundaries(float b)
     if (terrain_) {
         // A new dataset's panel asks for the factor the terrain may already have.
         if (terrain_->boundaryFactor() != b) {
+            terrain_->setOptions(terrainOptionsFromSettings());
             terrain_->setBoundaryFactor(b);
             withContext([this] { uploadColors(); });
         }
@@ -188,6 +193,7 @@ void GLWindow::recolor()
 {
     if (!terrain_)
         return;
+    terrain_->setOptions(terrainOptionsFromSettings());
     terrain_->recolor();
     withContext([this] { uploadColors(); });
     update();
