@@ -36,7 +36,8 @@ static void saveDataset(benchmark::State& state)
 {
     prepareOnce();
     auto dataset = fieldOf200Tracks();
-    dataset->save();
+    if (!dataset->save())
+        state.SkipWithError("not saved");
     for (auto _ : state)
         benchmark::DoNotOptimize(dataset->save());
     state.SetBytesProcessed(state.iterations() * int64_t(tracks) * rows * 2);
@@ -61,7 +62,8 @@ static void loadDataset(benchmark::State& state)
 {
     prepareOnce();
     auto saved = fieldOf200Tracks();
-    saved->save();
+    if (!saved->save())
+        state.SkipWithError("not saved");
     for (auto _ : state) {
         DataSetBrolSensor dataset;
         benchmark::DoNotOptimize(dataset.load(saved->id()));

@@ -5,36 +5,46 @@
 namespace {
 // QSaveFile::commit() does not notice a failure to write out its buffer (a full disk, a file
 // size limit) and would put the cut-off file in place; flush first and check.
-bool commitWhole(QSaveFile& file)
+Failure notWritten(const QSaveFile& file)
+{
+    return {QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString()), {}};
+}
+
+Outcome commitWhole(QSaveFile& file)
 {
     if (!file.flush() || file.error() != QFileDevice::NoError) {
+        const Failure failure = notWritten(file);
         file.cancelWriting();
-        return false;
+        return failure;
     }
-    return file.commit();
+    if (!file.commit())
+        return notWritten(file);
+    return {};
 }
 } // namespace
 
-bool writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write)
+Outcome writeFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return notWritten(file);
     if (!write(file)) {
+        const Failure failure = notWritten(file);
         file.cancelWriting();
-        return false;
+        return failure;
     }
     return commitWhole(file);
 }
 
-bool writeFileAtomically(const QString& path, const QByteArray& content, QIODevice::OpenMode extraMode)
+Outcome writeFileAtomically(const QString& path, const QByteArray& content, QIODevice::OpenMode extraMode)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | extraMode))
-        return false;
+        return notWritten(file);
     if (file.write(content) != content.size()) {
+        const Failure failure = notWritten(file);
         file.cancelWriting();
-        return false;
+        return failure;
     }
     return commitWhole(file);
 }

@@ -38,18 +38,18 @@ QString translated(const char* text)
 
 Failure valuesFailure(const QString& reason)
 {
-    return {reason, translated("The dataset's value file is missing or damaged.")};
+    return {reason, translated(QT_TRANSLATE_NOOP("Dataset", "The dataset's value file is missing or damaged."))};
 }
 
 Failure metadataFailure(const QString& reason)
 {
-    return {reason, translated("The dataset's metadata file is missing or damaged.")};
+    return {reason, translated(QT_TRANSLATE_NOOP("Dataset", "The dataset's metadata file is missing or damaged."))};
 }
 } // namespace
 
 QString datasetLoadFailureTitle()
 {
-    return translated("Error Loading File");
+    return translated(QT_TRANSLATE_NOOP("Dataset", "Error Loading File"));
 }
 
 DatasetStore::DatasetStore()
@@ -117,7 +117,7 @@ Result<int> DatasetStore::probeId(const QString& id) const
     const int probe = metadata->value(QStringLiteral("probe id")).toInt();
     if (!findProbeFamily(probe))
         return Failure{QStringLiteral("%1: probe id %2 names no known probe").arg(path(id, DatasetFile::Metadata)).arg(probe),
-                       translated("The dataset's metadata names no known probe.")};
+                       translated(QT_TRANSLATE_NOOP("Dataset", "The dataset's metadata names no known probe."))};
     return probe;
 }
 
@@ -133,7 +133,7 @@ Outcome DatasetStore::load(FamilyDataset& dataset, const QString& id) const
     qDebug().noquote().nospace() << "Open File: " << valueFile.fileName() << " Header: " << header;
     if (header != expected)
         return Failure{valueFile.fileName() + QStringLiteral(" is not a file of ") + QLatin1String(dataset.family().displayName),
-                       translated("Wrong data type")};
+                       translated(QT_TRANSLATE_NOOP("Dataset", "Wrong data type"))};
 
     const Result<QJsonObject> metadata = readMetadata(id);
     if (!metadata)
@@ -176,27 +176,27 @@ Outcome DatasetStore::save(const FamilyDataset& dataset, int previewColormap) co
     const FieldLayout layout = fieldLayoutOf(dataset);
     if (layout.rows == 0 && layout.columns == 0)
         return Failure{QStringLiteral("an empty dataset is not stored"), {}};
-    const Failure notWritten{QStringLiteral("cannot write dataset %1 into %2").arg(dataset.id(), folder_), {}};
     if (!ensureFolder())
-        return notWritten;
+        return Failure{QStringLiteral("cannot make the folder ") + folder_, {}};
 
     const QString id = dataset.id();
     const std::vector<int16_t> all = dataset.values();
     // The value file first and the metadata last: the library lists datasets by their
     // metadata, so a dataset never shows up before its values are in place.
-    if (!writeFileAtomically(path(id, DatasetFile::Values), encodeValueFile(dataset.family().header, all)))
-        return notWritten;
+    if (Outcome written = writeFileAtomically(path(id, DatasetFile::Values), encodeValueFile(dataset.family().header, all));
+        !written)
+        return written;
     QFile existingPreview(path(id, DatasetFile::Preview));
     if (!existingPreview.open(QIODevice::ReadOnly)) {
-        if (!storePreview(id, datasetPreview(all, layout, previewColormap)))
-            return notWritten;
+        if (Outcome stored = storePreview(id, datasetPreview(all, layout, previewColormap)); !stored)
+            return stored;
     }
     QJsonObject object;
     writePropertyMembers(object, dataset, dataset.properties().propertyList());
     writeMetadataMembers(object, dataset.metadata());
-    if (!writeFileAtomically(path(id, DatasetFile::Metadata), QJsonDocument(object).toJson(QJsonDocument::Indented),
-                             QIODevice::Text))
-        return notWritten;
+    const QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
+    if (Outcome written = writeFileAtomically(path(id, DatasetFile::Metadata), text, QIODevice::Text); !written)
+        return written;
     libraryDirty = true;
     return {};
 }
@@ -207,11 +207,10 @@ Outcome DatasetStore::storePreview(const QString& id, const QImage& preview) con
     // (a full disk), and the file then gets one checked write.
     QByteArray png;
     QBuffer buffer(&png);
-    const Failure notWritten{QStringLiteral("cannot write ") + path(id, DatasetFile::Preview), {}};
     if (!isPlainId(id) || !buffer.open(QIODevice::WriteOnly) || !preview.save(&buffer, "PNG"))
-        return notWritten;
-    if (!writeFileAtomically(path(id, DatasetFile::Preview), png))
-        return notWritten;
+        return Failure{QStringLiteral("cannot encode the preview of ") + id, {}};
+    if (Outcome written = writeFileAtomically(path(id, DatasetFile::Preview), png); !written)
+        return written;
     libraryDirty = true;
     return {};
 }
@@ -227,8 +226,10 @@ Outcome DatasetStore::storeEdit(const DatasetRecord& record) const
     object.insert(QStringLiteral("location"), record.location);
     insertCoordinate(object, record.coordinate);
     const QString target = path(record.identifier, DatasetFile::Metadata);
-    if (!writeFileAtomically(target, QJsonDocument(object).toJson(QJsonDocument::Indented), QIODevice::Text))
-        return Failure{QStringLiteral("cannot write ") + target, {}};
+    if (Outcome written = writeFileAtomically(target, QJsonDocument(object).toJson(QJsonDocument::Indented),
+                                              QIODevice::Text);
+        !written)
+        return written;
     libraryDirty = true;
     return {};
 }

@@ -58,26 +58,30 @@ StagedDataset::StagedDataset(const QString& folder, const QString& id)
     discard();
 }
 
-bool StagedDataset::stageValues(const QByteArray& content)
+Outcome StagedDataset::stageValues(const QByteArray& content)
 {
     return writeFileAtomically(stagedPath(folder, id, values), content);
 }
 
-bool StagedDataset::stagePreview(const QByteArray& content)
+Outcome StagedDataset::stagePreview(const QByteArray& content)
 {
     return writeFileAtomically(stagedPath(folder, id, preview), content);
 }
 
-bool StagedDataset::stageMetadata(const QByteArray& content)
+Outcome StagedDataset::stageMetadata(const QByteArray& content)
 {
     if (!QFile::exists(stagedPath(folder, id, values)) || !QFile::exists(stagedPath(folder, id, preview)))
-        return false;
+        return Failure{QStringLiteral("the values and the preview of %1 are not staged").arg(id), {}};
     return writeFileAtomically(stagedPath(folder, id, metadata), content, QIODevice::Text);
 }
 
-bool StagedDataset::commit()
+Outcome StagedDataset::commit()
 {
-    return QFile::exists(stagedPath(folder, id, metadata)) && finishStaged(folder, id);
+    if (!QFile::exists(stagedPath(folder, id, metadata)))
+        return Failure{QStringLiteral("the metadata of %1 is not staged").arg(id), {}};
+    if (!finishStaged(folder, id))
+        return Failure{QStringLiteral("cannot move the staged files of %1 into place").arg(id), {}};
+    return {};
 }
 
 void StagedDataset::discard()

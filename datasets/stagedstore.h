@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,14 +17,14 @@ class StagedDataset
 public:
     StagedDataset(const QString& folder, const QString& id);
 
-    // Each false on any failure; the dataset's current files stay as they are.
-    bool stageValues(const QByteArray& content);
-    bool stagePreview(const QByteArray& content);
+    // On any failure the dataset's current files stay as they are.
+    Outcome stageValues(const QByteArray& content);
+    Outcome stagePreview(const QByteArray& content);
     // Decides the replacement: call after the values and the preview.
-    bool stageMetadata(const QByteArray& content);
+    Outcome stageMetadata(const QByteArray& content);
 
     // Moves the staged files over the current ones, the metadata last.
-    bool commit();
+    Outcome commit();
     // Removes whatever was staged (a failed store).
     void discard();
 

@@ -12,9 +12,7 @@ Outcome writeSurvey(const Dataset& dataset, SurveyFormat format, const QString& 
         return Failure{QStringLiteral("a Surfer grid needs at least two tracks and two rows"), {}};
     if (text.isEmpty())
         return Failure{QStringLiteral("the dataset holds no values"), {}};
-    if (!writeFileAtomically(path, text, QIODevice::Text))
-        return Failure{QStringLiteral("cannot write ") + path, {}};
-    return {};
+    return writeFileAtomically(path, text, QIODevice::Text);
 }
 
 Result<QString> exportStoredDataset(const QString& datasetFolder, const QString& id, SurveyFormat format,

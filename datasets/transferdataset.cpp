@@ -64,12 +64,9 @@ QImage decodePreview(const QByteArray& bytes, QString& reason)
     return image;
 }
 
-ReceivedDataset rejected(const QString& reason)
+Failure rejected(const QString& reason)
 {
-    ReceivedDataset dataset;
-    dataset.failure = invalidReceivedDatasetText();
-    dataset.reason = reason;
-    return dataset;
+    return {reason, invalidReceivedDatasetText()};
 }
 
 QByteArray pngOf(const QImage& image)
@@ -92,7 +89,7 @@ QString invalidReceivedDatasetText()
     return QCoreApplication::translate("Transfer", "The received data is not a valid dataset. Nothing was stored.");
 }
 
-ReceivedDataset decodeReceivedDataset(const TransferReply& reply)
+Result<ReceivedDataset> decodeReceivedDataset(const TransferReply& reply)
 {
     if (!isDatasetIdentifier(reply.identifier))
         return rejected(QStringLiteral("identifier \"%1\"").arg(reply.identifier));
@@ -102,35 +99,40 @@ ReceivedDataset decodeReceivedDataset(const TransferReply& reply)
     if (!hasKnownHeader(reply.values))
         return rejected(QStringLiteral("value file of no known family"));
     ReceivedDataset dataset;
-    dataset.preview = decodePreview(reply.preview, dataset.reason);
+    QString reason;
+    dataset.preview = decodePreview(reply.preview, reason);
     if (dataset.preview.isNull())
-        return rejected(dataset.reason);
+        return rejected(reason);
     dataset.metadata = metadata.object();
     return dataset;
 }
 
 Result<QString> DatasetStore::storeReceived(const TransferReply& reply) const
 {
-    const ReceivedDataset dataset = decodeReceivedDataset(reply);
-    if (!dataset.failure.isEmpty()) {
-        qWarning().noquote() << "Received dataset rejected:" << dataset.reason;
-        return Failure{dataset.reason, dataset.failure};
+    const Result<ReceivedDataset> decoded = decodeReceivedDataset(reply);
+    if (!decoded) {
+        qWarning().noquote() << "Received dataset rejected:" << decoded.failure().reason;
+        return decoded.failure();
     }
-    const Failure notStored{QStringLiteral("cannot store %1 in %2").arg(reply.identifier, folder_), storeFailureText()};
+    const ReceivedDataset& dataset = decoded.value();
     if (!ensureFolder())
-        return notStored;
+        return Failure{QStringLiteral("cannot make the folder ") + folder_, storeFailureText()};
     const QByteArray metadataText = QJsonDocument(dataset.metadata).toJson(QJsonDocument::Indented);
     // A dataset of the same identifier may be there already: staged, the replacement leaves
     // the old dataset or the new one, whenever it is cut off.
     StagedDataset staged(folder_, reply.identifier);
-    if (!staged.stageValues(reply.values) || !staged.stagePreview(pngOf(dataset.preview))
-        || !staged.stageMetadata(metadataText)) {
+    Outcome stored = staged.stageValues(reply.values);
+    if (stored)
+        stored = staged.stagePreview(pngOf(dataset.preview));
+    if (stored)
+        stored = staged.stageMetadata(metadataText);
+    if (!stored) {
         staged.discard();
-        return notStored;
+        return Failure{stored.failure().reason, storeFailureText()};
     }
     // Decided: should a move fail, the next start finishes it.
-    if (!staged.commit())
-        return notStored;
+    if (stored = staged.commit(); !stored)
+        return Failure{stored.failure().reason, storeFailureText()};
     libraryDirty = true;
     return dataset.metadata.value(QStringLiteral("name")).toString();
 }

@@ -40,7 +40,7 @@ QByteArray vtkText(const Dataset& dataset)
     return text;
 }
 
-bool writeVtkFile(const Dataset& dataset, const QString& path)
+Outcome writeVtkFile(const Dataset& dataset, const QString& path)
 {
     return writeFileAtomically(path, vtkText(dataset), QIODevice::Text);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -10,5 +12,5 @@ class Dataset;
 // first, x running fastest, in the column-parity arrangement that the 3D view uses.
 QByteArray vtkText(const Dataset& dataset);
 
-// Writes vtkText(dataset) to `path` in text mode; false when the file cannot be written.
-bool writeVtkFile(const Dataset& dataset, const QString& path);
+// Writes vtkText(dataset) to `path` in text mode.
+Outcome writeVtkFile(const Dataset& dataset, const QString& path);

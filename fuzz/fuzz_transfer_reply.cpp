@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     check(input.startsWith(encodeTransferReply(whole.reply())));
     check(encodeTransferReply(pieces.reply()) == encodeTransferReply(whole.reply()));
-    const ReceivedDataset dataset = decodeReceivedDataset(whole.reply());
-    check(dataset.failure.isEmpty() != dataset.preview.isNull());
+    const Result<ReceivedDataset> dataset = decodeReceivedDataset(whole.reply());
+    check(dataset.ok() != (!dataset || dataset->preview.isNull()));
     return 0;
 }

@@ -272,8 +272,8 @@ private slots:
             QCOMPARE(fileContent(path(id, ".xml")), replaced ? fileContent(path(newer, ".xml")) : oldMetadata);
             QCOMPARE(QDir(documentsFolder()).entryList({"*.incoming"}, QDir::Files), QStringList());
             // Back to the old dataset for the next round.
-            writeFileAtomically(path(id, ".s3d"), oldValues);
-            writeFileAtomically(path(id, ".xml"), oldMetadata);
+            QVERIFY(writeFileAtomically(path(id, ".s3d"), oldValues));
+            QVERIFY(writeFileAtomically(path(id, ".xml"), oldMetadata));
         }
     }
 

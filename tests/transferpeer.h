@@ -24,7 +24,8 @@ inline QString storeDataset(const QString& name)
     dataset.appendTrack({-10, -11, -12, -13});
     dataset.setName(name);
     dataset.setDate(QDate(2025, 5, 1));
-    dataset.save();
+    if (const Outcome saved = dataset.save(); !saved)
+        qFatal("dataset not saved: %s", qPrintable(saved.failure().reason));
     return dataset.id();
 }
 

@@ -247,7 +247,10 @@ void DatasetViewer::exportDatasetToVTK(QString id, QString name)
     if (!dataset)
         return;
     const QString path = freeExportPath(downloadFolder(), exportBaseName(name, id), QStringLiteral(".vtk"));
-    reportExport(writeVtkFile(*dataset, path), path);
+    const Outcome written = writeVtkFile(*dataset, path);
+    if (!written)
+        qWarning().noquote() << "VTK export:" << written.failure().reason;
+    reportExport(written.ok(), path);
 }
 
 void DatasetViewer::exportDatasetToGrid(QString id, QString name, int format)

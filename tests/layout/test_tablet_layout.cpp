@@ -52,7 +52,8 @@ QString storeField(const QString& name)
         dataset.appendTrack(track);
     }
     dataset.setName(name);
-    dataset.save();
+    if (const Outcome saved = dataset.save(); !saved)
+        qFatal("dataset not saved: %s", qPrintable(saved.failure().reason));
     libraryDirty = true;
     return dataset.id();
 }

@@ -23,7 +23,8 @@ void storeField(const QString& name, const QString& location, int tracks)
         }
         dataset.appendTrack(track);
     }
-    dataset.save();
+    if (const Outcome saved = dataset.save(); !saved)
+        qFatal("dataset not saved: %s", qPrintable(saved.failure().reason));
 }
 } // namespace
 

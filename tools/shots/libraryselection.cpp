@@ -28,7 +28,8 @@ void storeField(const QString& name, const QString& location, int day, const QGe
         dataset.appendTrack(track);
     }
     dataset.setCoordinate(where); // after the tracks: each takes the current position
-    dataset.save();
+    if (const Outcome saved = dataset.save(); !saved)
+        qFatal("dataset not saved: %s", qPrintable(saved.failure().reason));
 }
 } // namespace
 
