@@ -4,8 +4,7 @@
 #include "datasets/atomicwrite.h"
 #include "datasets/datasetmetadata.h"
 #include "datasets/datasetpreview.h"
-#include "datasets/familydataset.h"
-#include "datasets/familyproperties.h"
+#include "datasets/familyclasses.h"
 #include "datasets/groundposition.h"
 #include "datasets/valuefile.h"
 
@@ -164,8 +163,7 @@ Result<std::unique_ptr<FamilyDataset>> DatasetStore::open(const QString& id) con
     const Result<int> probe = probeId(id);
     if (!probe)
         return probe.failure();
-    const ProbeFamily& family = *findProbeFamily(probe.value());
-    auto dataset = std::make_unique<FamilyDataset>(family, std::make_unique<FamilyProperties>(family.fieldInput));
+    std::unique_ptr<FamilyDataset> dataset = newFamilyDataset(probe.value());
     if (const Outcome loaded = load(*dataset, id); !loaded)
         return loaded.failure();
     return dataset;

@@ -28,6 +28,10 @@ public:
     }
 };
 
+// A new, empty dataset of the family of `probeId`: the family's own class. Null for an id outside
+// the catalogue.
+std::unique_ptr<FamilyDataset> newFamilyDataset(int probeId);
+
 // The family class names.
 using PropertiesBrolSensor = PropertiesOf<170>;
 using DataSetBrolSensor = DataSetOf<170>;

@@ -1,33 +1,21 @@
 #include "acquisition/devices/probefactory.h"
 
 #include "acquisition/devices/probedescriptor.h"
+#include "acquisition/familydispatch.h"
 #include "app/settingskeys.h"
 #include "datasets/dataset.h"
+#include "datasets/familyclasses.h"
 
 #include <stdexcept>
-#include <type_traits>
-#include <utility>
 
 namespace {
-template <std::size_t Index>
-using ProbeIdAt = std::integral_constant<int, probeFamilies[Index].probeId>;
-
-// Gives what `make` builds for the family of `id`: make is called with the family's probe id
-// as a compile-time constant, so that one walk over the family table serves every factory.
-template <class Make, std::size_t... Index>
-auto forFamily(int id, Make make, std::index_sequence<Index...>)
-{
-    decltype(make(ProbeIdAt<0>())) made = nullptr;
-    const bool found = ((probeFamilies[Index].probeId == id && (made = make(ProbeIdAt<Index>()), true)) || ...);
-    if (!found)
-        throw std::runtime_error("Unknown Probe ID");
-    return made;
-}
-
 template <class Make>
 auto forFamily(int id, Make make)
 {
-    return forFamily(id, make, std::make_index_sequence<std::size(probeFamilies)>());
+    auto made = forProbeFamily(id, make);
+    if (!made)
+        throw std::runtime_error("Unknown Probe ID");
+    return made;
 }
 } // namespace
 
@@ -50,7 +38,11 @@ Dataset* createDatasetForProbe(int id)
 {
     // The family's dataset is made directly: a whole descriptor would also start a recorder
     // with its sampling clock and audio output just to be thrown away.
-    return forFamily(id, [](auto probeId) { return newPrimedDataset<decltype(probeId)::value>(); });
+    std::unique_ptr<FamilyDataset> dataset = newFamilyDataset(id);
+    if (!dataset)
+        throw std::runtime_error("Unknown Probe ID");
+    primeDatasetFromSettings(*dataset);
+    return dataset.release();
 }
 
 bool isKnownProbe(int id)
