@@ -108,6 +108,30 @@ private slots:
         QDir(documentsFolder()).mkpath(".");
     }
 
+    // The library re-reads the folder only when told; every change through the store tells it.
+    void everyChangeOfTheStoreMarksTheLibrary()
+    {
+        const DatasetStore store;
+        const auto marks = [](const auto& change) {
+            libraryDirty = false;
+            change();
+            return libraryDirty;
+        };
+        DataSetKM dataset;
+        dataset.appendTrack({1, 2});
+        QVERIFY(marks([&] { QVERIFY(dataset.save()); }));
+        QVERIFY(marks([&] { QVERIFY(store.storePreview(dataset.id(), QImage(8, 8, QImage::Format_RGB32))); }));
+        DatasetRecord record = store.list().at(0).record;
+        record.name = "Renamed";
+        QVERIFY(marks([&] { QVERIFY(store.storeEdit(record)); }));
+        const Result<TransferReply> reply = store.readForTransfer(dataset.id());
+        QVERIFY(reply);
+        QVERIFY(marks([&] { QVERIFY(store.moveToTrash(dataset.id())); }));
+        QVERIFY(marks([&] { QVERIFY(store.restore(store.trash().at(0))); }));
+        QVERIFY(marks([&] { QCOMPARE(store.storeReceived(reply.value()).value(), QString("Renamed")); }));
+        QVERIFY(!marks([&] { QVERIFY(!DatasetStore().load(dataset, "absent")); }));
+    }
+
     // The box keeps its title and names what is wrong.
     void aFailedLoadNamesItsReason()
     {
