@@ -522,6 +522,13 @@ private slots:
         QVERIFY(QDir(downloadFolder()).entryList(QDir::Files).isEmpty());
         QCOMPARE(boxes.requests().size(), 1);
         QCOMPARE(boxes.requests()[0].text, QString("Wrong data type"));
+
+        // A dataset of no known probe fails like an unwritable file, not like a damaged one.
+        QVERIFY(writeAll(pathOf("foreign", ".xml"), "{\"probe id\": 99}"));
+        viewer.exportDatasetToVTK("foreign", "Foreign");
+        QVERIFY(QDir(downloadFolder()).entryList(QDir::Files).isEmpty());
+        QCOMPARE(boxes.requests().size(), 2);
+        QCOMPARE(boxes.requests()[1].text, "Dataset could not be exportet to: \n" + downloadFolder() + "/Foreign.vtk");
     }
 
     void viewOpensTheDatasetAndBackReturnsToTheLibrary()

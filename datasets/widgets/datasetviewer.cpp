@@ -230,9 +230,16 @@ void DatasetViewer::zipDataset(QString id, QString name)
     reportExport(zipped.ok(), path);
 }
 
-std::unique_ptr<FamilyDataset> DatasetViewer::openOrReport(const QString& id)
+std::unique_ptr<FamilyDataset> DatasetViewer::openForExport(const QString& id, const QString& path)
 {
-    Result<std::unique_ptr<FamilyDataset>> dataset = DatasetStore().open(id);
+    const DatasetStore store;
+    // Without a known probe there is no dataset to read: the export fails like an unwritable file.
+    if (const Result<int> probe = store.probeId(id); !probe) {
+        qWarning().noquote() << "Export of" << id << ":" << probe.failure().reason;
+        reportExport(false, path);
+        return nullptr;
+    }
+    Result<std::unique_ptr<FamilyDataset>> dataset = store.open(id);
     if (!dataset) {
         qWarning().noquote() << "Cannot load dataset" << id << ":" << dataset.failure().reason;
         MessageBox::critical(this, datasetLoadFailureTitle(), dataset.failure().text);
@@ -243,10 +250,10 @@ std::unique_ptr<FamilyDataset> DatasetViewer::openOrReport(const QString& id)
 
 void DatasetViewer::exportDatasetToVTK(QString id, QString name)
 {
-    const std::unique_ptr<FamilyDataset> dataset = openOrReport(id);
+    const QString path = freeExportPath(downloadFolder(), exportBaseName(name, id), QStringLiteral(".vtk"));
+    const std::unique_ptr<FamilyDataset> dataset = openForExport(id, path);
     if (!dataset)
         return;
-    const QString path = freeExportPath(downloadFolder(), exportBaseName(name, id), QStringLiteral(".vtk"));
     const Outcome written = writeVtkFile(*dataset, path);
     if (!written)
         qWarning().noquote() << "VTK export:" << written.failure().reason;
@@ -255,11 +262,11 @@ void DatasetViewer::exportDatasetToVTK(QString id, QString name)
 
 void DatasetViewer::exportDatasetToGrid(QString id, QString name, int format)
 {
-    const std::unique_ptr<FamilyDataset> dataset = openOrReport(id);
-    if (!dataset)
-        return;
     const QString extension = QLatin1String(surveyFormatInfo(SurveyFormat(format)).extension);
     const QString path = freeExportPath(downloadFolder(), exportBaseName(name, id), extension);
+    const std::unique_ptr<FamilyDataset> dataset = openForExport(id, path);
+    if (!dataset)
+        return;
     const Outcome written = writeSurvey(*dataset, SurveyFormat(format), path);
     if (!written)
         qWarning().noquote() << "Grid export:" << written.failure().reason;

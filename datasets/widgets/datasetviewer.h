@@ -65,8 +65,9 @@ private:
     void applyLayoutMode();
     DatasetWidget* firstSelectedTile() const;
     void reportExport(bool done, const QString& path);
-    // The stored dataset, or nothing after the load-failure box told why.
-    std::unique_ptr<FamilyDataset> openOrReport(const QString& id);
+    // The stored dataset to export to `path`, or nothing after a box told why: the export
+    // failure for a dataset of no known probe, the load failure for one that does not load.
+    std::unique_ptr<FamilyDataset> openForExport(const QString& id, const QString& path);
 
     QVBoxLayout* layout = nullptr;
     TopWidget* sortBar = nullptr;
