@@ -7,14 +7,21 @@
 #include "visualization/widgets/heightfieldviewer.h"
 #include "visualization/widgets/viewcamera.h"
 
+#include "datasets/vtkexport.h"
+
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QOpenGLBuffer>
 #include <QOpenGLFunctions>
 #include <QOpenGLShaderProgram>
 #include <QOpenGLWidget>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 
 // The 3D view on a real GL context: run under xvfb-run with QT_QPA_PLATFORM=xcb (Mesa
@@ -36,7 +43,8 @@ QApplication& application()
     return app;
 }
 
-// Rolling hills with a little noise, one value per row and track.
+// Rolling hills with a little noise, one value per row and track: the field "hills" of every
+// figure here and of scripts/compare-vtk.sh.
 std::unique_ptr<DataSetBrolSensor> hills(int tracks, int rows)
 {
     auto dataset = std::make_unique<DataSetBrolSensor>();
@@ -51,6 +59,20 @@ std::unique_ptr<DataSetBrolSensor> hills(int tracks, int rows)
     dataset->setProperty("sensor min", -2000);
     dataset->setProperty("sensor max", 2000);
     return dataset;
+}
+
+// scripts/compare-vtk.sh has VTK read the same fields: SORVANEL_BENCH_VTK names the folder that
+// gets the program's own VTK export of each, as hills-TRACKSxROWS.vtk.
+void writeVtkOnce(int tracks, int rows)
+{
+    const QString folder = qEnvironmentVariable("SORVANEL_BENCH_VTK");
+    if (folder.isEmpty())
+        return;
+    const QString path = QStringLiteral("%1/hills-%2x%3.vtk").arg(folder).arg(tracks).arg(rows);
+    if (QFile::exists(path))
+        return;
+    if (const Outcome done = writeVtkFile(*hills(tracks, rows), path); !done)
+        std::fprintf(stderr, "%s\n", qPrintable(done.failure().reason));
 }
 
 void showAndWait(QWidget& widget)
@@ -177,6 +199,9 @@ static void openToFirstFrame(benchmark::State& state)
     const auto second = hills(int(state.range(0)), int(state.range(1)));
     HeightFieldViewer viewer;
     showAndWait(viewer);
+    writeVtkOnce(int(state.range(0)), int(state.range(1)));
+    state.counters["view_w"] = viewer.view()->width();
+    state.counters["view_h"] = viewer.view()->height();
     bool useFirst = true;
     for (auto _ : state) {
         viewer.setDataset(useFirst ? first.get() : second.get());
@@ -234,3 +259,48 @@ static void clearOnly(benchmark::State& state)
         benchmark::DoNotOptimize(viewer.view()->grabFramebuffer().constBits());
 }
 BENCHMARK(clearOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A filter switch on the open view (range 2: shading off or on), from the switch to the first
+// frame of the new terrain. A zero timer notes every turn of the event loop; "stall_ms" is the
+// longest time between two turns, the time the window could neither paint nor take input.
+static void filterSwitchStall(benchmark::State& state)
+{
+    application();
+    Settings::useShading.write(state.range(2) != 0);
+    const auto dataset = hills(int(state.range(0)), int(state.range(1)));
+    HeightFieldViewer viewer;
+    showAndWait(viewer);
+    viewer.setDataset(dataset.get());
+    viewer.view()->grabFramebuffer();
+    double longestStall = 0.0;
+    bool smoothing = Settings::smoothingFilter.read().toBool();
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        qint64 lastTurn = 0;
+        qint64 longest = 0;
+        QTimer ticker;
+        ticker.setInterval(0);
+        QObject::connect(&ticker, &QTimer::timeout, [&] {
+            const qint64 now = clock.nsecsElapsed();
+            longest = std::max(longest, now - lastTurn);
+            lastTurn = now;
+        });
+        ticker.start();
+        const int builds = viewer.view()->terrainBuilds();
+        smoothing = !smoothing;
+        QTimer::singleShot(0, viewer.view(), [&] {
+            Settings::smoothingFilter.write(smoothing);
+            viewer.view()->updateTerrain();
+        });
+        while (viewer.view()->terrainBuilds() == builds)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        benchmark::DoNotOptimize(viewer.view()->grabFramebuffer().constBits());
+        ticker.stop();
+        longestStall = std::max(longestStall, double(longest) / 1e6);
+    }
+    state.counters["stall_ms"] = longestStall;
+    Settings::smoothingFilter.write(true);
+    Settings::useShading.write(true);
+}
+BENCHMARK(filterSwitchStall)->Args({40, 330, 1})->Args({200, 2000, 1})->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -15,6 +15,7 @@ packages=(
   desktop-file-utils appstream lintian
   clang libclang-rt-14-dev llvm
   gdal-bin
+  python3-vtk9
 )
 
 missing=()
