@@ -82,6 +82,14 @@ void showAndWait(QWidget& widget)
     QCoreApplication::processEvents();
 }
 
+// The viewer shown with `dataset` open and its first frame drawn.
+void openAndDraw(HeightFieldViewer& viewer, Dataset* dataset)
+{
+    showAndWait(viewer);
+    viewer.setDataset(dataset);
+    viewer.view()->grabFramebuffer();
+}
+
 void reportPeakMemory(benchmark::State& state)
 {
     rusage usage{};
@@ -220,9 +228,7 @@ static void steadyFrame(benchmark::State& state)
     Settings::useShading.write(state.range(2) != 0);
     const auto dataset = hills(int(state.range(0)), int(state.range(1)));
     HeightFieldViewer viewer;
-    showAndWait(viewer);
-    viewer.setDataset(dataset.get());
-    viewer.view()->grabFramebuffer();
+    openAndDraw(viewer, dataset.get());
     for (auto _ : state)
         benchmark::DoNotOptimize(viewer.view()->grabFramebuffer().constBits());
     Settings::useShading.write(true);
@@ -235,8 +241,7 @@ static void bareFrame(benchmark::State& state)
     application();
     const auto dataset = hills(int(state.range(0)), int(state.range(1)));
     HeightFieldViewer viewer;
-    showAndWait(viewer);
-    viewer.setDataset(dataset.get());
+    openAndDraw(viewer, dataset.get());
     BareView bare(*viewer.view()->terrain());
     bare.resize(viewer.view()->size());
     bare.show();
@@ -269,9 +274,7 @@ static void filterSwitchStall(benchmark::State& state)
     Settings::useShading.write(state.range(2) != 0);
     const auto dataset = hills(int(state.range(0)), int(state.range(1)));
     HeightFieldViewer viewer;
-    showAndWait(viewer);
-    viewer.setDataset(dataset.get());
-    viewer.view()->grabFramebuffer();
+    openAndDraw(viewer, dataset.get());
     double longestStall = 0.0;
     bool smoothing = Settings::smoothingFilter.read().toBool();
     for (auto _ : state) {

@@ -35,16 +35,17 @@ QString translated(const char* text)
     return QCoreApplication::translate("Dataset", text);
 }
 
-Failure valuesFailure(const QString& reason)
+} // namespace
+
+Failure DatasetStore::valuesFailure(const QString& reason)
 {
     return {reason, translated(QT_TRANSLATE_NOOP("Dataset", "The dataset's value file is missing or damaged."))};
 }
 
-Failure metadataFailure(const QString& reason)
+Failure DatasetStore::metadataFailure(const QString& reason)
 {
     return {reason, translated(QT_TRANSLATE_NOOP("Dataset", "The dataset's metadata file is missing or damaged."))};
 }
-} // namespace
 
 QString datasetLoadFailureTitle()
 {

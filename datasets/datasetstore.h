@@ -97,6 +97,10 @@ public:
     int completeInterruptedStores() const;
 
 private:
+    // The failures whose box text names the file that is missing or damaged.
+    static Failure valuesFailure(const QString& reason);
+    static Failure metadataFailure(const QString& reason);
+
     QString folder_;
 };
 

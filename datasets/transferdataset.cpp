@@ -160,7 +160,6 @@ Result<TransferReply> DatasetStore::readForTransfer(const QString& id) const
                        QCoreApplication::translate("Dataset", "The dataset's preview is missing or damaged.")};
     QFile valueFile(path(id, DatasetFile::Values));
     if (!valueFile.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("no value file ") + valueFile.fileName(),
-                       QCoreApplication::translate("Dataset", "The dataset's value file is missing or damaged.")};
+        return valuesFailure(QStringLiteral("no value file ") + valueFile.fileName());
     return TransferReply{id, binaryJsonOf(metadata.value()), pngOf(preview), valueFile.readAll()};
 }
