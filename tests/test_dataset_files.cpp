@@ -7,7 +7,9 @@
 #include "app/colormap.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -433,6 +435,48 @@ private slots:
         store("../outside", values, golden("brolsensor-3x2.json"));
         expectRejected("../outside");
         expectRejected("");
+    }
+
+    // A stored dataset comes back as its family's own class (recorders and the 3D view test
+    // for it), and only a probe of the catalogue gives one.
+    void theStoreOpensEachFamilyAsItsOwnClass()
+    {
+        const DatasetStore store;
+        DataSetSpanwellGen2 saved;
+        saved.appendTrack({4, 5, 6});
+        QVERIFY(saved.save());
+        const Result<std::unique_ptr<FamilyDataset>> opened = store.open(saved.id());
+        QVERIFY(opened);
+        QVERIFY(dynamic_cast<DataSetSpanwellGen2*>(opened.value().get()));
+        QCOMPARE(opened.value()->values(), saved.values());
+        QCOMPARE(store.probeId(saved.id()).value(), 3);
+
+        QVERIFY(writeAll(pathOf("foreign", ".xml"), "{\"probe id\": 99}"));
+        const Result<std::unique_ptr<FamilyDataset>> foreign = store.open("foreign");
+        QVERIFY(!foreign);
+        QCOMPARE(foreign.failure().text, QString("The dataset's metadata names no known probe."));
+    }
+
+    // One size cap for every reader: an oversized metadata file is refused by the loader and the
+    // edit, yet still listed (with empty texts) so that the operator can delete it.
+    void oversizedMetadataIsRefusedButListed()
+    {
+        const DatasetStore store;
+        QByteArray huge = "{\"name\": \"";
+        huge.append(QByteArray(16 * 1024 * 1024, 'x'));
+        huge.append("\"}");
+        QVERIFY(writeAll(pathOf("huge", ".xml"), huge));
+        QVERIFY(store.readMetadata("huge").failure().reason.contains("bytes"));
+        DatasetRecord record;
+        record.identifier = "huge";
+        record.name = "Shorter";
+        QVERIFY(!store.storeEdit(record));
+        QCOMPARE(QFileInfo(pathOf("huge", ".xml")).size(), qint64(huge.size()));
+        const std::vector<ListedDataset> listed = store.list();
+        const auto tile = std::find_if(listed.begin(), listed.end(),
+                                       [](const ListedDataset& d) { return d.record.identifier == "huge"; });
+        QVERIFY(tile != listed.end());
+        QVERIFY(tile->record.name.isEmpty());
     }
 
     void failedSavesAreReported()

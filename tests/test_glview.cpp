@@ -12,6 +12,7 @@
 #include "visualization/widgets/printseam.h"
 #include "visualization/widgets/slideraction.h"
 #include "visualization/widgets/soilbuttonwidget.h"
+#include "visualization/widgets/terrainsettings.h"
 #include "visualization/widgets/viewcontrolwindow.h"
 
 #include <QDir>
@@ -80,6 +81,37 @@ private slots:
         TestSupport::resetSettings();
         Settings::useShading.write(false);
         soilDepthScale = 0.2f;
+    }
+
+    // Each setting reaches its own option: a swapped key would filter or colour the wrong way.
+    void terrainOptionsFollowTheirSettings()
+    {
+        const TerrainOptions first = terrainOptionsFromSettings();
+        QVERIFY(first.trackMatching && first.smoothing && !first.valueQuantization && !first.delta
+                && !first.outlier && !first.wireframe && !first.colorQuantization);
+        QCOMPARE(first.colormap, int(ColormapId::Jet));
+        const std::pair<const SettingKey*, bool TerrainOptions::*> flags[] = {
+            {&Settings::trackMatchingFilter, &TerrainOptions::trackMatching},
+            {&Settings::valueQuantization, &TerrainOptions::valueQuantization},
+            {&Settings::deltaFilter, &TerrainOptions::delta},
+            {&Settings::outlierFilter, &TerrainOptions::outlier},
+            {&Settings::smoothingFilter, &TerrainOptions::smoothing},
+            {&Settings::wireframe, &TerrainOptions::wireframe},
+            {&Settings::colorQuantization, &TerrainOptions::colorQuantization},
+        };
+        for (const auto& [key, member] : flags) {
+            const bool before = first.*member;
+            key->write(!before);
+            const TerrainOptions changed = terrainOptionsFromSettings();
+            QVERIFY2(changed.*member == !before, qPrintable(key->name));
+            int differing = 0;
+            for (const auto& other : flags)
+                differing += changed.*other.second != first.*other.second;
+            QVERIFY2(differing == 1, qPrintable(key->name));
+            key->write(before);
+        }
+        Settings::colormap.write(int(ColormapId::Temperature));
+        QCOMPARE(terrainOptionsFromSettings().colormap, int(ColormapId::Temperature));
     }
 
     void backgroundWithoutTerrain()
