@@ -2,9 +2,12 @@
 #include "app/settingskeys.h"
 #include "benchenvironment.h"
 #include "datasets/familyclasses.h"
+#include "hillsfield.h"
 #include "visualization/terrain.h"
 #include "visualization/widgets/glwindow.h"
 #include "visualization/widgets/heightfieldviewer.h"
+#include "visualization/widgets/meshbuffers.h"
+#include "visualization/widgets/terrainsettings.h"
 #include "visualization/widgets/viewcamera.h"
 
 #include "datasets/vtkexport.h"
@@ -12,6 +15,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMouseEvent>
 #include <QOpenGLBuffer>
 #include <QOpenGLFunctions>
 #include <QOpenGLShaderProgram>
@@ -43,22 +47,9 @@ QApplication& application()
     return app;
 }
 
-// Rolling hills with a little noise, one value per row and track: the field "hills" of every
-// figure here and of scripts/compare-vtk.sh.
 std::unique_ptr<DataSetBrolSensor> hills(int tracks, int rows)
 {
-    auto dataset = std::make_unique<DataSetBrolSensor>();
-    for (int t = 0; t < tracks; ++t) {
-        std::vector<int16_t> track(static_cast<size_t>(rows));
-        for (int r = 0; r < rows; ++r)
-            track[size_t(r)] = int16_t(600 * std::sin(r * 0.02) * std::cos(t * 0.15) + (r * 31 + t * 17) % 23);
-        dataset->appendTrack(std::move(track));
-    }
-    dataset->setProperty("width", float(tracks) / 2);
-    dataset->setProperty("length", rows / 20);
-    dataset->setProperty("sensor min", -2000);
-    dataset->setProperty("sensor max", 2000);
-    return dataset;
+    return hillsDataset(tracks, rows);
 }
 
 // scripts/compare-vtk.sh has VTK read the same fields: SORVANEL_BENCH_VTK names the folder that
@@ -82,11 +73,27 @@ void showAndWait(QWidget& widget)
     QCoreApplication::processEvents();
 }
 
-// The viewer shown with `dataset` open and its first frame drawn.
+void waitUntilShown(GLWindow& view, int builds)
+{
+    while (view.terrainBuilds() == builds)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+}
+
+// Until the full mesh of the shown terrain is drawn (the view is on the screen and paints).
+void waitUntilRefined(GLWindow& view)
+{
+    while (view.building())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+}
+
+// The viewer shown with `dataset` open and its full mesh drawn.
 void openAndDraw(HeightFieldViewer& viewer, Dataset* dataset)
 {
     showAndWait(viewer);
     viewer.setDataset(dataset);
+    waitUntilRefined(*viewer.view());
+    // The full mesh's first paint, so that it falls in no measurement.
+    QCoreApplication::processEvents();
     viewer.view()->grabFramebuffer();
 }
 
@@ -97,22 +104,19 @@ void reportPeakMemory(benchmark::State& state)
     state.counters["maxrss_MB"] = double(usage.ru_maxrss) / 1024.0;
 }
 
-// The terrain's buffers drawn the simplest way: positions and colours, one matrix, one
-// indexed draw, nothing else.
+// The terrain's mesh drawn the simplest way: positions and colours, one matrix, the blocks of
+// strips the view draws, nothing else.
 class BareView : public QOpenGLWidget, protected QOpenGLFunctions
 {
 public:
     explicit BareView(const Terrain& terrain)
         : terrain(terrain)
-        , indices(QOpenGLBuffer::IndexBuffer)
     {
     }
     ~BareView() override
     {
         makeCurrent();
-        positions.destroy();
-        colors.destroy();
-        indices.destroy();
+        mesh.destroy();
         doneCurrent();
     }
 
@@ -127,9 +131,8 @@ protected:
         program.addShaderFromSourceCode(QOpenGLShader::Fragment,
                                         "varying vec3 col; void main() { gl_FragColor = vec4(col, 1.0); }\n");
         program.link();
-        fill(positions, terrain.positions().data(), terrain.positions().size() * sizeof(QVector3D));
-        fill(colors, terrain.colors().data(), terrain.colors().size() * sizeof(QVector3D));
-        fill(indices, terrain.indices().data(), terrain.indices().size() * sizeof(uint32_t));
+        mesh.create();
+        mesh.upload(terrain.mesh());
         glEnable(GL_DEPTH_TEST);
     }
 
@@ -140,36 +143,18 @@ protected:
         program.bind();
         program.setUniformValue("MVP", viewProjection(width(), height()) * ViewCamera().view()
                                            * terrainModel(terrain.zScale(), terrain.minH()));
-        bindAttribute(positions, "vertex");
-        bindAttribute(colors, "color");
-        indices.bind();
-        glDrawElements(GL_TRIANGLES, GLsizei(terrain.indices().size()), GL_UNSIGNED_INT, nullptr);
-        indices.release();
+        const int vertex = program.attributeLocation("vertex");
+        const int color = program.attributeLocation("color");
+        program.enableAttributeArray(vertex);
+        program.enableAttributeArray(color);
+        mesh.draw(program, *this, vertex, -1, color, false);
         program.release();
     }
 
 private:
-    static void fill(QOpenGLBuffer& buffer, const void* data, size_t bytes)
-    {
-        buffer.create();
-        buffer.bind();
-        buffer.allocate(data, int(bytes));
-        buffer.release();
-    }
-
-    void bindAttribute(QOpenGLBuffer& buffer, const char* name)
-    {
-        buffer.bind();
-        program.enableAttributeArray(name);
-        program.setAttributeBuffer(name, GL_FLOAT, 0, 3, 0);
-        buffer.release();
-    }
-
     const Terrain& terrain;
     QOpenGLShaderProgram program;
-    QOpenGLBuffer positions;
-    QOpenGLBuffer colors;
-    QOpenGLBuffer indices;
+    MeshBuffers mesh;
 };
 
 void cases(benchmark::internal::Benchmark* b)
@@ -192,14 +177,16 @@ static void terrainBuild(benchmark::State& state)
     const auto dataset = hills(int(state.range(0)), int(state.range(1)));
     for (auto _ : state) {
         const Terrain terrain(dataset.get(), TerrainStart{false, 1.0f, {}});
-        benchmark::DoNotOptimize(terrain.positions().data());
+        benchmark::DoNotOptimize(terrain.mesh().positions.data());
     }
 }
 BENCHMARK(terrainBuild)->Apply(cases);
 
-// setDataset on the shown viewer up to the first finished frame (range 2: shading off or
-// on); two datasets take turns so that each iteration opens a new one, as the library does.
-static void openToFirstFrame(benchmark::State& state)
+// setDataset on the shown viewer up to its first frame (range 2: shading off or on); two
+// datasets take turns so that each iteration opens a new one, as the library does.
+// openToFirstFrame stops at the first frame of the new terrain (from the reduced mesh on a
+// large field), openToFullFrame at the first frame of the full mesh.
+void openToFrame(benchmark::State& state, bool full)
 {
     application();
     Settings::useShading.write(state.range(2) != 0);
@@ -210,16 +197,35 @@ static void openToFirstFrame(benchmark::State& state)
     writeVtkOnce(int(state.range(0)), int(state.range(1)));
     state.counters["view_w"] = viewer.view()->width();
     state.counters["view_h"] = viewer.view()->height();
+    GLWindow& view = *viewer.view();
     bool useFirst = true;
     for (auto _ : state) {
+        const int builds = view.terrainBuilds();
         viewer.setDataset(useFirst ? first.get() : second.get());
-        benchmark::DoNotOptimize(viewer.view()->grabFramebuffer().constBits());
+        waitUntilShown(view, builds);
+        if (full)
+            waitUntilRefined(view);
+        benchmark::DoNotOptimize(view.grabFramebuffer().constBits());
+        state.PauseTiming();
+        waitUntilRefined(view);
+        state.ResumeTiming();
         useFirst = !useFirst;
     }
     reportPeakMemory(state);
     Settings::useShading.write(true);
 }
+
+static void openToFirstFrame(benchmark::State& state)
+{
+    openToFrame(state, false);
+}
 BENCHMARK(openToFirstFrame)->Apply(shadingCases);
+
+static void openToFullFrame(benchmark::State& state)
+{
+    openToFrame(state, true);
+}
+BENCHMARK(openToFullFrame)->Apply(shadingCases);
 
 // A frame of the open view (range 2: shading off or on).
 static void steadyFrame(benchmark::State& state)
@@ -235,14 +241,38 @@ static void steadyFrame(benchmark::State& state)
 }
 BENCHMARK(steadyFrame)->Apply(shadingCases);
 
-// The same buffers by the minimal program, at the size the view has in the viewer.
+// A frame while the user turns the view: a drag by one pixel before each frame.
+static void interactionFrame(benchmark::State& state)
+{
+    application();
+    const auto dataset = hills(int(state.range(0)), int(state.range(1)));
+    HeightFieldViewer viewer;
+    openAndDraw(viewer, dataset.get());
+    GLWindow& view = *viewer.view();
+    const QPoint centre(view.width() / 2, view.height() / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&view, &press);
+    int step = 1;
+    for (auto _ : state) {
+        QMouseEvent move(QEvent::MouseMove, centre + QPoint(step, 0), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &move);
+        step = -step;
+        benchmark::DoNotOptimize(view.grabFramebuffer().constBits());
+    }
+    state.counters["reduced"] = view.drawsReducedMesh() ? 1 : 0;
+}
+BENCHMARK(interactionFrame)->Apply(cases);
+
+// The same mesh by the minimal program, at the size the view has in the viewer.
 static void bareFrame(benchmark::State& state)
 {
     application();
     const auto dataset = hills(int(state.range(0)), int(state.range(1)));
     HeightFieldViewer viewer;
     openAndDraw(viewer, dataset.get());
-    BareView bare(*viewer.view()->terrain());
+    // The view keeps no copy of the arrays it uploaded: the bare program gets its own.
+    const Terrain terrain(dataset.get(), TerrainStart{false, 1.0f, terrainOptionsFromSettings()});
+    BareView bare(terrain);
     bare.resize(viewer.view()->size());
     bare.show();
     QCoreApplication::processEvents();
@@ -265,9 +295,10 @@ static void clearOnly(benchmark::State& state)
 }
 BENCHMARK(clearOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// A filter switch on the open view (range 2: shading off or on), from the switch to the first
-// frame of the new terrain. A zero timer notes every turn of the event loop; "stall_ms" is the
-// longest time between two turns, the time the window could neither paint nor take input.
+// A filter switch on the open view (range 2: shading off or on), from the switch until the
+// new terrain's full mesh is in place. A zero timer notes every turn of the event loop;
+// "stall_ms" is the longest time between two turns, the time the window could neither paint
+// nor take input.
 static void filterSwitchStall(benchmark::State& state)
 {
     application();
@@ -296,10 +327,12 @@ static void filterSwitchStall(benchmark::State& state)
             Settings::smoothingFilter.write(smoothing);
             viewer.view()->updateTerrain();
         });
-        while (viewer.view()->terrainBuilds() == builds)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-        benchmark::DoNotOptimize(viewer.view()->grabFramebuffer().constBits());
+        waitUntilShown(*viewer.view(), builds);
+        waitUntilRefined(*viewer.view());
         ticker.stop();
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
         longestStall = std::max(longestStall, double(longest) / 1e6);
     }
     state.counters["stall_ms"] = longestStall;

@@ -8,7 +8,7 @@
 #include "visualization/terraincoloring.h"
 #include "visualization/terrainfilters.h"
 #include "visualization/terraingeometry.h"
-#include "visualization/terrainstripcolors.h"
+#include "visualization/terrainpointcolors.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -158,24 +158,23 @@ static void pointNormalsStage(benchmark::State& state)
 }
 BENCHMARK(pointNormalsStage)->Apply(cases);
 
-// Positions, normals and indices into vectors of the right size, as on a rebuild.
-static void stripGeometryStage(benchmark::State& state)
+// Positions and a block of indices into vectors of the right size, as on a rebuild.
+static void meshGeometryStage(benchmark::State& state)
 {
     prepareOnce();
     Surface s(*field(int(state.range(0)), int(state.range(1))));
-    BuildArray<QVector3D> positions, normals;
+    BuildArray<QVector3D> positions;
     BuildArray<uint32_t> indices;
     for (auto _ : state) {
-        fillStripPositions(s.heights.data(), s.width, s.length, s.spacing, positions);
-        fillStripNormals(s.normals.data(), s.width, s.length, normals);
-        fillStripIndices(s.width, s.length, indices);
+        fillPointPositions(s.heights.data(), s.width, s.length, s.spacing, positions);
+        fillBlockIndices(s.width, stripsPerBlock(s.width, s.length), indices);
         benchmark::ClobberMemory();
     }
     perPoint(state);
 }
-BENCHMARK(stripGeometryStage)->Apply(cases);
+BENCHMARK(meshGeometryStage)->Apply(cases);
 
-static void stripColorsStage(benchmark::State& state)
+static void pointColorsStage(benchmark::State& state)
 {
     prepareOnce();
     Surface s(*field(int(state.range(0)), int(state.range(1))));
@@ -183,12 +182,12 @@ static void stripColorsStage(benchmark::State& state)
     const TerrainColoring coloring{terrainColorRange(range.min, range.max, -2000, 2000, 1.0f), 1, false};
     BuildArray<QVector3D> colors;
     for (auto _ : state) {
-        fillStripColors(s.raw.data(), s.width, s.length, coloring, range, colors);
+        fillPointColors(s.raw.data(), s.width, s.length, coloring, range, colors);
         benchmark::ClobberMemory();
     }
     perPoint(state);
 }
-BENCHMARK(stripColorsStage)->Apply(cases);
+BENCHMARK(pointColorsStage)->Apply(cases);
 
 // A filter switch: the whole pipeline again on a shown terrain.
 static void rebuildValueMode(benchmark::State& state)

@@ -44,6 +44,6 @@ tsan="${TSAN_BUILD_DIR:-$root/build-tsan}"
 CC=clang CXX=clang++ cmake -S "$root" -B "$tsan" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
   -DSORVANEL_BUILD_BENCHMARKS=OFF -DSORVANEL_LIBFUZZER=OFF \
   -DCMAKE_CXX_FLAGS="-fsanitize=thread" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" >/dev/null
-cmake --build "$tsan" -j"$(nproc)" --target test_wavelet
-(cd "$tsan" && TSAN_OPTIONS="halt_on_error=1:suppressions=$root/scripts/tsan.supp" ctest --output-on-failure -R '^test_wavelet$') || status=1
+cmake --build "$tsan" -j"$(nproc)" --target test_wavelet test_terrain
+(cd "$tsan" && TSAN_OPTIONS="halt_on_error=1:suppressions=$root/scripts/tsan.supp" ctest --output-on-failure -R '^(test_wavelet|test_terrain)$') || status=1
 exit $status

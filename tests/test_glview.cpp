@@ -49,8 +49,16 @@ bool shown(QWidget& widget, QSize size = {400, 300})
     return QTest::qWaitForWindowExposed(&widget);
 }
 
+// Terrains are built on a worker thread: waits until the newest one is shown in full.
+bool settled(GLWindow& view)
+{
+    return QTest::qWaitFor([&] { return !view.building(); }, 20000);
+}
+
 QImage frameOf(GLWindow& view)
 {
+    if (!settled(view))
+        return {};
     view.update();
     return view.grabFramebuffer();
 }
@@ -315,6 +323,7 @@ private slots:
         HeightFieldViewer viewer;
         QVERIFY(shown(viewer, {1000, 600}));
         viewer.setDataset(dataset.get());
+        QVERIFY(settled(*viewer.view()));
         QCOMPARE(viewer.view()->terrainBuilds(), 1);
         QCOMPARE(viewer.view()->terrain()->scale(), 0.01f);
         QVERIFY(qAbs(viewer.view()->terrain()->boundaryFactor() - 1.0f) < 1e-4f);
@@ -345,17 +354,71 @@ private slots:
 
         QSignalSpy menus(&viewer, &HeightFieldViewer::viewMenuChanged);
         viewer.enableDepthAnalysis();
+        QVERIFY(settled(*viewer.view()));
         QCOMPARE(viewer.currentViewMenu(), viewer.depthAnalysisMenu());
         QVERIFY(viewer.panel()->depthSlider()->isVisibleTo(&viewer));
         QVERIFY(!viewer.panel()->dataZoomSlider()->isVisibleTo(&viewer));
         // A dataset opened in depth analysis is built once, in that mode.
         auto next = slope(4, 30);
         viewer.setDataset(next.get());
+        QVERIFY(settled(*viewer.view()));
         QCOMPARE(viewer.view()->terrainBuilds(), 3);
         QVERIFY(viewer.view()->terrain()->depthAnalysis());
         viewer.enableValueAnalysis();
         QCOMPARE(menus.count(), 2);
         QCOMPARE(viewer.currentViewMenu(), viewer.valueAnalysisMenu());
+    }
+
+    // A field large enough for a reduced mesh: the view moves with it and comes back to the
+    // full mesh's picture when the movement stops.
+    void theStillPictureReturnsAfterADrag()
+    {
+        auto dataset = slope(30, 1000);
+        GLWindow view;
+        QVERIFY(shown(view));
+        view.setDataset(dataset.get());
+        const QImage before = frameOf(view);
+        QVERIFY(!view.terrain()->reducedMesh().empty());
+        QVERIFY(!view.drawsReducedMesh());
+        QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+        sendMouse(&view, QEvent::MouseMove, QPoint(110, 100), Qt::LeftButton);
+        QVERIFY(view.drawsReducedMesh());
+        QVERIFY(view.grabFramebuffer() != before);
+        sendMouse(&view, QEvent::MouseMove, QPoint(100, 100), Qt::LeftButton);
+        QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+        QTRY_VERIFY(!view.drawsReducedMesh());
+        QCOMPARE(view.grabFramebuffer(), before);
+    }
+
+    // Switches made while a build runs: the view ends with the last one's picture, and the
+    // view and its dataset may go while a build runs.
+    void theLastSwitchWinsAndClosingDuringABuildIsSafe()
+    {
+        auto dataset = slope(30, 600);
+        Settings::wireframe.write(false);
+        GLWindow reference;
+        QVERIFY(shown(reference));
+        reference.setDataset(dataset.get());
+        const QImage expected = frameOf(reference);
+
+        GLWindow view;
+        QVERIFY(shown(view));
+        view.setDataset(dataset.get());
+        Settings::wireframe.write(true);
+        view.updateTerrain();
+        Settings::wireframe.write(false);
+        view.updateTerrain();
+        QVERIFY(view.building());
+        QCOMPARE(frameOf(view), expected);
+        QVERIFY(!view.terrain()->wireframe());
+
+        auto closing = std::make_unique<GLWindow>();
+        QVERIFY(shown(*closing));
+        auto gone = slope(30, 600);
+        closing->setDataset(gone.get());
+        gone.reset();
+        QVERIFY(closing->building());
+        closing.reset();
     }
 
     void isolineAndLabelsDrawWhereExpected()

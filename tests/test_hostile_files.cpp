@@ -9,6 +9,7 @@
 #include "datasets/widgets/datasetwidget.h"
 #include "testenvironment.h"
 #include "visualization/terrain.h"
+#include "visualization/widgets/glwindow.h"
 #include "visualization/widgets/heightfieldviewer.h"
 
 #include <QDir>
@@ -152,6 +153,9 @@ private slots:
             boxes.clear();
             window.setVisualizationState(entry.id, tile->record().probeId);
             const bool viewerShown = window.heightFieldViewer() && window.heightFieldViewer()->isVisible();
+            // The terrain is built on a worker thread; a field it cannot show is reported then.
+            if (viewerShown)
+                QTRY_VERIFY(!window.heightFieldViewer()->view()->building());
             switch (entry.outcome) {
             case Opens:
                 QVERIFY2(viewerShown && boxes.requests().isEmpty(), qPrintable(entry.id));

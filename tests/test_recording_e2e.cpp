@@ -192,6 +192,7 @@ private slots:
         HeightFieldViewer* viewer = window.heightFieldViewer();
         QVERIFY(viewer && viewer->dataset());
         QCOMPARE(viewer->dataset()->id(), id);
+        QTRY_VERIFY(!viewer->view()->building());
         const QImage frame = viewer->view()->grabFramebuffer();
         QVERIFY(!isBackground(frame.pixelColor(frame.width() / 2, frame.height() / 2)));
 

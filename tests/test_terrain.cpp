@@ -4,6 +4,7 @@
 #include "visualization/depthanalysis.h"
 #include "visualization/isolines.h"
 #include "visualization/terrain.h"
+#include "visualization/terrainbuilder.h"
 #include "visualization/terraincoloring.h"
 
 #include <cmath>
@@ -62,34 +63,133 @@ private slots:
         depthFactor = 0.0f;
     }
 
-    void arraysHaveTheStripCounts()
+    void theMeshHasOneVertexPerPoint()
     {
         auto dataset = fieldOf(hill(4, 7));
         const Terrain terrain(dataset.get());
         QCOMPARE(terrain.failed(), 0);
+        const TerrainMesh& mesh = terrain.mesh();
         const int w = terrain.terrainGridWidth();
         const int l = terrain.terrainGridLength();
         QCOMPARE(w, 40);
         QCOMPARE(l, 7);
-        QCOMPARE(terrain.positions().size(), size_t(2 * w * (l - 1)));
-        QCOMPARE(terrain.normals().size(), terrain.positions().size());
-        QCOMPARE(terrain.colors().size(), terrain.positions().size());
-        QCOMPARE(terrain.indices().size(), size_t(3 * (2 * w - 2) * (l - 1)));
+        QCOMPARE(mesh.positions.size(), size_t(w * l));
+        QCOMPARE(mesh.normals.size(), size_t(3 * w * l));
+        QCOMPARE(mesh.colors.size(), size_t(w * l));
         QCOMPARE(terrain.heights().size(), size_t(w * l));
-        QCOMPARE(terrain.pointNormals().size(), size_t(3 * w * l));
-        QVERIFY(*std::max_element(terrain.indices().begin(), terrain.indices().end())
-                < terrain.positions().size());
-        // Strip vertex 2 (r W + k) + 1 is point (k, r + 1): one row further along.
-        QVERIFY(near(terrain.positions()[1].y(), terrain.positions()[0].y() - terrain.dy()));
-        QVERIFY(near(terrain.positions()[2].x(), terrain.positions()[0].x() + terrain.dx()));
+        // A small field is one block of strips.
+        QCOMPARE(mesh.stripsPerBlock, l - 1);
+        QCOMPARE(mesh.blockIndices.size(), size_t(3 * (2 * w - 2) * (l - 1)));
+        QVERIFY(*std::max_element(mesh.blockIndices.begin(), mesh.blockIndices.end()) < mesh.positions.size());
+        QVERIFY(near(mesh.positions[size_t(w)].y(), mesh.positions[0].y() - terrain.dy()));
+        QVERIFY(near(mesh.positions[1].x(), mesh.positions[0].x() + terrain.dx()));
+        QVERIFY(terrain.reducedMesh().empty());
+    }
+
+    // Each block's index list starts again at its first row; together the blocks give the
+    // triangles of all strips.
+    void blocksOfStripsCoverTheWholeField()
+    {
+        const int width = 3000;
+        const int strips = stripsPerBlock(width, 1000);
+        QVERIFY(strips > 1 && strips < 999);
+        QVERIFY(stripIndexCount(width, strips) <= size_t(1) << 20);
+        BuildArray<uint32_t> block;
+        fillBlockIndices(width, strips, block);
+        QCOMPARE(*std::max_element(block.begin(), block.end()), uint32_t(width * (strips + 1) - 1));
+        // The first strip's first triangles: points (0,0), (1,0), (0,1), then (0,1), (1,0), (1,1).
+        const uint32_t w = uint32_t(width);
+        QCOMPARE(std::vector<uint32_t>(block.begin(), block.begin() + 6), (std::vector<uint32_t>{0, 1, w, w, 1, w + 1}));
+        QCOMPARE(stripsPerBlock(2, 5), 4);
+    }
+
+    // The reduced mesh takes every step-th point of the full one and always the last column
+    // and row, so that it covers the same ground.
+    void theReducedMeshPicksPointsOfTheFullOne()
+    {
+        QCOMPARE(reducedMeshStep(400, 330), 1);
+        const int step = reducedMeshStep(1991, 2000);
+        QVERIFY(step > 1);
+        QVERIFY(size_t(reducedExtent(1991, step)) * size_t(reducedExtent(2000, step)) <= reducedMeshPoints);
+        QCOMPARE(reducedExtent(10, 4), 4); // 0, 4, 8, 9
+        QCOMPARE(reducedIndex(3, 10, 4), 9);
+
+        TerrainMesh full;
+        full.width = 10;
+        full.length = 7;
+        for (int r = 0; r < full.length; ++r)
+            for (int k = 0; k < full.width; ++k) {
+                full.positions.push_back(QVector3D(float(k), float(r), 0.0f));
+                full.colors.push_back(QVector3D(float(k), 0.0f, 0.0f));
+                for (int c = 0; c < 3; ++c)
+                    full.normals.push_back(float(r));
+            }
+        TerrainMesh reduced;
+        reduceMesh(full, 4, reduced);
+        QCOMPARE(reduced.width, 4);
+        QCOMPARE(reduced.length, 3); // rows 0, 4, 6
+        QCOMPARE(reduced.positions.back(), QVector3D(9.0f, 6.0f, 0.0f));
+        QCOMPARE(reduced.positions[5], QVector3D(4.0f, 4.0f, 0.0f));
+        QCOMPARE(reduced.colors[3], QVector3D(9.0f, 0.0f, 0.0f));
+        QCOMPARE(reduced.normals[3 * 4], 4.0f);
+    }
+
+    // The lines are lit with the normals of the first vertices of the strips, as they always
+    // were: vertex 2 (r width + k) of point (k, r), the next one of point (k, r + 1).
+    void linesAreLitWithTheStripNormals()
+    {
+        auto dataset = fieldOf(hill(3, 6));
+        const Terrain terrain(dataset.get(), withFilters(true, false, false));
+        const int w = terrain.terrainGridWidth();
+        const int l = terrain.terrainGridLength();
+        const size_t strips = size_t(2 * w * (l - 1));
+        const std::vector<QVector3D> normals = terrain.lineNormals(strips + 5);
+        const auto point = [&](int k, int r) {
+            const float* n = terrain.mesh().normals.data() + 3 * (k + w * r);
+            return QVector3D(n[0], n[1], n[2]);
+        };
+        for (const int r : {0, 1, l - 2})
+            for (const int k : {0, 7, w - 1}) {
+                QCOMPARE(normals[size_t(2 * (r * w + k))], point(k, r));
+                QCOMPARE(normals[size_t(2 * (r * w + k) + 1)], point(k, r + 1));
+            }
+        QCOMPARE(normals.back(), QVector3D());
+        QCOMPARE(terrain.lineNormals(3)[2], point(1, 0));
+    }
+
+    // Only the newest request is delivered; a builder destroyed during a build waits for it
+    // and delivers nothing.
+    void theBuilderDeliversOnlyTheNewest()
+    {
+        auto dataset = fieldOf(hill(20, 300));
+        std::vector<std::shared_ptr<Terrain>> delivered;
+        TerrainStart older;
+        TerrainStart newer;
+        newer.options.colormap = 3;
+        {
+            TerrainBuilder builder([&](std::shared_ptr<Terrain> terrain) { delivered.push_back(terrain); });
+            builder.request(terrainSource(*dataset), older, dataset.get());
+            builder.request(terrainSource(*dataset), newer, dataset.get());
+            QVERIFY(builder.busy());
+            QTRY_VERIFY(!builder.busy());
+            QCOMPARE(delivered.size(), size_t(1));
+            QCOMPARE(delivered[0]->colormap(), 3);
+            QCOMPARE(delivered[0]->dataset(), dataset.get());
+            builder.request(terrainSource(*dataset), older, dataset.get());
+            builder.cancel();
+            QVERIFY(!builder.busy());
+            builder.request(terrainSource(*dataset), older, dataset.get());
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(delivered.size(), size_t(1));
     }
 
     void trianglesKeepOneWinding()
     {
         auto dataset = fieldOf(hill(2, 3));
         const Terrain terrain(dataset.get());
-        const auto& p = terrain.positions();
-        const auto& index = terrain.indices();
+        const auto& p = terrain.mesh().positions;
+        const auto& index = terrain.mesh().blockIndices;
         for (size_t t = 0; t + 2 < index.size(); t += 3) {
             const QVector3D a = p[index[t]], b = p[index[t + 1]], c = p[index[t + 2]];
             const float z = (b.x() - a.x()) * (c.y() - a.y()) - (b.y() - a.y()) * (c.x() - a.x());
@@ -129,8 +229,9 @@ private slots:
         QCOMPARE(terrain.maxH(), 1.0f);
         for (const float h : terrain.heights())
             QCOMPARE(h, 0.5f);
-        for (const QVector3D& n : terrain.normals())
-            QCOMPARE(text(n), text({0, 0, 1}));
+        const BuildArray<float>& normals = terrain.mesh().normals;
+        for (size_t i = 0; i < normals.size(); i += 3)
+            QCOMPARE(text({normals[i], normals[i + 1], normals[i + 2]}), text({0, 0, 1}));
         terrain.setScale(2.0f);
         QCOMPARE(terrain.zScale(), 2.0f);
     }
@@ -140,13 +241,14 @@ private slots:
         // Values rise along the rows: the surface falls toward +y, so normals lean to +y.
         auto dataset = fieldOf(hill(3, 6));
         const Terrain terrain(dataset.get(), withFilters(true, false, false));
-        for (const QVector3D& n : terrain.normals()) {
-            QVERIFY(std::fabs(n.length() - 1.0f) < 1e-4f);
-            QVERIFY(n.z() > 0.0f);
+        const BuildArray<float>& normals = terrain.mesh().normals;
+        for (size_t i = 0; i < normals.size(); i += 3) {
+            QVERIFY(std::fabs(QVector3D(normals[i], normals[i + 1], normals[i + 2]).length() - 1.0f) < 1e-4f);
+            QVERIFY(normals[i + 2] > 0.0f);
         }
         const int w = terrain.terrainGridWidth();
-        const float* corner = terrain.pointNormals().data();
-        const float* interior = terrain.pointNormals().data() + 3 * (1 + w);
+        const float* corner = normals.data();
+        const float* interior = normals.data() + 3 * (1 + w);
         QVERIFY(corner[1] > 0.0f);
         QVERIFY(interior[1] > 0.0f);
     }
@@ -190,7 +292,7 @@ private slots:
         Terrain terrain(&dataset);
         QCOMPARE(terrain.failed(), 1);
         QVERIFY(!terrain.buildTerrain());
-        QVERIFY(terrain.positions().empty());
+        QVERIFY(terrain.mesh().positions.empty());
         QVERIFY(boxes.requests().isEmpty());
         QCOMPARE(Terrain::failureTitle(), QString("Creating Visualization"));
         QCOMPARE(terrain.lastBuild().failure().text,
@@ -263,9 +365,8 @@ private slots:
         const TerrainColoring coloring{terrainColorRange(range.min, range.max, -1000, 1000, 1.0f), 2, false};
         const int w = terrain.terrainGridWidth();
         const auto& raw = terrain.rawValues();
-        // Vertex 2 (r W + k) + 1 shows point (k, r + 1).
-        QCOMPARE(text(terrain.colors()[2 * (w + 3) + 1]), text(terrainColor(raw[size_t(3 + 2 * w)], coloring)));
-        QCOMPARE(text(terrain.colors()[0]), text(terrainColor(raw[0], coloring)));
+        QCOMPARE(text(terrain.mesh().colors[size_t(3 + 2 * w)]), text(terrainColor(raw[size_t(3 + 2 * w)], coloring)));
+        QCOMPARE(text(terrain.mesh().colors[0]), text(terrainColor(raw[0], coloring)));
     }
 
     void depthAnalysisKeepsTheValueColoursOnDeviationHeights()
@@ -273,18 +374,18 @@ private slots:
         // Depth analysis skips the filters; smoothing alone applies in both modes.
         auto dataset = fieldOf(hill(4, 9));
         Terrain terrain(dataset.get(), withFilters(false, true, false));
-        const BuildArray<QVector3D> valueColors = terrain.colors();
+        const BuildArray<QVector3D> valueColors = terrain.mesh().colors;
         const BuildArray<float> valueHeights = terrain.heights();
         terrain.setScale(0.01f);
 
         terrain.setDepthAnalysis(true);
         QCOMPARE(terrain.failed(), 0);
         QVERIFY(terrain.depthAnalysis());
-        QVERIFY(terrain.colors() == valueColors);
+        QVERIFY(terrain.mesh().colors == valueColors);
         QVERIFY(terrain.heights() != valueHeights);
         QCOMPARE(terrain.scale(), 1.0f);
         QVERIFY(near(terrain.zScale(), terrain.maxH() / (terrain.maxH() - terrain.minH()) + terrain.minH()));
-        QVERIFY(depthFactor > 0.0f && depthFactor <= 1.0f);
+        QVERIFY(terrain.depthFactor() > 0.0f && terrain.depthFactor() <= 1.0f);
         // Track grid plus the twelve box edges.
         auto valueMode = fieldOf(hill(4, 9));
         QCOMPARE(terrain.overlayLines().size(),
@@ -292,7 +393,7 @@ private slots:
 
         // A recolour in depth analysis still shows the measured values.
         terrain.recolor();
-        QVERIFY(terrain.colors() == valueColors);
+        QVERIFY(terrain.mesh().colors == valueColors);
 
         terrain.setDepthAnalysis(false);
         QVERIFY(terrain.heights() == valueHeights);
@@ -333,9 +434,7 @@ private slots:
     {
         // One cell: c = h(1, 1) = 1, e = h(1, 0) = 0, ff = h(0, 0) = 1, g = h(0, 1) = 0; mean 0.5.
         const std::vector<float> heights{1, 0, 0, 1, 0, 0};
-        BuildArray<QVector3D> positions;
-        fillStripPositions(heights.data(), 2, 3, {1.0f, 1.0f}, positions);
-        const IsolineCells cells{heights.data(), positions.data(), positions.size(), 2, 3};
+        const IsolineCells cells{heights.data(), 2, 3, {1.0f, 1.0f}};
 
         const std::vector<QVector3D> above = isolineSegments(cells, 0.6f);
         QCOMPARE(above.size(), size_t(4));
@@ -356,9 +455,7 @@ private slots:
     {
         TestSupport::DebugLog log;
         const std::vector<float> heights{1, 0, 1, 0.5f, 0, 0};
-        BuildArray<QVector3D> positions;
-        fillStripPositions(heights.data(), 2, 3, {1.0f, 1.0f}, positions);
-        QVERIFY(isolineSegments({heights.data(), positions.data(), positions.size(), 2, 3}, 0.5f).empty());
+        QVERIFY(isolineSegments({heights.data(), 2, 3, {1.0f, 1.0f}}, 0.5f).empty());
         QCOMPARE(log.count("Error: Point size: 1"), 1);
         QCOMPARE(log.count("IsoValue: "), 1);
     }

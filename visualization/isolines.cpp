@@ -17,16 +17,13 @@ std::vector<QVector3D> isolineSegments(const IsolineCells& cells, float level)
     std::vector<QVector3D> segments;
     const int width = cells.width;
     const int length = cells.length;
-    if (!cells.heights || !cells.positions || width < 2 || length < 3)
-        return segments;
-    // Only rows 0 .. length - 2 start a strip vertex 2 (column + width * row).
-    if (cells.positionCount < size_t(2) * size_t(width) * size_t(length - 1))
+    if (!cells.heights || width < 2 || length < 3)
         return segments;
     const auto height = [&](int column, int row) {
         return cells.heights[size_t(column) + size_t(width) * size_t(row)];
     };
     const auto vertex = [&](const Corner& corner) {
-        return cells.positions[size_t(2) * (size_t(corner.column) + size_t(width) * size_t(corner.row))];
+        return gridPointPosition(corner.column, corner.row, width, length, cells.spacing, corner.height);
     };
     for (int r = 1; r + 1 < length; ++r) {
         for (int j = 1; j < width; ++j) {

@@ -6,7 +6,7 @@
 #include "visualization/isolines.h"
 #include "visualization/terraincoloring.h"
 #include "visualization/terrainfilters.h"
-#include "visualization/terrainstripcolors.h"
+#include "visualization/terrainpointcolors.h"
 
 #include <QDebug>
 #include <limits>
@@ -14,32 +14,46 @@
 #include <stdexcept>
 
 namespace {
-int intProperty(const Dataset& dataset, const char* key)
-{
-    return dataset.getProperty(QString::fromLatin1(key)).toInt();
-}
-
-float floatProperty(const Dataset& dataset, const char* key)
-{
-    return dataset.getProperty(QString::fromLatin1(key)).toFloat();
-}
-
 // Points of the drawn field (ten per track across): four times the largest real survey, about
 // 4 GB of build and vertex arrays. A declared grid beyond it (damaged metadata over a short value
 // file reads as zeros) would run the machine out of memory instead of failing.
 constexpr size_t maximumTerrainPoints = size_t(1) << 24;
 } // namespace
 
+TerrainSource terrainSource(const Dataset& dataset)
+{
+    const auto property = [&](const char* key) { return dataset.getProperty(QString::fromLatin1(key)); };
+    TerrainSource source;
+    source.values = dataset.values();
+    source.rows = property("rows").toInt();
+    source.columns = property("columns").toInt();
+    source.startIndex = property("start index").toInt();
+    source.parallel = property("parallel").toBool();
+    source.scalar2 = property("scalar2").toBool();
+    source.width = property("width").toFloat();
+    source.length = property("length").toFloat();
+    source.sensorMin = property("sensor min").toInt();
+    source.sensorMax = property("sensor max").toInt();
+    return source;
+}
+
 Terrain::Terrain(Dataset* dataset, TerrainStart start)
+    : Terrain(dataset ? terrainSource(*dataset) : TerrainSource{}, start, dataset)
+{
+}
+
+Terrain::Terrain(TerrainSource source, TerrainStart start, const Dataset* dataset)
     : dataset_(dataset)
+    , source_(std::move(source))
     , depthAnalysis_(start.depthAnalysis)
     , options_(start.options)
+    , scale_(start.scale)
     , boundaryFactor_(start.boundaryFactor)
 {
     if (!dataset_)
         return;
-    rows_ = intProperty(*dataset_, "rows");
-    columns_ = intProperty(*dataset_, "columns");
+    rows_ = source_.rows;
+    columns_ = source_.columns;
     (void)buildTerrain();
 }
 
@@ -79,9 +93,9 @@ void Terrain::runPipeline()
     FieldLayout layout;
     layout.rows = rows_;
     layout.columns = columns_;
-    layout.startIndex = intProperty(*dataset_, "start index");
-    layout.parallel = dataset_->getProperty(QStringLiteral("parallel")).toBool();
-    grid_ = assembleGrid(dataset_->values(), layout);
+    layout.startIndex = source_.startIndex;
+    layout.parallel = source_.parallel;
+    grid_ = assembleGrid(source_.values, layout);
     gridRows_ = int(shortestColumn(grid_));
     if (size_t(10) * grid_.size() * size_t(gridRows_) > maximumTerrainPoints) {
         qDebug() << "Field too large to show:" << grid_.size() << "x" << gridRows_;
@@ -106,6 +120,7 @@ void Terrain::runPipeline()
 
     if (!createVisualization())
         return;
+    depthFactor_ = 0.0f;
     colorRange_ = gridRange_;
     BuildArray<float>().swap(measuredRawValues_);
     recolor();
@@ -118,8 +133,8 @@ void Terrain::runPipeline()
     depthDeviationTransform(grid_);
     if (!createVisualization())
         return;
-    depthFactor = depthFactorOf(grid_);
-    qDebug().nospace() << "DepthFactor: " << depthFactor;
+    depthFactor_ = depthFactorOf(grid_);
+    qDebug().nospace() << "DepthFactor: " << depthFactor_;
     scale_ = 1.0f;
     zScale_ = heightScale(scale_);
     failed_ = 0;
@@ -139,16 +154,13 @@ bool Terrain::createVisualization()
     terrainGridWidth_ = width;
     terrainGridLength_ = rowsDrawn;
     qDebug().nospace() << "terrainGridWidth: " << width << ", terrainGridLength: " << rowsDrawn;
-    // Triangle indices are 32 bits wide.
-    if (stripVertexCount(width, rowsDrawn) > std::numeric_limits<uint32_t>::max()) {
-        fail();
-        return false;
-    }
 
     const size_t points = size_t(width) * length;
     resizeForBuild(heights_, points);
     resizeForBuild(rawValues_, points);
-    resizeForBuild(pointNormals_, 3 * points);
+    mesh_.width = width;
+    mesh_.length = rowsDrawn;
+    resizeForBuild(mesh_.normals, 3 * points);
 
     gridRange_ = sampleRange(grid_);
     const HeightRange range = normalizeHeights(grid_, width, rowsDrawn, gridRange_,
@@ -162,12 +174,12 @@ bool Terrain::createVisualization()
     minH_ = range.minH;
     maxH_ = range.maxH;
 
-    spacing_ = sceneSpacing(floatProperty(*dataset_, "width"), floatProperty(*dataset_, "length"),
-                            width, rowsDrawn, spacing_);
-    computePointNormals(heights_.data(), width, rowsDrawn, spacing_, pointNormals_.data());
-    fillStripPositions(heights_.data(), width, rowsDrawn, spacing_, positions_);
-    fillStripNormals(pointNormals_.data(), width, rowsDrawn, normals_);
-    fillStripIndices(width, rowsDrawn, indices_);
+    spacing_ = sceneSpacing(source_.width, source_.length, width, rowsDrawn, spacing_);
+    computePointNormals(heights_.data(), width, rowsDrawn, spacing_, mesh_.normals.data());
+    fillPointPositions(heights_.data(), width, rowsDrawn, spacing_, mesh_.positions);
+    mesh_.stripsPerBlock = stripsPerBlock(width, rowsDrawn);
+    fillBlockIndices(width, mesh_.stripsPerBlock, mesh_.blockIndices);
+    fillReducedMesh();
 
     const TerrainFrame f = frame();
     overlayLines_ = trackGridLines(f);
@@ -179,15 +191,33 @@ bool Terrain::createVisualization()
     return true;
 }
 
+void Terrain::fillReducedMesh()
+{
+    reducedStep_ = reducedMeshStep(mesh_.width, mesh_.length);
+    if (reducedStep_ == 1) {
+        reducedMesh_.release();
+        reducedMesh_.width = reducedMesh_.length = 0;
+        return;
+    }
+    reduceMesh(mesh_, reducedStep_, reducedMesh_);
+}
+
+void Terrain::releaseMeshArrays()
+{
+    mesh_.release();
+    reducedMesh_.release();
+}
+
 void Terrain::fail()
 {
     failed_ = 1;
-    for (auto* array : {&positions_, &colors_, &normals_})
-        BuildArray<QVector3D>().swap(*array);
+    for (TerrainMesh* mesh : {&mesh_, &reducedMesh_}) {
+        mesh->release();
+        mesh->width = mesh->length = 0;
+    }
     for (auto* array : {&overlayLines_, &overlayColors_, &isolines_, &isolineColors_})
         std::vector<QVector3D>().swap(*array);
-    BuildArray<uint32_t>().swap(indices_);
-    for (auto* array : {&heights_, &rawValues_, &pointNormals_, &measuredRawValues_})
+    for (auto* array : {&heights_, &rawValues_, &measuredRawValues_})
         BuildArray<float>().swap(*array);
     terrainGridWidth_ = 0;
     terrainGridLength_ = 0;
@@ -202,14 +232,15 @@ void Terrain::recolor()
 {
     if (!dataset_ || heights_.empty())
         return;
-    const TerrainColorRange range = terrainColorRange(
-        colorRange_.min, colorRange_.max, intProperty(*dataset_, "sensor min"),
-        intProperty(*dataset_, "sensor max"), boundaryFactor_);
+    const TerrainColorRange range = terrainColorRange(colorRange_.min, colorRange_.max, source_.sensorMin,
+                                                      source_.sensorMax, boundaryFactor_);
     const TerrainColoring coloring{range, options_.colormap, options_.colorQuantization};
     colormap_ = coloring.map;
     const BuildArray<float>& source = measuredRawValues_.empty() ? rawValues_ : measuredRawValues_;
-    fillStripColors(source.data(), terrainGridWidth_, terrainGridLength_, coloring, colorRange_,
-                    colors_);
+    fillPointColors(source.data(), terrainGridWidth_, terrainGridLength_, coloring, colorRange_,
+                    mesh_.colors);
+    if (reducedStep_ > 1)
+        reduceColors(mesh_, reducedStep_, reducedMesh_);
     ++colorings_;
 }
 
@@ -239,9 +270,7 @@ void Terrain::computeIsolines(float fraction)
     if (failed_)
         return;
     const float level = minH_ + (maxH_ - minH_) * fraction;
-    isolines_ = isolineSegments({heights_.data(), positions_.data(), positions_.size(),
-                                 terrainGridWidth_, terrainGridLength_},
-                                level);
+    isolines_ = isolineSegments({heights_.data(), terrainGridWidth_, terrainGridLength_, spacing_}, level);
     isolineColors_.assign(isolines_.size(), QVector3D(0.0f, 0.0f, 0.0f));
 }
 
@@ -249,6 +278,28 @@ void Terrain::clearIsolines()
 {
     isolines_.clear();
     isolineColors_.clear();
+}
+
+std::vector<QVector3D> Terrain::lineNormals(size_t count) const
+{
+    std::vector<QVector3D> normals(count);
+    const int width = terrainGridWidth_;
+    const int length = terrainGridLength_;
+    if (count == 0 || width < 1 || length < 2 || heights_.size() < size_t(width) * size_t(length))
+        return normals;
+    const size_t perStrip = size_t(2) * size_t(width);
+    const size_t strips = std::min(size_t(length - 1), (count + perStrip - 1) / perStrip);
+    // Normals of the rows those strips touch; one row more keeps the last one's neighbours.
+    const int rows = int(std::min(size_t(length), strips + 2));
+    std::vector<float> pointNormals(size_t(3) * size_t(width) * size_t(rows));
+    computePointNormals(heights_.data(), width, rows, spacing_, pointNormals.data());
+    for (size_t j = 0; j < count && j < strips * perStrip; ++j) {
+        const size_t r = j / perStrip + (j & 1u);
+        const size_t k = (j % perStrip) / 2;
+        const float* n = pointNormals.data() + 3 * (k + size_t(width) * r);
+        normals[j] = QVector3D(n[0], n[1], n[2]);
+    }
+    return normals;
 }
 
 TerrainFrame Terrain::frame() const
@@ -259,10 +310,8 @@ TerrainFrame Terrain::frame() const
     f.spacing = spacing_;
     f.rows = rows_;
     f.tracks = columns_;
-    if (dataset_) {
-        f.startIndex = intProperty(*dataset_, "start index");
-        f.parallel = dataset_->getProperty(QStringLiteral("parallel")).toBool();
-    }
+    f.startIndex = source_.startIndex;
+    f.parallel = source_.parallel;
     f.minH = minH_;
     return f;
 }
@@ -276,7 +325,7 @@ std::vector<AxisLabel> Terrain::axisLabels() const
 {
     if (!dataset_)
         return {};
-    return ::axisLabels(frame(), floatProperty(*dataset_, "width"), floatProperty(*dataset_, "length"));
+    return ::axisLabels(frame(), source_.width, source_.length);
 }
 
 DepthBox Terrain::depthBox() const

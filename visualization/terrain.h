@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/result.h"
+#include "visualization/terrainmesh.h"
 #include "visualization/terraingeometry.h"
 #include "visualization/terraingrid.h"
 #include "visualization/terrainoverlay.h"
@@ -20,13 +21,33 @@ struct TerrainStart
     bool depthAnalysis = false;
     float boundaryFactor = 0.0f;
     TerrainOptions options;
+    float scale = 1.0f;
 };
+
+// What a terrain is built from: a copy of the dataset's values and of the members the build
+// reads, taken on the thread that owns the dataset, so that a build on another thread never
+// touches the dataset.
+struct TerrainSource
+{
+    std::vector<int16_t> values;
+    int rows = 0;
+    int columns = 0;
+    int startIndex = 0;
+    bool parallel = false;
+    bool scalar2 = false;
+    float width = 0.0f;
+    float length = 0.0f;
+    int sensorMin = 0;
+    int sensorMax = 0;
+};
+
+TerrainSource terrainSource(const Dataset& dataset);
 
 // The CPU side of the 3D view of one dataset: the grid built from the dataset's values,
 // filtered, interpolated across the tracks, normalised to heights 0..1, and the arrays the
-// renderer uploads (strip vertices with normals and colours, triangle indices, overlay
-// lines, isolines). Every build starts again from the dataset's values, so filters never
-// accumulate. The dataset is held, not owned.
+// renderer uploads (the mesh, a reduced mesh on a large field, overlay lines, isolines).
+// Every build starts again from the dataset's values, so filters never accumulate. A terrain
+// reads its dataset once, when it is made; dataset() only names it.
 class Terrain
 {
     Q_DECLARE_TR_FUNCTIONS(Terrain)
@@ -37,6 +58,8 @@ public:
     // Reads "rows" and "columns" and builds at once (in value mode, coloured by the probe's
     // range, unless `start` says otherwise).
     explicit Terrain(Dataset* dataset, TerrainStart start = {});
+    // From a copy made earlier (any thread may build it); `dataset` is only its name.
+    Terrain(TerrainSource source, TerrainStart start, const Dataset* dataset);
 
     // The whole pipeline with the options set last; fails (and failed() is 1) when nothing can
     // be shown. The screen that builds the terrain tells the user with the failure's text under
@@ -67,22 +90,26 @@ public:
     // How often the strip vertices were coloured, for the tests of work done once.
     int colorings() const { return colorings_; }
     const Dataset* dataset() const { return dataset_; }
+    const TerrainSource& source() const { return source_; }
     const TerrainGrid& grid() const { return grid_; }
     int rows() const { return rows_; }
     int columns() const { return columns_; }
 
-    const BuildArray<QVector3D>& positions() const { return positions_; }
-    const BuildArray<QVector3D>& colors() const { return colors_; }
-    const BuildArray<QVector3D>& normals() const { return normals_; }
-    const BuildArray<uint32_t>& indices() const { return indices_; }
+    // The full mesh, and on a large field a reduced one (every step-th point) to draw while the
+    // view moves; empty when the full mesh is small enough to move smoothly.
+    const TerrainMesh& mesh() const { return mesh_; }
+    const TerrainMesh& reducedMesh() const { return reducedMesh_; }
+    // Frees the vertex arrays once the renderer holds them; a recolour fills the colours anew.
+    void releaseMeshArrays();
+    // For the renderer, which frees each array as soon as it holds it.
+    TerrainMesh& meshForUpload() { return mesh_; }
     const std::vector<QVector3D>& overlayLines() const { return overlayLines_; }
     const std::vector<QVector3D>& overlayColors() const { return overlayColors_; }
     const std::vector<QVector3D>& isolines() const { return isolines_; }
     const std::vector<QVector3D>& isolineColors() const { return isolineColors_; }
-    // Per grid point, index column + terrainGridWidth * row (normals 3 floats per point).
+    // Per grid point, index column + terrainGridWidth * row.
     const BuildArray<float>& heights() const { return heights_; }
     const BuildArray<float>& rawValues() const { return rawValues_; }
-    const BuildArray<float>& pointNormals() const { return pointNormals_; }
 
     int terrainGridWidth() const { return terrainGridWidth_; }
     int terrainGridLength() const { return terrainGridLength_; }
@@ -99,6 +126,13 @@ public:
     float boundaryFactor() const { return boundaryFactor_; }
     float minH() const { return minH_; }
     float maxH() const { return maxH_; }
+    // Of the latest depth-analysis build (0 in value analysis).
+    float depthFactor() const { return depthFactor_; }
+
+    // The normals the overlay lines, isolines and depth plane are lit with: those of the first
+    // `count` vertices of the mesh as strips (strip vertex 2 (r width + k) is point (k, r), the
+    // next one point (k, r + 1)); zero beyond the strips.
+    std::vector<QVector3D> lineNormals(size_t count) const;
 
     QVector3D startCornerPoint() const;
     std::vector<AxisLabel> axisLabels() const;
@@ -108,30 +142,30 @@ private:
     void runPipeline();
     bool createVisualization();
     void fail();
+    void fillReducedMesh();
     TerrainFrame frame() const;
     float heightScale(float s) const;
 
     int failed_ = 1;
     Outcome lastBuild_;
     int colorings_ = 0;
-    Dataset* dataset_ = nullptr;
+    const Dataset* dataset_ = nullptr;
+    TerrainSource source_;
     TerrainGrid grid_;
     int rows_ = 0;
     int columns_ = 0;
     // Rows of the assembled grid: the drawn length, whatever extras the filters append.
     int gridRows_ = 0;
 
-    BuildArray<QVector3D> positions_;
-    BuildArray<QVector3D> colors_;
-    BuildArray<QVector3D> normals_;
+    TerrainMesh mesh_;
+    TerrainMesh reducedMesh_;
+    int reducedStep_ = 1;
     std::vector<QVector3D> overlayLines_;
     std::vector<QVector3D> overlayColors_;
-    BuildArray<uint32_t> indices_;
     std::vector<QVector3D> isolines_;
     std::vector<QVector3D> isolineColors_;
     BuildArray<float> heights_;
     BuildArray<float> rawValues_;
-    BuildArray<float> pointNormals_;
     // What the colours are made of: the value pass's raw values and grid range. In depth
     // analysis the raw values of the measured grid are kept here, so that a recolour still
     // shows the measured values and not the deviations.
@@ -151,6 +185,7 @@ private:
     float boundaryFactor_ = 0.0f;
     float maxH_ = 1.0f;
     float minH_ = 0.0f;
+    float depthFactor_ = 0.0f;
     int terrainGridWidth_ = 0;
     int terrainGridLength_ = 0;
 };

@@ -202,40 +202,38 @@ void computePointNormals(const float* heights, int width, int length, SceneSpaci
     }
 }
 
-void fillStripPositions(const float* heights, int width, int length, SceneSpacing s,
+void fillPointPositions(const float* heights, int width, int length, SceneSpacing s,
                         BuildArray<QVector3D>& positions)
 {
-    resizeForBuild(positions, stripVertexCount(width, length));
-    const int halfWidth = width / 2;
-    const int halfLength = length / 2;
-    fillStrip(positions.data(), width, length, [&](int k, int r) {
-        return QVector3D(float(k - halfWidth) * s.dx, float(halfLength - r) * s.dy,
-                         heights[size_t(k) + size_t(width) * size_t(r)]);
-    });
+    resizeForBuild(positions, size_t(std::max(width, 0)) * size_t(std::max(length, 0)));
+    QVector3D* out = positions.data();
+    for (int r = 0; r < length; ++r)
+        for (int k = 0; k < width; ++k, ++out)
+            *out = gridPointPosition(k, r, width, length, s, heights[size_t(k) + size_t(width) * size_t(r)]);
 }
 
-void fillStripNormals(const float* pointNormals, int width, int length,
-                      BuildArray<QVector3D>& normals)
+int stripsPerBlock(int width, int length)
 {
-    resizeForBuild(normals, stripVertexCount(width, length));
-    fillStrip(normals.data(), width, length, [&](int k, int r) {
-        const float* n = pointNormals + 3 * (size_t(k) + size_t(width) * size_t(r));
-        return QVector3D(n[0], n[1], n[2]);
-    });
+    constexpr size_t targetIndices = size_t(1) << 20;
+    const size_t perStrip = std::max<size_t>(stripIndexCount(width, 1), 1);
+    const size_t strips = std::max<size_t>(targetIndices / perStrip, 1);
+    return int(std::min<size_t>(strips, size_t(std::max(length - 1, 1))));
 }
 
-void fillStripIndices(int width, int length, BuildArray<uint32_t>& indices)
+void fillBlockIndices(int width, int strips, BuildArray<uint32_t>& indices)
 {
-    resizeForBuild(indices, stripIndexCount(width, length));
+    resizeForBuild(indices, stripIndexCount(width, strips));
     uint32_t* out = indices.data();
-    for (int r = 0; r + 1 < length; ++r) {
-        const uint32_t begin = uint32_t(2) * uint32_t(r) * uint32_t(width);
-        const uint32_t end = uint32_t(2) * uint32_t(r + 1) * uint32_t(width) - 2;
-        for (uint32_t j = begin; j < end; ++j) {
+    const auto point = [width](int r, uint32_t j) {
+        return (j >> 1) + uint32_t(width) * (uint32_t(r) + (j & 1u));
+    };
+    for (int r = 0; r < strips && width > 1; ++r) {
+        const uint32_t end = uint32_t(2) * uint32_t(width) - 2;
+        for (uint32_t j = 0; j < end; ++j) {
             const bool odd = (j & 1u) != 0;
-            *out++ = j;
-            *out++ = odd ? j + 1 : j + 2;
-            *out++ = odd ? j + 2 : j + 1;
+            *out++ = point(r, j);
+            *out++ = point(r, odd ? j + 1 : j + 2);
+            *out++ = point(r, odd ? j + 2 : j + 1);
         }
     }
 }

@@ -49,34 +49,27 @@ SceneSpacing sceneSpacing(float fieldWidth, float fieldLength, int width, int le
 void computePointNormals(const float* heights, int width, int length, SceneSpacing spacing,
                          float* normals);
 
-// The strip mesh: one strip per pair of neighbouring rows, vertex 2 (r width + k) is point
-// (k, r) and the next one point (k, r + 1).
-inline size_t stripVertexCount(int width, int length)
+// The drawn mesh has one vertex per grid point, index column + width * row. Its triangles
+// run in strips, one per pair of neighbouring rows: strip vertex j of the strip from row r is
+// point (j / 2, r + j % 2), and the triangles are (j, j+1, j+2) for odd and (j, j+2, j+1) for
+// even j, so that the whole strip has one winding.
+inline size_t stripIndexCount(int width, int strips)
 {
-    return width > 0 && length > 1 ? size_t(2) * size_t(width) * size_t(length - 1) : 0;
-}
-inline size_t stripIndexCount(int width, int length)
-{
-    return width > 1 && length > 1 ? size_t(3) * size_t(2 * width - 2) * size_t(length - 1) : 0;
+    return width > 1 && strips > 0 ? size_t(3) * size_t(2 * width - 2) * size_t(strips) : 0;
 }
 
-// Calls out[i] = value(k, r) for every strip vertex i in layout order.
-template <typename PointValue>
-void fillStrip(QVector3D* out, int width, int length, PointValue value)
+// The strips are drawn in blocks of rows that share one index list (indices relative to the
+// block's first row), so that the index buffer stays small on a large field: as many strips
+// per block as keep the list near a million indices, at least one.
+int stripsPerBlock(int width, int length);
+// The triangle indices of `strips` strips from row 0.
+void fillBlockIndices(int width, int strips, BuildArray<uint32_t>& indices);
+
+// Scene position of point (k, r): x = (k - width/2) dx, y = (length/2 - r) dy, z = height.
+inline QVector3D gridPointPosition(int k, int r, int width, int length, SceneSpacing s, float height)
 {
-    for (int r = 0; r + 1 < length; ++r) {
-        for (int k = 0; k < width; ++k) {
-            *out++ = value(k, r);
-            *out++ = value(k, r + 1);
-        }
-    }
+    return QVector3D(float(k - width / 2) * s.dx, float(length / 2 - r) * s.dy, height);
 }
 
-// Scene positions x = (k - width/2) dx, y = (length/2 - r) dy, z = height.
-void fillStripPositions(const float* heights, int width, int length, SceneSpacing spacing,
+void fillPointPositions(const float* heights, int width, int length, SceneSpacing spacing,
                         BuildArray<QVector3D>& positions);
-void fillStripNormals(const float* pointNormals, int width, int length,
-                      BuildArray<QVector3D>& normals);
-// Triangles (j, j+1, j+2) for odd and (j, j+2, j+1) for even j along each strip, so that the
-// whole strip has one winding.
-void fillStripIndices(int width, int length, BuildArray<uint32_t>& indices);

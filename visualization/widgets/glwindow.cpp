@@ -6,6 +6,7 @@
 #include "datasets/dataset.h"
 #include "visualization/depthanalysis.h"
 #include "visualization/terrain.h"
+#include "visualization/terrainbuilder.h"
 #include "visualization/terraincoloring.h"
 #include "visualization/widgets/overlaypainter.h"
 #include "visualization/widgets/terrainsettings.h"
@@ -18,6 +19,7 @@
 #include <QPainter>
 #include <QTouchEvent>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -41,17 +43,26 @@ GLWindow::GLWindow(QWidget* parent)
     : QOpenGLWidget(parent)
 {
     setAttribute(Qt::WA_AcceptTouchEvents);
-    buffers[TerrainIndices] = QOpenGLBuffer(QOpenGLBuffer::IndexBuffer);
+    builder = new TerrainBuilder([this](std::shared_ptr<Terrain> terrain) { showTerrain(std::move(terrain)); }, this);
+    // Long enough to bridge the gaps between the events of one drag or pinch.
+    stillTimer.setSingleShot(true);
+    stillTimer.setInterval(200);
+    connect(&stillTimer, &QTimer::timeout, this, [this] { update(); });
 }
 
 GLWindow::~GLWindow()
 {
+    // A running build ends before the view goes.
+    delete builder;
+    builder = nullptr;
     if (!isValid())
         return;
     makeCurrent();
     delete program;
     for (QOpenGLBuffer& buffer : buffers)
         buffer.destroy();
+    fullMesh.destroy();
+    reducedMesh.destroy();
     doneCurrent();
 }
 
@@ -68,69 +79,150 @@ void GLWindow::withContext(Upload uploadNow)
     doneCurrent();
 }
 
-void GLWindow::setDataset(Dataset* dataset, float boundaryFactor)
+bool GLWindow::building() const
+{
+    return builder->busy() || fullMeshPending;
+}
+
+bool GLWindow::drawsReducedMesh() const
+{
+    return !reducedMesh.empty() && (fullMeshPending || stillTimer.isActive());
+}
+
+void GLWindow::setDataset(Dataset* dataset, float boundaryFactorNow)
 {
     qDebug() << "Fill Buffer...";
-    terrain_.reset();
+    // A new dataset starts as a new terrain does.
+    boundaryFactor = boundaryFactorNow;
+    scale = 1.0f;
+    gridTransluency = 0.0f;
+    occludeGrid = false;
     // A dataset without values (one that did not load) has nothing to build or report.
-    if (dataset && !dataset->values().empty()) {
-        // Built once, in the current mode and already coloured with the blend asked for.
-        terrain_ = std::make_unique<Terrain>(dataset,
-                                             TerrainStart{depthAnalysis, boundaryFactor, terrainOptionsFromSettings()});
-        ++builds;
-        updateLegend(boundaryFactor);
+    if (!dataset || dataset->values().empty()) {
+        builder->cancel();
+        terrain_.reset();
+        fullMeshPending = false;
+        update();
+        emit terrainShown();
+        return;
     }
-    buildAndUpload();
+    requestBuild(dataset);
 }
 
 void GLWindow::updateTerrain()
 {
-    if (terrain_) {
-        terrain_->setOptions(terrainOptionsFromSettings());
-        terrain_->setDepthAnalysis(depthAnalysis);
-        ++builds;
-    }
-    buildAndUpload();
+    if (terrain_ || builder->busy())
+        requestBuild(nullptr);
 }
 
-void GLWindow::buildAndUpload()
+void GLWindow::requestBuild(Dataset* dataset)
 {
-    if (terrain_ && terrain_->failed()) {
-        const Failure failure = terrain_->lastBuild().failure();
+    // A rebuild reads the dataset of the newest request again.
+    if (dataset)
+        requested = dataset;
+    if (!requested)
+        return;
+    TerrainStart start{depthAnalysis, boundaryFactor, terrainOptionsFromSettings()};
+    start.scale = scale;
+    scaleSinceRequest = false;
+    isolinesShown = Settings::showIsolines.read().toBool();
+    isolineLevel = Settings::isovalue.read().toInt() / 100.0f;
+    builder->request(terrainSource(*requested), start, requested);
+}
+
+void GLWindow::showTerrain(std::shared_ptr<Terrain> built)
+{
+    ++builds;
+    if (built->failed()) {
+        const Failure failure = built->lastBuild().failure();
         terrain_.reset();
+        fullMeshPending = false;
         qWarning().noquote() << "Cannot show the dataset:" << failure.reason;
-        MessageBox::critical(this, Terrain::failureTitle(), failure.text);
-    }
-    if (!terrain_) {
         update();
+        emit terrainShown();
+        MessageBox::critical(this, Terrain::failureTitle(), failure.text);
         return;
     }
+    terrain_ = std::move(built);
+    applyViewSettings(*terrain_);
+    if (terrain_->depthAnalysis())
+        depthFactor = terrain_->depthFactor();
     rebuildDepthPlane();
-    qDebug() << "...with " << terrain_->positions().size() << " Vertices.";
-    if (Settings::showIsolines.read().toBool())
-        terrain_->computeIsolines(Settings::isovalue.read().toInt() / 100.0f);
+    qDebug() << "...with " << terrain_->mesh().points() << " Vertices.";
+    if (isolinesShown)
+        terrain_->computeIsolines(isolineLevel);
     else
         terrain_->clearIsolines();
     withContext([this] { uploadTerrain(); });
     update();
+    emit terrainShown();
+}
+
+void GLWindow::applyViewSettings(Terrain& t)
+{
+    if (scaleSinceRequest)
+        t.setScale(scale);
+    scale = t.scale();
+    t.setGridTransluency(gridTransluency);
+    t.setOccludeGrid(occludeGrid);
+    const TerrainOptions now = terrainOptionsFromSettings();
+    const TerrainOptions& built = t.options();
+    if (now.colormap != built.colormap || now.colorQuantization != built.colorQuantization
+        || t.boundaryFactor() != boundaryFactor) {
+        TerrainOptions recolored = built;
+        recolored.colormap = now.colormap;
+        recolored.colorQuantization = now.colorQuantization;
+        t.setOptions(recolored);
+        t.setBoundaryFactor(boundaryFactor);
+    }
+    updateLegend(boundaryFactor);
 }
 
 void GLWindow::uploadTerrain()
 {
     const Terrain& t = *terrain_;
-    upload(buffers[TerrainPositions], QOpenGLBuffer::StaticDraw, t.positions());
-    upload(buffers[TerrainNormals], QOpenGLBuffer::StaticDraw, t.normals());
-    upload(buffers[TerrainColors], QOpenGLBuffer::DynamicDraw, t.colors());
     upload(buffers[OverlayPositions], QOpenGLBuffer::StaticDraw, t.overlayLines());
     upload(buffers[OverlayColors], QOpenGLBuffer::StaticDraw, t.overlayColors());
-    upload(buffers[TerrainIndices], QOpenGLBuffer::StaticDraw, t.indices());
     upload(buffers[IsolinePositions], QOpenGLBuffer::DynamicDraw, t.isolines());
     upload(buffers[IsolineColors], QOpenGLBuffer::DynamicDraw, t.isolineColors());
     upload(buffers[PlanePositions], QOpenGLBuffer::StaticDraw, planeCorners);
     const std::vector<QVector3D> black(planeCorners.size(), QVector3D(0.0f, 0.0f, 0.0f));
     upload(buffers[PlaneColors], QOpenGLBuffer::StaticDraw, black);
+    uploadLineNormals();
     uploadPending = false;
     ++uploads;
+    if (t.reducedMesh().empty() || !isVisible()) {
+        reducedMesh.clear();
+        uploadFullMesh();
+        return;
+    }
+    // The reduced mesh gives the first frame; the full one follows once that is drawn.
+    reducedMesh.upload(t.reducedMesh());
+    fullMesh.clear();
+    fullMeshPending = true;
+}
+
+void GLWindow::uploadFullMesh()
+{
+    if (!terrain_ || terrain_->mesh().positions.empty()) {
+        fullMeshPending = false;
+        return;
+    }
+    // The GPU holds the vertices from now on; a recolour fills the colours anew.
+    fullMesh.uploadAndRelease(terrain_->meshForUpload());
+    terrain_->releaseMeshArrays();
+    const bool wasPending = fullMeshPending;
+    fullMeshPending = false;
+    if (wasPending) {
+        update();
+        emit refined();
+    }
+}
+
+void GLWindow::uploadLineNormals()
+{
+    const size_t count = std::max({terrain_->overlayLines().size(), terrain_->isolines().size(), planeCorners.size()});
+    upload(buffers[LineNormals], QOpenGLBuffer::DynamicDraw, terrain_->lineNormals(count));
 }
 
 void GLWindow::rebuildDepthPlane()
@@ -144,15 +236,14 @@ void GLWindow::rebuildDepthPlane()
 void GLWindow::updateLegend(float blend)
 {
     legendBlend = blend;
-    const Dataset& d = *terrain_->dataset();
-    legendPercentages = ::legendPercentages(
-        d.values(), d.getProperty(QStringLiteral("scalar2")).toBool(),
-        d.getProperty(QStringLiteral("sensor min")).toInt(),
-        d.getProperty(QStringLiteral("sensor max")).toInt(), blend);
+    const TerrainSource& d = terrain_->source();
+    legendPercentages = ::legendPercentages(d.values, d.scalar2, d.sensorMin, d.sensorMax, blend);
 }
 
 void GLWindow::showIsolines(bool enabled, float isoValue)
 {
+    isolinesShown = enabled;
+    isolineLevel = isoValue;
     if (!terrain_)
         return;
     terrain_->clearIsolines();
@@ -162,6 +253,7 @@ void GLWindow::showIsolines(bool enabled, float isoValue)
         withContext([this] {
             upload(buffers[IsolinePositions], QOpenGLBuffer::DynamicDraw, terrain_->isolines());
             upload(buffers[IsolineColors], QOpenGLBuffer::DynamicDraw, terrain_->isolineColors());
+            uploadLineNormals();
         });
     }
     update();
@@ -169,6 +261,8 @@ void GLWindow::showIsolines(bool enabled, float isoValue)
 
 void GLWindow::setScaling(float scaleFactor)
 {
+    scale = scaleFactor;
+    scaleSinceRequest = true;
     if (terrain_)
         terrain_->setScale(scaleFactor);
     update();
@@ -176,6 +270,7 @@ void GLWindow::setScaling(float scaleFactor)
 
 void GLWindow::setBoundaries(float b)
 {
+    boundaryFactor = b;
     if (terrain_) {
         // A new dataset's panel asks for the factor the terrain may already have.
         if (terrain_->boundaryFactor() != b) {
@@ -201,11 +296,18 @@ void GLWindow::recolor()
 
 void GLWindow::uploadColors()
 {
-    upload(buffers[TerrainColors], QOpenGLBuffer::DynamicDraw, terrain_->colors());
+    if (!reducedMesh.empty())
+        reducedMesh.uploadColors(terrain_->reducedMesh());
+    // A full mesh not uploaded yet takes its new colours with it.
+    if (fullMeshPending)
+        return;
+    fullMesh.uploadColors(terrain_->mesh());
+    terrain_->releaseMeshArrays();
 }
 
 void GLWindow::setTerrainGridTransluency(float t)
 {
+    gridTransluency = t;
     if (terrain_)
         terrain_->setGridTransluency(t);
     update();
@@ -213,6 +315,7 @@ void GLWindow::setTerrainGridTransluency(float t)
 
 void GLWindow::setTerrainGridOcclude(bool o)
 {
+    occludeGrid = o;
     if (terrain_)
         terrain_->setOccludeGrid(o);
     update();
@@ -310,11 +413,14 @@ void GLWindow::initializeGL()
     gl->glEnable(GL_DEPTH_TEST);
     gl->glDepthMask(GL_TRUE);
     // A new context (the widget moved to another window) starts with new buffers.
-    for (size_t i = 0; i < buffers.size(); ++i) {
-        buffers[i] = QOpenGLBuffer(i == TerrainIndices ? QOpenGLBuffer::IndexBuffer
-                                                       : QOpenGLBuffer::VertexBuffer);
-        buffers[i].create();
+    for (QOpenGLBuffer& buffer : buffers) {
+        buffer = QOpenGLBuffer(QOpenGLBuffer::VertexBuffer);
+        buffer.create();
     }
+    fullMesh = MeshBuffers();
+    reducedMesh = MeshBuffers();
+    fullMesh.create();
+    reducedMesh.create();
     uploadPending = terrain_ != nullptr;
     program = nullptr;
     reloadShaders();
@@ -356,6 +462,7 @@ void GLWindow::paintGL()
         return;
     if (uploadPending)
         uploadTerrain();
+    const bool reduced = drawsReducedMesh();
     program->bind();
     view = camera_.view();
     model = terrainModel(terrain_->zScale(), terrain_->minH());
@@ -365,28 +472,31 @@ void GLWindow::paintGL()
     program->setUniformValue(alphaLocation, 1.0f);
     for (int location : {vertexLocation, colorLocation, normalLocation})
         program->enableAttributeArray(location);
-    drawTerrain();
+    drawTerrain(reduced ? reducedMesh : fullMesh);
     drawOverlayLines();
     drawIsoline();
-    if (depthAnalysis)
+    if (terrain_->depthAnalysis())
         drawDepthPlane();
     for (int location : {vertexLocation, colorLocation, normalLocation})
         program->disableAttributeArray(location);
     program->release();
     paintOverlay(model);
+    // The full mesh goes up after the reduced mesh's first frame is on the screen.
+    if (fullMeshPending)
+        QTimer::singleShot(0, this, [this] {
+            if (!fullMeshPending || !isValid())
+                return;
+            makeCurrent();
+            uploadFullMesh();
+            doneCurrent();
+        });
 }
 
-void GLWindow::drawTerrain()
+void GLWindow::drawTerrain(MeshBuffers& mesh)
 {
     QOpenGLFunctions* gl = context()->functions();
-    bindAttribute(TerrainPositions, vertexLocation);
-    bindAttribute(TerrainNormals, normalLocation);
-    bindAttribute(TerrainColors, colorLocation);
     gl->glEnable(GL_DEPTH_TEST);
-    buffers[TerrainIndices].bind();
-    gl->glDrawElements(terrain_->wireframe() ? GL_LINES : GL_TRIANGLES,
-                       GLsizei(terrain_->indices().size()), GL_UNSIGNED_INT, nullptr);
-    buffers[TerrainIndices].release();
+    mesh.draw(*program, *gl, vertexLocation, normalLocation, colorLocation, terrain_->wireframe());
 }
 
 void GLWindow::drawOverlayLines()
@@ -394,6 +504,7 @@ void GLWindow::drawOverlayLines()
     QOpenGLFunctions* gl = context()->functions();
     bindAttribute(OverlayPositions, vertexLocation);
     bindAttribute(OverlayColors, colorLocation);
+    bindAttribute(LineNormals, normalLocation);
     const GLsizei count = GLsizei(terrain_->overlayLines().size());
     gl->glEnable(GL_BLEND);
     gl->glDisable(GL_DEPTH_TEST);
@@ -447,9 +558,9 @@ void GLWindow::paintOverlay(const QMatrix4x4& m)
     QPainter painter(this);
     const OverlayFrame frame{m, view, projection, viewportWidth, viewportHeight};
     paintFieldMarks(painter, *terrain_, frame);
-    if (depthAnalysis)
+    if (terrain_->depthAnalysis())
         depthScaleLabels = paintDepthScale(painter, *terrain_, frame, soilDepthScale, depthFactor);
-    else if (!Settings::outlierFilter.read().toBool())
+    else if (!terrain_->options().outlier)
         paintColorLegend(painter, viewportWidth, viewportHeight, screenDpi, terrain_->colormap(), legendPercentages);
 }
 
@@ -469,6 +580,12 @@ void GLWindow::mouseMoveEvent(QMouseEvent* event)
     else if (event->buttons() & Qt::RightButton)
         camera_.panBy(dx, dy, 0.0009f);
     lastPos = event->pos();
+    moved();
+}
+
+void GLWindow::moved()
+{
+    stillTimer.start();
     update();
 }
 
@@ -480,7 +597,7 @@ void GLWindow::mouseReleaseEvent(QMouseEvent* event)
 void GLWindow::wheelEvent(QWheelEvent* event)
 {
     camera_.zoomBy(event->angleDelta().y());
-    update();
+    moved();
 }
 
 void GLWindow::keyPressEvent(QKeyEvent* event)
@@ -496,7 +613,7 @@ bool GLWindow::event(QEvent* e)
     case QEvent::TouchEnd:
         handleTouch(static_cast<QTouchEvent*>(e));
         e->accept();
-        update();
+        moved();
         return true;
     default:
         return QOpenGLWidget::event(e);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "visualization/widgets/meshbuffers.h"
 #include "visualization/widgets/viewcamera.h"
 
 #include <QOpenGLBuffer>
 #include <QOpenGLWidget>
+#include <QTimer>
 #include <QVector3D>
 #include <array>
 #include <memory>
@@ -13,10 +15,14 @@ class Dataset;
 class QOpenGLShaderProgram;
 class QTouchEvent;
 class Terrain;
+class TerrainBuilder;
 
 // The OpenGL view of one dataset's terrain: lit surface, track grid or depth box, isoline
 // and depth plane in one shader program, a camera turned, moved and zoomed by mouse, wheel
 // and touch, and a 2D overlay of start marker, field sizes, colour legend or depth scale.
+// Terrains are built on a worker thread; until a new one is ready the view goes on showing
+// (and turning) the previous one. On a large field the view draws a reduced mesh while it
+// is moved and until the full mesh is in place.
 class GLWindow : public QOpenGLWidget
 {
     Q_OBJECT
@@ -24,16 +30,22 @@ public:
     explicit GLWindow(QWidget* parent = nullptr);
     ~GLWindow() override;
 
-    // Builds the terrain of `dataset` (held, not owned), coloured with `boundaryFactor`;
+    // Builds the terrain of `dataset` (read now, not held), coloured with `boundaryFactor`;
     // null shows the background only.
     void setDataset(Dataset* dataset, float boundaryFactor = 0.0f);
     // Builds the terrain again with the settings read now and uploads it.
     void updateTerrain();
+    // A terrain is being built, or the full mesh of the shown one is not drawn yet.
+    bool building() const;
     // Colours again with the colour map chosen now.
     void recolor();
 
+    // The terrain shown; a build asked for is shown once it is ready (terrainShown).
     const Terrain* terrain() const { return terrain_.get(); }
     const ViewCamera& camera() const { return camera_; }
+    // The reduced mesh is drawn in the next frame (the view moves, or the full one is not
+    // in place yet).
+    bool drawsReducedMesh() const;
     bool depthAnalysisMode() const { return depthAnalysis; }
     const std::array<int, 5>& legend() const { return legendPercentages; }
     float depthPlanePosition() const { return planeModel(2, 3); }
@@ -58,6 +70,10 @@ public slots:
     void setDepthPlanePosition(float pos);
 
 signals:
+    // A newly built terrain (or none, after a failure) is shown.
+    void terrainShown();
+    // The full mesh of the shown terrain is drawn from now on.
+    void refined();
     void xRotationChanged(int angle);
     void yRotationChanged(int angle);
     void zRotationChanged(int angle);
@@ -75,23 +91,27 @@ protected:
 
 private:
     enum Buffer {
-        TerrainPositions,
-        TerrainNormals,
-        TerrainColors,
         OverlayPositions,
         OverlayColors,
-        TerrainIndices,
         IsolinePositions,
         IsolineColors,
         PlanePositions,
         PlaneColors,
+        LineNormals,
         BufferCount
     };
 
-    // Drops a failed terrain (telling the user), else uploads it and its isoline.
-    void buildAndUpload();
+    void requestBuild(Dataset* dataset);
+    // Takes a built terrain over: drops a failed one (telling the user), else gives it the
+    // view's settings made since the request and uploads it.
+    void showTerrain(std::shared_ptr<Terrain> terrain);
+    void applyViewSettings(Terrain& terrain);
     void uploadTerrain();
+    void uploadFullMesh();
     void uploadColors();
+    void uploadLineNormals();
+    // The terrain was moved by the user: reduced mesh until the movement pauses.
+    void moved();
     template <typename Upload>
     void withContext(Upload uploadNow);
     void rebuildDepthPlane();
@@ -99,7 +119,7 @@ private:
     void checkGLError();
     void setMatrices(const QMatrix4x4& model);
     void bindAttribute(Buffer buffer, int location);
-    void drawTerrain();
+    void drawTerrain(MeshBuffers& mesh);
     void drawOverlayLines();
     void drawIsoline();
     void drawDepthPlane();
@@ -122,8 +142,20 @@ private:
     QMatrix4x4 model;
     QMatrix4x4 view;
     QMatrix4x4 projection;
-    std::unique_ptr<Terrain> terrain_;
+    std::shared_ptr<Terrain> terrain_;
+    TerrainBuilder* builder = nullptr;
+    // The dataset of the newest request, read again by a rebuild; held, not owned.
+    Dataset* requested = nullptr;
+    // The view's settings, given to every terrain shown. scaleSinceRequest: the scale was set
+    // after the newest build was asked for (a build in depth analysis starts at scale 1).
     bool depthAnalysis = false;
+    float scale = 1.0f;
+    bool scaleSinceRequest = false;
+    float boundaryFactor = 0.0f;
+    float gridTransluency = 0.0f;
+    bool occludeGrid = false;
+    bool isolinesShown = false;
+    float isolineLevel = 0.0f;
     std::vector<QVector3D> planeCorners;
     QMatrix4x4 planeModel;
     std::array<int, 5> legendPercentages{};
@@ -133,7 +165,11 @@ private:
     ViewCamera camera_;
     QPoint lastPos{0, 0};
     std::array<QOpenGLBuffer, BufferCount> buffers;
+    MeshBuffers fullMesh;
+    MeshBuffers reducedMesh;
     bool uploadPending = false;
+    bool fullMeshPending = false;
+    QTimer stillTimer;
     int builds = 0;
     int uploads = 0;
     int depthScaleLabels = 0;

@@ -7,6 +7,7 @@
 #include "datasets/dataset.h"
 #include "datasets/datasetstore.h"
 #include "visualization/widgets/bottomwidgetheightfield.h"
+#include "visualization/terrain.h"
 #include "visualization/widgets/glwindow.h"
 #include "visualization/widgets/printseam.h"
 #include "visualization/widgets/slideraction.h"
@@ -160,6 +161,11 @@ void HeightFieldViewer::connectPanel()
     connect(controlPanel, &ViewControlWindow::depthFactorChanged, this, [this] {
         glWindow->update();
         controlPanel->updateDepth();
+    });
+    // The depth label reads the depth factor of the terrain shown last.
+    connect(glWindow, &GLWindow::terrainShown, this, [this] {
+        if (glWindow->terrain() && glWindow->terrain()->depthAnalysis())
+            controlPanel->updateDepth();
     });
     connect(bottomBar, &BottomWidgetHeightfield::resetCameraButtonPushed, glWindow, &GLWindow::resetView);
     connect(bottomBar, &BottomWidgetHeightfield::selectDataset, this, &HeightFieldViewer::setDatasetViewMode);

@@ -1,7 +1,8 @@
-#include "visualization/terrainstripcolors.h"
+#include "visualization/terrainpointcolors.h"
 
 #include "visualization/terraingeometry.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -42,12 +43,12 @@ private:
 };
 } // namespace
 
-void fillStripColors(const float* rawValues, int width, int length, const TerrainColoring& coloring,
+void fillPointColors(const float* rawValues, int width, int length, const TerrainColoring& coloring,
                      SampleRange values, BuildArray<QVector3D>& colors)
 {
-    resizeForBuild(colors, stripVertexCount(width, length));
+    const size_t points = size_t(std::max(width, 0)) * size_t(std::max(length, 0));
+    resizeForBuild(colors, points);
     ColorTable color(coloring, values);
-    fillStrip(colors.data(), width, length, [&](int k, int r) {
-        return color(rawValues[size_t(k) + size_t(width) * size_t(r)]);
-    });
+    for (size_t i = 0; i < points; ++i)
+        colors[i] = color(rawValues[i]);
 }
