@@ -34,8 +34,8 @@ def ms(name):
     return program[name]["real_time"]
 for tracks, rows in ((40, 330), (200, 2000)):
     vtk = json.load(open(f"{out}/vtk-{tracks}x{rows}.json"))
-    first = ms(f"openToFirstFrame/{tracks}/{rows}/1/real_time")
-    full = ms(f"openToFullFrame/{tracks}/{rows}/1/real_time")
+    first = ms(f"openToFirstFrame/{tracks}/{rows}/1/manual_time")
+    full = ms(f"openToFullFrame/{tracks}/{rows}/1/manual_time")
     steady = ms(f"steadyFrame/{tracks}/{rows}/1/real_time")
     bare = ms(f"bareFrame/{tracks}/{rows}/real_time")
     moving = ms(f"interactionFrame/{tracks}/{rows}/real_time")

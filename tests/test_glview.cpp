@@ -373,7 +373,7 @@ private slots:
     // full mesh's picture when the movement stops.
     void theStillPictureReturnsAfterADrag()
     {
-        auto dataset = slope(30, 1000);
+        auto dataset = slope(50, 1000);
         GLWindow view;
         QVERIFY(shown(view));
         view.setDataset(dataset.get());

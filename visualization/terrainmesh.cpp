@@ -17,6 +17,8 @@ int reducedMeshStep(int width, int length)
     if (width < 2 || length < 2)
         return 1;
     const double points = double(width) * double(length);
+    if (points <= double(fullMeshPointsAlone))
+        return 1;
     int step = std::max(1, int(std::ceil(std::sqrt(points / double(reducedMeshPoints)))));
     while (step > 1 && size_t(reducedExtent(width, step)) * size_t(reducedExtent(length, step)) > reducedMeshPoints)
         ++step;

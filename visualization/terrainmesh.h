@@ -25,8 +25,10 @@ struct TerrainMesh
 };
 
 // The reduced mesh's step on a width x length grid: 1 (no reduced mesh) up to
-// reducedMeshPoints points, else the smallest step that brings it under them.
-constexpr size_t reducedMeshPoints = 250000;
+// fullMeshPointsAlone points (a typical field turns smoothly in full), else the smallest step
+// that brings it under reducedMeshPoints.
+constexpr size_t fullMeshPointsAlone = 400000;
+constexpr size_t reducedMeshPoints = 100000;
 int reducedMeshStep(int width, int length);
 
 // Columns and rows of the reduced mesh: every step-th, with the last one always kept.

@@ -100,6 +100,7 @@ void GLWindow::setDataset(Dataset* dataset, float boundaryFactorNow)
     // A dataset without values (one that did not load) has nothing to build or report.
     if (!dataset || dataset->values().empty()) {
         builder->cancel();
+        requested = nullptr;
         terrain_.reset();
         fullMeshPending = false;
         update();
@@ -191,25 +192,34 @@ void GLWindow::uploadTerrain()
     uploadLineNormals();
     uploadPending = false;
     ++uploads;
+    fullMesh.beginUpload();
     if (t.reducedMesh().empty() || !isVisible()) {
         reducedMesh.clear();
-        uploadFullMesh();
+        fullMeshPending = false;
+        while (!fullMesh.uploadStep(terrain_->meshForUpload(), size_t(-1) / 2)) {
+        }
+        terrain_->releaseMeshArrays();
         return;
     }
     // The reduced mesh gives the first frame; the full one follows once that is drawn.
     reducedMesh.upload(t.reducedMesh());
-    fullMesh.clear();
     fullMeshPending = true;
+    fullMeshStarted = false;
 }
 
 void GLWindow::uploadFullMesh()
 {
-    if (!terrain_ || terrain_->mesh().positions.empty()) {
+    if (!terrain_ || terrain_->mesh().empty()) {
         fullMeshPending = false;
         return;
     }
+    // A step of this size takes a few milliseconds: the window answers between the steps.
+    constexpr size_t stepBytes = size_t(8) << 20;
+    if (!fullMesh.uploadStep(terrain_->meshForUpload(), fullMeshPending ? stepBytes : size_t(-1) / 2)) {
+        QTimer::singleShot(0, this, [this] { uploadNextPart(); });
+        return;
+    }
     // The GPU holds the vertices from now on; a recolour fills the colours anew.
-    fullMesh.uploadAndRelease(terrain_->meshForUpload());
     terrain_->releaseMeshArrays();
     const bool wasPending = fullMeshPending;
     fullMeshPending = false;
@@ -217,6 +227,15 @@ void GLWindow::uploadFullMesh()
         update();
         emit refined();
     }
+}
+
+void GLWindow::uploadNextPart()
+{
+    if (!fullMeshPending || !isValid())
+        return;
+    makeCurrent();
+    uploadFullMesh();
+    doneCurrent();
 }
 
 void GLWindow::uploadLineNormals()
@@ -244,7 +263,7 @@ void GLWindow::showIsolines(bool enabled, float isoValue)
 {
     isolinesShown = enabled;
     isolineLevel = isoValue;
-    if (!terrain_)
+    if (!terrainOfRequest())
         return;
     terrain_->clearIsolines();
     if (enabled)
@@ -259,19 +278,27 @@ void GLWindow::showIsolines(bool enabled, float isoValue)
     update();
 }
 
+Terrain* GLWindow::terrainOfRequest() const
+{
+    // Until a new dataset's terrain is shown, its settings wait for it; the previous dataset's
+    // picture stays as it is.
+    return terrain_ && terrain_->dataset() == requested ? terrain_.get() : nullptr;
+}
+
 void GLWindow::setScaling(float scaleFactor)
 {
     scale = scaleFactor;
     scaleSinceRequest = true;
-    if (terrain_)
-        terrain_->setScale(scaleFactor);
-    update();
+    if (Terrain* t = terrainOfRequest()) {
+        t->setScale(scaleFactor);
+        update();
+    }
 }
 
 void GLWindow::setBoundaries(float b)
 {
     boundaryFactor = b;
-    if (terrain_) {
+    if (terrainOfRequest()) {
         // A new dataset's panel asks for the factor the terrain may already have.
         if (terrain_->boundaryFactor() != b) {
             terrain_->setOptions(terrainOptionsFromSettings());
@@ -280,13 +307,13 @@ void GLWindow::setBoundaries(float b)
         }
         if (legendBlend != b)
             updateLegend(b);
+        update();
     }
-    update();
 }
 
 void GLWindow::recolor()
 {
-    if (!terrain_)
+    if (!terrainOfRequest())
         return;
     terrain_->setOptions(terrainOptionsFromSettings());
     terrain_->recolor();
@@ -299,8 +326,10 @@ void GLWindow::uploadColors()
     if (!reducedMesh.empty())
         reducedMesh.uploadColors(terrain_->reducedMesh());
     // A full mesh not uploaded yet takes its new colours with it.
-    if (fullMeshPending)
+    if (fullMeshPending) {
+        fullMesh.colouredAgain();
         return;
+    }
     fullMesh.uploadColors(terrain_->mesh());
     terrain_->releaseMeshArrays();
 }
@@ -308,17 +337,19 @@ void GLWindow::uploadColors()
 void GLWindow::setTerrainGridTransluency(float t)
 {
     gridTransluency = t;
-    if (terrain_)
-        terrain_->setGridTransluency(t);
-    update();
+    if (Terrain* shown = terrainOfRequest()) {
+        shown->setGridTransluency(t);
+        update();
+    }
 }
 
 void GLWindow::setTerrainGridOcclude(bool o)
 {
     occludeGrid = o;
-    if (terrain_)
-        terrain_->setOccludeGrid(o);
-    update();
+    if (Terrain* t = terrainOfRequest()) {
+        t->setOccludeGrid(o);
+        update();
+    }
 }
 
 void GLWindow::setDepthAnalysisMode(bool depthAnalysisOn)
@@ -482,14 +513,10 @@ void GLWindow::paintGL()
     program->release();
     paintOverlay(model);
     // The full mesh goes up after the reduced mesh's first frame is on the screen.
-    if (fullMeshPending)
-        QTimer::singleShot(0, this, [this] {
-            if (!fullMeshPending || !isValid())
-                return;
-            makeCurrent();
-            uploadFullMesh();
-            doneCurrent();
-        });
+    if (fullMeshPending && !fullMeshStarted) {
+        fullMeshStarted = true;
+        QTimer::singleShot(0, this, [this] { uploadNextPart(); });
+    }
 }
 
 void GLWindow::drawTerrain(MeshBuffers& mesh)

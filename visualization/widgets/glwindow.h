@@ -106,8 +106,10 @@ private:
     // view's settings made since the request and uploads it.
     void showTerrain(std::shared_ptr<Terrain> terrain);
     void applyViewSettings(Terrain& terrain);
+    Terrain* terrainOfRequest() const;
     void uploadTerrain();
     void uploadFullMesh();
+    void uploadNextPart();
     void uploadColors();
     void uploadLineNormals();
     // The terrain was moved by the user: reduced mesh until the movement pauses.
@@ -169,6 +171,7 @@ private:
     MeshBuffers reducedMesh;
     bool uploadPending = false;
     bool fullMeshPending = false;
+    bool fullMeshStarted = false;
     QTimer stillTimer;
     int builds = 0;
     int uploads = 0;

@@ -42,19 +42,68 @@ void MeshBuffers::upload(const TerrainMesh& mesh)
     stripsPerBlock = mesh.stripsPerBlock;
 }
 
-void MeshBuffers::uploadAndRelease(TerrainMesh& mesh)
+void MeshBuffers::beginUpload()
 {
+    clear();
+    uploading = 0;
+    uploaded = 0;
+}
+
+namespace {
+// Sends the next part of `array` (at most `bytes`) and frees the array when all of it is sent.
+template <typename Array>
+bool sendPart(QOpenGLBuffer& buffer, Array& array, size_t& sent, size_t bytes)
+{
+    const size_t total = array.size() * sizeof(typename Array::value_type);
+    buffer.bind();
+    if (sent == 0) {
+        buffer.setUsagePattern(QOpenGLBuffer::StaticDraw);
+        buffer.allocate(int(total));
+    }
+    const size_t part = std::min(bytes, total - sent);
+    if (part > 0)
+        buffer.write(int(sent), reinterpret_cast<const char*>(array.data()) + sent, int(part));
+    buffer.release();
+    sent += part;
+    if (sent < total)
+        return false;
+    Array().swap(array);
+    sent = 0;
+    return true;
+}
+} // namespace
+
+bool MeshBuffers::uploadStep(TerrainMesh& mesh, size_t bytes)
+{
+    bool done = false;
+    switch (uploading) {
+    case 0:
+        done = sendPart(positions, mesh.positions, uploaded, bytes);
+        break;
+    case 1:
+        done = sendPart(normals, mesh.normals, uploaded, bytes);
+        break;
+    case 2:
+        done = sendPart(indices, mesh.blockIndices, uploaded, bytes);
+        break;
+    default:
+        done = sendPart(colors, mesh.colors, uploaded, bytes);
+        break;
+    }
+    if (!done)
+        return false;
+    if (++uploading < 4)
+        return false;
     width = mesh.width;
     length = mesh.length;
     stripsPerBlock = mesh.stripsPerBlock;
-    fill(positions, mesh.positions);
-    BuildArray<QVector3D>().swap(mesh.positions);
-    fill(normals, mesh.normals);
-    BuildArray<float>().swap(mesh.normals);
-    fill(colors, mesh.colors);
-    BuildArray<QVector3D>().swap(mesh.colors);
-    fill(indices, mesh.blockIndices);
-    BuildArray<uint32_t>().swap(mesh.blockIndices);
+    return true;
+}
+
+void MeshBuffers::colouredAgain()
+{
+    if (uploading == 3)
+        uploaded = 0;
 }
 
 void MeshBuffers::uploadColors(const TerrainMesh& mesh)

@@ -16,9 +16,13 @@ public:
     void create();
     void destroy();
     void upload(const TerrainMesh& mesh);
-    // The same, freeing each of the mesh's arrays once it is uploaded, so that the largest
-    // meshes are never held twice.
-    void uploadAndRelease(TerrainMesh& mesh);
+    // The same in steps of at most `bytes` each, so that the window keeps answering between
+    // them: beginUpload, then uploadStep until it returns true. Each of the mesh's arrays is
+    // freed once it is uploaded, so that a large mesh is never held twice; the buffers draw
+    // the new mesh from the last step on. The colours go last: colouredAgain() sends them again.
+    void beginUpload();
+    bool uploadStep(TerrainMesh& mesh, size_t bytes);
+    void colouredAgain();
     void uploadColors(const TerrainMesh& mesh);
     // Draws nothing until the next upload.
     void clear() { width = length = 0; }
@@ -35,4 +39,8 @@ private:
     int width = 0;
     int length = 0;
     int stripsPerBlock = 0;
+    // Of a stepwise upload: the array being sent (positions, normals, indices, colours) and
+    // how much of it is sent.
+    int uploading = 0;
+    size_t uploaded = 0;
 };
