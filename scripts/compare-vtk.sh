@@ -39,7 +39,7 @@ for tracks, rows in ((40, 330), (200, 2000)):
     steady = ms(f"steadyFrame/{tracks}/{rows}/1/real_time")
     bare = ms(f"bareFrame/{tracks}/{rows}/real_time")
     moving = ms(f"interactionFrame/{tracks}/{rows}/real_time")
-    stall = program[f"filterSwitchStall/{tracks}/{rows}/1/real_time"]
+    stall = program[f"filterSwitchStall/{tracks}/{rows}/1/manual_time"]
     memory = json.load(open(f"{out}/memory-{tracks}x{rows}.json"))["benchmarks"][0]["maxrss_MB"]
     print(f"field hills {tracks} x {rows} (VTK: {vtk['triangles']} triangles)")
     print(f"  first frame   program {first:9.1f} ms   VTK {vtk['first_ms']:9.1f} ms   ratio {first / vtk['first_ms']:.2f}")

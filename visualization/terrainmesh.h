@@ -28,7 +28,7 @@ struct TerrainMesh
 // fullMeshPointsAlone points (a typical field turns smoothly in full), else the smallest step
 // that brings it under reducedMeshPoints.
 constexpr size_t fullMeshPointsAlone = 400000;
-constexpr size_t reducedMeshPoints = 100000;
+constexpr size_t reducedMeshPoints = 50000;
 int reducedMeshStep(int width, int length);
 
 // Columns and rows of the reduced mesh: every step-th, with the last one always kept.

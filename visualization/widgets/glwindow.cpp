@@ -512,6 +512,7 @@ void GLWindow::paintGL()
         program->disableAttributeArray(location);
     program->release();
     paintOverlay(model);
+    ++frames;
     // The full mesh goes up after the reduced mesh's first frame is on the screen.
     if (fullMeshPending && !fullMeshStarted) {
         fullMeshStarted = true;

@@ -52,6 +52,8 @@ public:
     // How often the terrain was built, for the tests of work done once.
     int terrainBuilds() const { return builds; }
     int geometryUploads() const { return uploads; }
+    // Frames drawn with a terrain, on the screen or grabbed.
+    int framesDrawn() const { return frames; }
     // Labels of the depth scale in the last frame drawn in depth analysis.
     int depthScaleLabelCount() const { return depthScaleLabels; }
 
@@ -175,5 +177,6 @@ private:
     QTimer stillTimer;
     int builds = 0;
     int uploads = 0;
+    int frames = 0;
     int depthScaleLabels = 0;
 };

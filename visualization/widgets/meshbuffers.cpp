@@ -56,7 +56,9 @@ bool sendPart(QOpenGLBuffer& buffer, Array& array, size_t& sent, size_t bytes)
 {
     const size_t total = array.size() * sizeof(typename Array::value_type);
     buffer.bind();
-    if (sent == 0) {
+    // A rebuild of the same field writes over the storage it has: taking new storage of that
+    // size costs as long as the whole copy.
+    if (sent == 0 && buffer.size() != int(total)) {
         buffer.setUsagePattern(QOpenGLBuffer::StaticDraw);
         buffer.allocate(int(total));
     }
