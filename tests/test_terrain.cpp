@@ -86,6 +86,30 @@ private slots:
         QVERIFY(terrain.reducedMesh().empty());
     }
 
+    // A terrain built for a renderer that takes the mesh in parts gives the same positions and
+    // colours part by part, in value and in depth analysis.
+    void thePartsOfTheMeshEqualItsArrays()
+    {
+        auto dataset = fieldOf(hill(4, 9));
+        for (const bool depth : {false, true}) {
+            TerrainStart start;
+            start.depthAnalysis = depth;
+            start.boundaryFactor = 0.5f;
+            const Terrain whole(dataset.get(), start);
+            start.wholeMesh = false;
+            const Terrain parts(dataset.get(), start);
+            QVERIFY(parts.mesh().positions.empty() && parts.mesh().colors.empty());
+            const size_t points = whole.mesh().points();
+            std::vector<QVector3D> positions(points), colors(points);
+            parts.meshPositions(0, 7, positions.data());
+            parts.meshPositions(7, points - 7, positions.data() + 7);
+            parts.meshColors(0, points - 5, colors.data());
+            parts.meshColors(points - 5, 5, colors.data() + points - 5);
+            QVERIFY(std::equal(positions.begin(), positions.end(), whole.mesh().positions.begin()));
+            QVERIFY(std::equal(colors.begin(), colors.end(), whole.mesh().colors.begin()));
+        }
+    }
+
     // Each block's index list starts again at its first row; together the blocks give the
     // triangles of all strips.
     void blocksOfStripsCoverTheWholeField()
@@ -118,21 +142,26 @@ private slots:
         TerrainMesh full;
         full.width = 10;
         full.length = 7;
+        std::vector<float> heights, raw;
         for (int r = 0; r < full.length; ++r)
             for (int k = 0; k < full.width; ++k) {
-                full.positions.push_back(QVector3D(float(k), float(r), 0.0f));
-                full.colors.push_back(QVector3D(float(k), 0.0f, 0.0f));
+                heights.push_back(float(k + 10 * r) / 100.0f);
+                raw.push_back(float(100 * k));
                 for (int c = 0; c < 3; ++c)
                     full.normals.push_back(float(r));
             }
+        const SceneSpacing spacing{0.5f, 0.25f};
         TerrainMesh reduced;
-        reduceMesh(full, 4, reduced);
+        reduceMesh(full, heights.data(), spacing, 4, reduced);
         QCOMPARE(reduced.width, 4);
         QCOMPARE(reduced.length, 3); // rows 0, 4, 6
-        QCOMPARE(reduced.positions.back(), QVector3D(9.0f, 6.0f, 0.0f));
-        QCOMPARE(reduced.positions[5], QVector3D(4.0f, 4.0f, 0.0f));
-        QCOMPARE(reduced.colors[3], QVector3D(9.0f, 0.0f, 0.0f));
+        QCOMPARE(reduced.positions.back(), gridPointPosition(9, 6, 10, 7, spacing, heights.back()));
+        QCOMPARE(reduced.positions[5], gridPointPosition(4, 4, 10, 7, spacing, heights[44]));
         QCOMPARE(reduced.normals[3 * 4], 4.0f);
+        const TerrainColoring coloring{{0, 1000}, 1, false};
+        PointColorTable color(coloring, {0, 900, false});
+        reduceColors(full, raw.data(), color, 4, reduced);
+        QCOMPARE(reduced.colors[3], terrainColor(900.0f, coloring));
     }
 
     // The lines are lit with the normals of the first vertices of the strips, as they always

@@ -47,6 +47,7 @@ Terrain::Terrain(TerrainSource source, TerrainStart start, const Dataset* datase
     , source_(std::move(source))
     , depthAnalysis_(start.depthAnalysis)
     , options_(start.options)
+    , wholeMesh_(start.wholeMesh)
     , scale_(start.scale)
     , boundaryFactor_(start.boundaryFactor)
 {
@@ -176,7 +177,8 @@ bool Terrain::createVisualization()
 
     spacing_ = sceneSpacing(source_.width, source_.length, width, rowsDrawn, spacing_);
     computePointNormals(heights_.data(), width, rowsDrawn, spacing_, mesh_.normals.data());
-    fillPointPositions(heights_.data(), width, rowsDrawn, spacing_, mesh_.positions);
+    if (wholeMesh_)
+        fillPointPositions(heights_.data(), width, rowsDrawn, spacing_, mesh_.positions);
     mesh_.stripsPerBlock = stripsPerBlock(width, rowsDrawn);
     fillBlockIndices(width, mesh_.stripsPerBlock, mesh_.blockIndices);
     fillReducedMesh();
@@ -199,7 +201,7 @@ void Terrain::fillReducedMesh()
         reducedMesh_.width = reducedMesh_.length = 0;
         return;
     }
-    reduceMesh(mesh_, reducedStep_, reducedMesh_);
+    reduceMesh(mesh_, heights_.data(), spacing_, reducedStep_, reducedMesh_);
 }
 
 void Terrain::releaseMeshArrays()
@@ -232,16 +234,44 @@ void Terrain::recolor()
 {
     if (!dataset_ || heights_.empty())
         return;
+    const TerrainColoring coloring = currentColoring();
+    colormap_ = coloring.map;
+    if (wholeMesh_)
+        fillPointColors(colorSource().data(), terrainGridWidth_, terrainGridLength_, coloring, colorRange_,
+                        mesh_.colors);
+    if (reducedStep_ > 1) {
+        PointColorTable color(coloring, colorRange_);
+        reduceColors(mesh_, colorSource().data(), color, reducedStep_, reducedMesh_);
+    }
+    ++colorings_;
+}
+
+TerrainColoring Terrain::currentColoring() const
+{
     const TerrainColorRange range = terrainColorRange(colorRange_.min, colorRange_.max, source_.sensorMin,
                                                       source_.sensorMax, boundaryFactor_);
-    const TerrainColoring coloring{range, options_.colormap, options_.colorQuantization};
-    colormap_ = coloring.map;
-    const BuildArray<float>& source = measuredRawValues_.empty() ? rawValues_ : measuredRawValues_;
-    fillPointColors(source.data(), terrainGridWidth_, terrainGridLength_, coloring, colorRange_,
-                    mesh_.colors);
-    if (reducedStep_ > 1)
-        reduceColors(mesh_, reducedStep_, reducedMesh_);
-    ++colorings_;
+    return TerrainColoring{range, options_.colormap, options_.colorQuantization};
+}
+
+const BuildArray<float>& Terrain::colorSource() const
+{
+    return measuredRawValues_.empty() ? rawValues_ : measuredRawValues_;
+}
+
+void Terrain::meshPositions(size_t first, size_t count, QVector3D* out) const
+{
+    const int width = terrainGridWidth_;
+    for (size_t i = first; i < first + count; ++i, ++out)
+        *out = gridPointPosition(int(i % size_t(width)), int(i / size_t(width)), width, terrainGridLength_,
+                                 spacing_, heights_[i]);
+}
+
+void Terrain::meshColors(size_t first, size_t count, QVector3D* out) const
+{
+    PointColorTable color(currentColoring(), colorRange_);
+    const float* raw = colorSource().data() + first;
+    for (size_t i = 0; i < count; ++i)
+        out[i] = color(raw[i]);
 }
 
 float Terrain::heightScale(float s) const

@@ -22,6 +22,9 @@ struct TerrainStart
     float boundaryFactor = 0.0f;
     TerrainOptions options;
     float scale = 1.0f;
+    // The full mesh's positions and colours as arrays; a renderer that takes them in parts
+    // (meshPositions, meshColors) leaves them out, so that a large field never holds them twice.
+    bool wholeMesh = true;
 };
 
 // What a terrain is built from: a copy of the dataset's values and of the members the build
@@ -99,6 +102,10 @@ public:
     // view moves; empty when the full mesh is small enough to move smoothly.
     const TerrainMesh& mesh() const { return mesh_; }
     const TerrainMesh& reducedMesh() const { return reducedMesh_; }
+    // The full mesh's positions and colours of points [first, first + count), as the arrays
+    // hold them.
+    void meshPositions(size_t first, size_t count, QVector3D* out) const;
+    void meshColors(size_t first, size_t count, QVector3D* out) const;
     // Frees the vertex arrays once the renderer holds them; a recolour fills the colours anew.
     void releaseMeshArrays();
     // For the renderer, which frees each array as soon as it holds it.
@@ -143,6 +150,8 @@ private:
     bool createVisualization();
     void fail();
     void fillReducedMesh();
+    TerrainColoring currentColoring() const;
+    const BuildArray<float>& colorSource() const;
     TerrainFrame frame() const;
     float heightScale(float s) const;
 
@@ -179,6 +188,7 @@ private:
     int colormap_ = 1;
     TerrainOptions options_;
     bool wireframe_ = false;
+    bool wholeMesh_ = true;
     SceneSpacing spacing_;
     float zScale_ = 1.0f;
     float scale_ = 1.0f;

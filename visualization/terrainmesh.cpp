@@ -44,7 +44,8 @@ void forReducedPoints(const TerrainMesh& full, int step, int width, int length, 
 }
 } // namespace
 
-void reduceMesh(const TerrainMesh& full, int step, TerrainMesh& reduced)
+void reduceMesh(const TerrainMesh& full, const float* heights, SceneSpacing spacing, int step,
+                TerrainMesh& reduced)
 {
     reduced.width = reducedExtent(full.width, step);
     reduced.length = reducedExtent(full.length, step);
@@ -52,20 +53,20 @@ void reduceMesh(const TerrainMesh& full, int step, TerrainMesh& reduced)
     resizeForBuild(reduced.positions, points);
     resizeForBuild(reduced.normals, 3 * points);
     forReducedPoints(full, step, reduced.width, reduced.length, [&](size_t from, size_t to) {
-        reduced.positions[to] = full.positions[from];
+        const int k = int(from % size_t(full.width));
+        const int r = int(from / size_t(full.width));
+        reduced.positions[to] = gridPointPosition(k, r, full.width, full.length, spacing, heights[from]);
         for (size_t c = 0; c < 3; ++c)
             reduced.normals[3 * to + c] = full.normals[3 * from + c];
     });
     reduced.stripsPerBlock = stripsPerBlock(reduced.width, reduced.length);
     fillBlockIndices(reduced.width, reduced.stripsPerBlock, reduced.blockIndices);
-    reduceColors(full, step, reduced);
 }
 
-void reduceColors(const TerrainMesh& full, int step, TerrainMesh& reduced)
+void reduceColors(const TerrainMesh& full, const float* rawValues, PointColorTable& color, int step,
+                  TerrainMesh& reduced)
 {
-    if (full.colors.size() != full.points())
-        return;
     resizeForBuild(reduced.colors, reduced.points());
     forReducedPoints(full, step, reduced.width, reduced.length,
-                     [&](size_t from, size_t to) { reduced.colors[to] = full.colors[from]; });
+                     [&](size_t from, size_t to) { reduced.colors[to] = color(rawValues[from]); });
 }

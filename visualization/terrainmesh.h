@@ -1,6 +1,7 @@
 #pragma once
 
 #include "visualization/buildarray.h"
+#include "visualization/terraingeometry.h"
 #include "visualization/terrainpointcolors.h"
 
 #include <QVector3D>
@@ -38,6 +39,10 @@ inline int reducedIndex(int i, int extent, int step)
     return std::min(i * step, extent - 1);
 }
 
-// Picks every step-th point (and the last column and row) of the full mesh's arrays.
-void reduceMesh(const TerrainMesh& full, int step, TerrainMesh& reduced);
-void reduceColors(const TerrainMesh& full, int step, TerrainMesh& reduced);
+// Every step-th point (and the last column and row) of the full mesh: its position from the
+// heights as the full mesh has it, its normal from the full mesh's normals.
+void reduceMesh(const TerrainMesh& full, const float* heights, SceneSpacing spacing, int step,
+                TerrainMesh& reduced);
+// The reduced mesh's colours from the full grid's raw values.
+void reduceColors(const TerrainMesh& full, const float* rawValues, PointColorTable& color, int step,
+                  TerrainMesh& reduced);

@@ -3,52 +3,38 @@
 #include "visualization/terraingeometry.h"
 
 #include <algorithm>
-#include <limits>
 
-namespace {
-class ColorTable
+PointColorTable::PointColorTable(const TerrainColoring& coloring, SampleRange values)
+    : coloring(coloring)
+    , low(values.min)
 {
-public:
-    ColorTable(const TerrainColoring& coloring, SampleRange values)
-        : coloring(coloring)
-        , low(values.min)
-    {
-        if (values.empty)
-            return;
-        table.reserve(size_t(values.max - values.min + 1));
-        for (int v = values.min; v <= values.max; ++v)
-            table.push_back(terrainColor(float(v), coloring));
-    }
+    if (values.empty)
+        return;
+    table.reserve(size_t(values.max - values.min + 1));
+    for (int v = values.min; v <= values.max; ++v)
+        table.push_back(terrainColor(float(v), coloring));
+}
 
-    QVector3D operator()(float raw)
-    {
-        const int whole = int(raw);
-        const size_t slot = size_t(whole - low);
-        if (float(whole) == raw && whole >= low && slot < table.size())
-            return table[slot];
-        // A flat field's 0.5 everywhere: one colour, worked out once.
-        if (!(raw == lastRaw)) {
-            lastRaw = raw;
-            lastColor = terrainColor(raw, coloring);
-        }
-        return lastColor;
+QVector3D PointColorTable::operator()(float raw)
+{
+    const int whole = int(raw);
+    const size_t slot = size_t(whole - low);
+    if (float(whole) == raw && whole >= low && slot < table.size())
+        return table[slot];
+    // A flat field's 0.5 everywhere: one colour, worked out once.
+    if (!(raw == lastRaw)) {
+        lastRaw = raw;
+        lastColor = terrainColor(raw, coloring);
     }
-
-private:
-    TerrainColoring coloring;
-    int low = 0;
-    std::vector<QVector3D> table;
-    float lastRaw = std::numeric_limits<float>::quiet_NaN();
-    QVector3D lastColor;
-};
-} // namespace
+    return lastColor;
+}
 
 void fillPointColors(const float* rawValues, int width, int length, const TerrainColoring& coloring,
                      SampleRange values, BuildArray<QVector3D>& colors)
 {
     const size_t points = size_t(std::max(width, 0)) * size_t(std::max(length, 0));
     resizeForBuild(colors, points);
-    ColorTable color(coloring, values);
+    PointColorTable color(coloring, values);
     for (size_t i = 0; i < points; ++i)
         colors[i] = color(rawValues[i]);
 }

@@ -23,6 +23,9 @@
 #include <cmath>
 
 namespace {
+// A step of the full mesh's upload takes a few milliseconds: the window answers between them.
+constexpr size_t uploadStepBytes = size_t(8) << 20;
+
 template <typename T>
 void upload(QOpenGLBuffer& buffer, QOpenGLBuffer::UsagePattern usage, const T* data, size_t count)
 {
@@ -125,6 +128,7 @@ void GLWindow::requestBuild(Dataset* dataset)
         return;
     TerrainStart start{depthAnalysis, boundaryFactor, terrainOptionsFromSettings()};
     start.scale = scale;
+    start.wholeMesh = false;
     scaleSinceRequest = false;
     isolinesShown = Settings::showIsolines.read().toBool();
     isolineLevel = Settings::isovalue.read().toInt() / 100.0f;
@@ -196,7 +200,7 @@ void GLWindow::uploadTerrain()
     if (t.reducedMesh().empty() || !isVisible()) {
         reducedMesh.clear();
         fullMeshPending = false;
-        while (!fullMesh.uploadStep(terrain_->meshForUpload(), size_t(-1) / 2)) {
+        while (!fullMesh.uploadStep(*terrain_, uploadStepBytes)) {
         }
         terrain_->releaseMeshArrays();
         return;
@@ -213,9 +217,7 @@ void GLWindow::uploadFullMesh()
         fullMeshPending = false;
         return;
     }
-    // A step of this size takes a few milliseconds: the window answers between the steps.
-    constexpr size_t stepBytes = size_t(8) << 20;
-    if (!fullMesh.uploadStep(terrain_->meshForUpload(), fullMeshPending ? stepBytes : size_t(-1) / 2)) {
+    if (!fullMesh.uploadStep(*terrain_, uploadStepBytes)) {
         QTimer::singleShot(0, this, [this] { uploadNextPart(); });
         return;
     }
@@ -330,8 +332,7 @@ void GLWindow::uploadColors()
         fullMesh.colouredAgain();
         return;
     }
-    fullMesh.uploadColors(terrain_->mesh());
-    terrain_->releaseMeshArrays();
+    fullMesh.rewriteColors(*terrain_);
 }
 
 void GLWindow::setTerrainGridTransluency(float t)

@@ -1,10 +1,13 @@
 #include "visualization/widgets/meshbuffers.h"
 
+#include "visualization/terrain.h"
 #include "visualization/terraingeometry.h"
 #include "visualization/terrainmesh.h"
 
 #include <QOpenGLFunctions>
 #include <QOpenGLShaderProgram>
+#include <algorithm>
+#include <cstring>
 
 namespace {
 template <typename Array>
@@ -50,11 +53,11 @@ void MeshBuffers::beginUpload()
 }
 
 namespace {
-// Sends the next part of `array` (at most `bytes`) and frees the array when all of it is sent.
-template <typename Array>
-bool sendPart(QOpenGLBuffer& buffer, Array& array, size_t& sent, size_t bytes)
+// Sends the next part of a buffer of `total` bytes (at most `bytes`; all of it at once when
+// `bytes` is 0) from make(first byte, byte count, destination) and returns whether all is sent.
+template <typename Make>
+bool sendPart(QOpenGLBuffer& buffer, size_t total, size_t& sent, size_t bytes, std::vector<char>& part, Make make)
 {
-    const size_t total = array.size() * sizeof(typename Array::value_type);
     buffer.bind();
     // A rebuild of the same field writes over the storage it has: taking new storage of that
     // size costs as long as the whole copy.
@@ -62,40 +65,71 @@ bool sendPart(QOpenGLBuffer& buffer, Array& array, size_t& sent, size_t bytes)
         buffer.setUsagePattern(QOpenGLBuffer::StaticDraw);
         buffer.allocate(int(total));
     }
-    const size_t part = std::min(bytes, total - sent);
-    if (part > 0)
-        buffer.write(int(sent), reinterpret_cast<const char*>(array.data()) + sent, int(part));
+    const size_t size = std::min(bytes == 0 ? total : bytes, total - sent);
+    if (size > 0) {
+        part.resize(size);
+        make(sent, size, part.data());
+        buffer.write(int(sent), part.data(), int(size));
+    }
     buffer.release();
-    sent += part;
+    sent += size;
     if (sent < total)
         return false;
-    Array().swap(array);
     sent = 0;
     return true;
 }
+
+// A step size in whole elements of `element` bytes.
+size_t wholeElements(size_t bytes, size_t element)
+{
+    return bytes == 0 ? 0 : std::max(bytes / element, size_t(1)) * element;
+}
+
+template <typename Array>
+auto copyFrom(const Array& array)
+{
+    return [&array](size_t first, size_t size, char* out) {
+        std::memcpy(out, reinterpret_cast<const char*>(array.data()) + first, size);
+    };
+}
+
+auto generated(const Terrain& terrain, void (Terrain::*make)(size_t, size_t, QVector3D*) const)
+{
+    return [&terrain, make](size_t first, size_t size, char* out) {
+        (terrain.*make)(first / sizeof(QVector3D), size / sizeof(QVector3D), reinterpret_cast<QVector3D*>(out));
+    };
+}
 } // namespace
 
-bool MeshBuffers::uploadStep(TerrainMesh& mesh, size_t bytes)
+bool MeshBuffers::uploadStep(Terrain& terrain, size_t bytes)
 {
-    bool done = false;
+    TerrainMesh& mesh = terrain.meshForUpload();
+    const size_t vectors = mesh.points() * sizeof(QVector3D);
+    const size_t step = wholeElements(bytes, sizeof(QVector3D));
     switch (uploading) {
     case 0:
-        done = sendPart(positions, mesh.positions, uploaded, bytes);
+        if (!sendPart(positions, vectors, uploaded, step, part, generated(terrain, &Terrain::meshPositions)))
+            return false;
         break;
     case 1:
-        done = sendPart(normals, mesh.normals, uploaded, bytes);
+        if (!sendPart(normals, vectors, uploaded, step, part, copyFrom(mesh.normals)))
+            return false;
+        BuildArray<float>().swap(mesh.normals);
         break;
     case 2:
-        done = sendPart(indices, mesh.blockIndices, uploaded, bytes);
+        if (!sendPart(indices, mesh.blockIndices.size() * sizeof(uint32_t), uploaded, step, part,
+                      copyFrom(mesh.blockIndices)))
+            return false;
+        BuildArray<uint32_t>().swap(mesh.blockIndices);
         break;
     default:
-        done = sendPart(colors, mesh.colors, uploaded, bytes);
+        if (!sendPart(colors, vectors, uploaded, step, part, generated(terrain, &Terrain::meshColors)))
+            return false;
         break;
     }
-    if (!done)
-        return false;
     if (++uploading < 4)
         return false;
+    std::vector<char>().swap(part);
     width = mesh.width;
     length = mesh.length;
     stripsPerBlock = mesh.stripsPerBlock;
@@ -106,6 +140,16 @@ void MeshBuffers::colouredAgain()
 {
     if (uploading == 3)
         uploaded = 0;
+}
+
+void MeshBuffers::rewriteColors(const Terrain& terrain)
+{
+    const size_t total = size_t(width) * size_t(length) * sizeof(QVector3D);
+    size_t sent = 0;
+    while (!sendPart(colors, total, sent, wholeElements(size_t(8) << 20, sizeof(QVector3D)), part,
+                     generated(terrain, &Terrain::meshColors))) {
+    }
+    std::vector<char>().swap(part);
 }
 
 void MeshBuffers::uploadColors(const TerrainMesh& mesh)

@@ -2,8 +2,11 @@
 
 #include <QOpenGLBuffer>
 
+#include <vector>
+
 class QOpenGLFunctions;
 class QOpenGLShaderProgram;
+class Terrain;
 struct TerrainMesh;
 
 // The GPU side of one terrain mesh: positions, normals and colours as floats (the colours as
@@ -16,13 +19,17 @@ public:
     void create();
     void destroy();
     void upload(const TerrainMesh& mesh);
-    // The same in steps of at most `bytes` each, so that the window keeps answering between
-    // them: beginUpload, then uploadStep until it returns true. Each of the mesh's arrays is
-    // freed once it is uploaded, so that a large mesh is never held twice; the buffers draw
-    // the new mesh from the last step on. The colours go last: colouredAgain() sends them again.
+    // A terrain's full mesh in steps of about `bytes` each, so that the window keeps answering
+    // between them: beginUpload, then uploadStep until it returns true. Positions and colours
+    // are made part by part (the terrain leaves them out of its arrays), the normals and
+    // indices are freed once they are uploaded: a large mesh is never held twice. The buffers
+    // draw the new mesh from the last step on. The colours go last: colouredAgain() sends
+    // them again.
     void beginUpload();
-    bool uploadStep(TerrainMesh& mesh, size_t bytes);
+    bool uploadStep(Terrain& terrain, size_t bytes);
     void colouredAgain();
+    // The terrain's colours again, part by part.
+    void rewriteColors(const Terrain& terrain);
     void uploadColors(const TerrainMesh& mesh);
     // Draws nothing until the next upload.
     void clear() { width = length = 0; }
@@ -43,4 +50,5 @@ private:
     // how much of it is sent.
     int uploading = 0;
     size_t uploaded = 0;
+    std::vector<char> part;
 };
