@@ -1,39 +1,35 @@
 #include "visualization/terrainbuilder.h"
 
-#include <QThread>
-
 TerrainBuilder::TerrainBuilder(Delivery deliver, QObject* parent)
     : QObject(parent)
     , deliver(std::move(deliver))
 {
-    worker = QThread::create([this] { work(); });
-    worker->start();
+    worker = std::thread([this] { work(); });
 }
 
 TerrainBuilder::~TerrainBuilder()
 {
     {
-        QMutexLocker lock(&mutex);
+        const std::lock_guard<std::mutex> lock(mutex);
         stopping = true;
         pending.reset();
     }
-    wake.wakeAll();
-    worker->wait();
-    delete worker;
+    wake.notify_all();
+    worker.join();
 }
 
 void TerrainBuilder::request(TerrainSource source, TerrainStart start, const Dataset* dataset)
 {
     {
-        QMutexLocker lock(&mutex);
+        const std::lock_guard<std::mutex> lock(mutex);
         pending = Job{++requested, std::move(source), start, dataset};
     }
-    wake.wakeAll();
+    wake.notify_all();
 }
 
 void TerrainBuilder::cancel()
 {
-    QMutexLocker lock(&mutex);
+    const std::lock_guard<std::mutex> lock(mutex);
     pending.reset();
     delivered = ++requested;
 }
@@ -43,25 +39,32 @@ void TerrainBuilder::work()
     for (;;) {
         Job job;
         {
-            QMutexLocker lock(&mutex);
-            while (!pending && !stopping)
-                wake.wait(&mutex);
+            std::unique_lock<std::mutex> lock(mutex);
+            wake.wait(lock, [this] { return pending || stopping; });
             if (stopping)
                 return;
             job = std::move(*pending);
             pending.reset();
         }
         auto terrain = std::make_shared<Terrain>(std::move(job.source), job.start, job.dataset);
+        {
+            const std::lock_guard<std::mutex> lock(mutex);
+            finished = Result{job.serial, std::move(terrain)};
+        }
         // Posted to the builder: the event goes with it when the builder is destroyed first.
-        QMetaObject::invokeMethod(
-            this, [this, serial = job.serial, terrain] { finished(serial, terrain); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] { takeResult(); }, Qt::QueuedConnection);
     }
 }
 
-void TerrainBuilder::finished(quint64 serial, std::shared_ptr<Terrain> terrain)
+void TerrainBuilder::takeResult()
 {
-    if (serial != requested)
+    std::optional<Result> result;
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        result.swap(finished);
+    }
+    if (!result || result->serial != requested)
         return;
-    delivered = serial;
-    deliver(std::move(terrain));
+    delivered = result->serial;
+    deliver(std::move(result->terrain));
 }

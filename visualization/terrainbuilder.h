@@ -2,14 +2,13 @@
 
 #include "visualization/terrain.h"
 
-#include <QMutex>
 #include <QObject>
-#include <QWaitCondition>
+#include <condition_variable>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
-
-class QThread;
+#include <thread>
 
 // Builds terrains on one worker thread, so that the window keeps answering while a large
 // field is built. Only the newest request counts: one not yet started is replaced by a later
@@ -37,18 +36,26 @@ private:
         TerrainStart start;
         const Dataset* dataset = nullptr;
     };
+    struct Result
+    {
+        quint64 serial = 0;
+        std::shared_ptr<Terrain> terrain;
+    };
 
     void work();
-    void finished(quint64 serial, std::shared_ptr<Terrain> terrain);
+    void takeResult();
 
     Delivery deliver;
     // Counted on the owning thread only.
     quint64 requested = 0;
     quint64 delivered = 0;
 
-    QMutex mutex;
-    QWaitCondition wake;
+    // The hand-over in both directions goes through this mutex (not through the event that
+    // announces a result), so that every tool sees the order of the two threads' work.
+    std::mutex mutex;
+    std::condition_variable wake;
     std::optional<Job> pending;
+    std::optional<Result> finished;
     bool stopping = false;
-    QThread* worker = nullptr;
+    std::thread worker;
 };
