@@ -15,7 +15,7 @@ template <class Make, std::size_t... Index>
 auto forProbeFamily(int id, Make make, std::index_sequence<Index...>)
 {
     decltype(make(ProbeIdAt<0>())) made{};
-    ((probeFamilies[Index].probeId == id && (made = make(ProbeIdAt<Index>()), true)) || ...);
+    (void)((probeFamilies[Index].probeId == id && (made = make(ProbeIdAt<Index>()), true)) || ...);
     return made;
 }
 } // namespace FamilyDispatch

@@ -10,9 +10,10 @@
 # every address and undefined-behaviour check but without the leak check.
 # The GL tests include the monkey test (test_monkey): its two minutes of random input to the
 # whole window run under both sanitizers too.
-# Then the wavelet test, whose long rebuilds run on two threads, is built with ThreadSanitizer
-# in build-tsan/ (TSAN_BUILD_DIR). Only this test: Qt itself is not instrumented, and the
-# widget tests' Qt threads would report what TSan cannot see synchronised.
+# Then the wavelet test, whose long rebuilds run on two threads, and the terrain test, whose
+# terrain builder runs a worker thread, are built with ThreadSanitizer in build-tsan/
+# (TSAN_BUILD_DIR). Only these: Qt itself is not instrumented, and the widget tests' Qt threads
+# would report what TSan cannot see synchronised.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${ASAN_BUILD_DIR:-$root/build-asan}"
