@@ -412,6 +412,16 @@ private slots:
         QCOMPARE(frameOf(view), expected);
         QVERIFY(!view.terrain()->wireframe());
 
+        // Moved to another window, the view gets a new context: the terrain is built again.
+        const int builds = view.terrainBuilds();
+        QWidget other;
+        view.setParent(&other);
+        QVERIFY(shown(other));
+        view.show();
+        QTRY_VERIFY(view.terrainBuilds() > builds && !view.building());
+        QCOMPARE(frameOf(view), expected);
+        view.setParent(nullptr);
+
         auto closing = std::make_unique<GLWindow>();
         QVERIFY(shown(*closing));
         auto gone = slope(30, 600);

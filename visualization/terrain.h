@@ -108,6 +108,7 @@ public:
     void meshColors(size_t first, size_t count, QVector3D* out) const;
     // Frees the vertex arrays once the renderer holds them; a recolour fills the colours anew.
     void releaseMeshArrays();
+    bool meshReleased() const { return !mesh_.empty() && mesh_.normals.empty(); }
     // For the renderer, which frees each array as soon as it holds it.
     TerrainMesh& meshForUpload() { return mesh_; }
     const std::vector<QVector3D>& overlayLines() const { return overlayLines_; }

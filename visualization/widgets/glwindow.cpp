@@ -186,6 +186,16 @@ void GLWindow::applyViewSettings(Terrain& t)
 void GLWindow::uploadTerrain()
 {
     const Terrain& t = *terrain_;
+    // A new context (the widget moved to another window) after the mesh went to the old one:
+    // the terrain keeps no copy, so it is built again.
+    if (t.meshReleased()) {
+        uploadPending = false;
+        fullMesh.clear();
+        reducedMesh.clear();
+        fullMeshPending = false;
+        QTimer::singleShot(0, this, [this] { updateTerrain(); });
+        return;
+    }
     upload(buffers[OverlayPositions], QOpenGLBuffer::StaticDraw, t.overlayLines());
     upload(buffers[OverlayColors], QOpenGLBuffer::StaticDraw, t.overlayColors());
     upload(buffers[IsolinePositions], QOpenGLBuffer::DynamicDraw, t.isolines());
