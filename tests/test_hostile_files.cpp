@@ -13,6 +13,7 @@
 #include "visualization/widgets/heightfieldviewer.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtEndian>
@@ -156,20 +157,25 @@ private slots:
             // The terrain is built on a worker thread; a field it cannot show is reported then.
             if (viewerShown)
                 QTRY_VERIFY(!window.heightFieldViewer()->view()->building());
+            // No scanner answers here: the link's time-out box may come at any moment.
+            QList<MessageBox::Request> asked = boxes.requests();
+            asked.erase(std::remove_if(asked.begin(), asked.end(),
+                                       [](const MessageBox::Request& r) { return r.title == "Connection Time Out"; }),
+                        asked.end());
             switch (entry.outcome) {
             case Opens:
-                QVERIFY2(viewerShown && boxes.requests().isEmpty(), qPrintable(entry.id));
+                QVERIFY2(viewerShown && asked.isEmpty(), qPrintable(entry.id));
                 break;
             case Refused:
-                QVERIFY2(!boxes.requests().isEmpty(), qPrintable(entry.id));
-                QCOMPARE(boxes.requests().at(0).title, datasetLoadFailureTitle());
+                QVERIFY2(!asked.isEmpty(), qPrintable(entry.id));
+                QCOMPARE(asked.at(0).title, datasetLoadFailureTitle());
                 break;
             case Unshowable:
-                QVERIFY2(!boxes.requests().isEmpty(), qPrintable(entry.id));
-                QCOMPARE(boxes.requests().at(0).title, Terrain::failureTitle());
+                QVERIFY2(!asked.isEmpty(), qPrintable(entry.id));
+                QCOMPARE(asked.at(0).title, Terrain::failureTitle());
                 break;
             case Welcome:
-                QVERIFY2(!viewerShown && boxes.requests().isEmpty(), qPrintable(entry.id));
+                QVERIFY2(!viewerShown && asked.isEmpty(), qPrintable(entry.id));
                 QCOMPARE(window.screenState(), int(MainWindow::Welcome));
                 break;
             case Unlisted:
