@@ -47,11 +47,6 @@ QApplication& application()
     return app;
 }
 
-std::unique_ptr<DataSetBrolSensor> hills(int tracks, int rows)
-{
-    return hillsDataset(tracks, rows);
-}
-
 // scripts/compare-vtk.sh has VTK read the same fields: SORVANEL_BENCH_VTK names the folder that
 // gets the program's own VTK export of each, as hills-TRACKSxROWS.vtk.
 void writeVtkOnce(int tracks, int rows)
@@ -62,7 +57,7 @@ void writeVtkOnce(int tracks, int rows)
     const QString path = QStringLiteral("%1/hills-%2x%3.vtk").arg(folder).arg(tracks).arg(rows);
     if (QFile::exists(path))
         return;
-    if (const Outcome done = writeVtkFile(*hills(tracks, rows), path); !done)
+    if (const Outcome done = writeVtkFile(*hillsDataset(tracks, rows), path); !done)
         std::fprintf(stderr, "%s\n", qPrintable(done.failure().reason));
 }
 
@@ -177,7 +172,7 @@ void shadingCases(benchmark::internal::Benchmark* b)
 static void terrainBuild(benchmark::State& state)
 {
     application();
-    const auto dataset = hills(int(state.range(0)), int(state.range(1)));
+    const auto dataset = hillsDataset(int(state.range(0)), int(state.range(1)));
     for (auto _ : state) {
         const Terrain terrain(dataset.get(), TerrainStart{false, 1.0f, {}});
         benchmark::DoNotOptimize(terrain.mesh().positions.data());
@@ -194,8 +189,8 @@ void openToFrame(benchmark::State& state, bool full)
 {
     application();
     Settings::useShading.write(state.range(2) != 0);
-    const auto first = hills(int(state.range(0)), int(state.range(1)));
-    const auto second = hills(int(state.range(0)), int(state.range(1)));
+    const auto first = hillsDataset(int(state.range(0)), int(state.range(1)));
+    const auto second = hillsDataset(int(state.range(0)), int(state.range(1)));
     HeightFieldViewer viewer;
     showAndWait(viewer);
     writeVtkOnce(int(state.range(0)), int(state.range(1)));
@@ -258,7 +253,7 @@ static void steadyFrame(benchmark::State& state)
 {
     application();
     Settings::useShading.write(state.range(2) != 0);
-    const auto dataset = hills(int(state.range(0)), int(state.range(1)));
+    const auto dataset = hillsDataset(int(state.range(0)), int(state.range(1)));
     HeightFieldViewer viewer;
     openAndDraw(viewer, dataset.get());
     for (auto _ : state)
@@ -271,7 +266,7 @@ BENCHMARK(steadyFrame)->Apply(shadingCases);
 static void interactionFrame(benchmark::State& state)
 {
     application();
-    const auto dataset = hills(int(state.range(0)), int(state.range(1)));
+    const auto dataset = hillsDataset(int(state.range(0)), int(state.range(1)));
     HeightFieldViewer viewer;
     openAndDraw(viewer, dataset.get());
     GLWindow& view = *viewer.view();
@@ -293,7 +288,7 @@ BENCHMARK(interactionFrame)->Apply(cases);
 static void bareFrame(benchmark::State& state)
 {
     application();
-    const auto dataset = hills(int(state.range(0)), int(state.range(1)));
+    const auto dataset = hillsDataset(int(state.range(0)), int(state.range(1)));
     HeightFieldViewer viewer;
     openAndDraw(viewer, dataset.get());
     // The view keeps no copy of the arrays it uploaded: the bare program gets its own.
@@ -329,7 +324,7 @@ static void filterSwitchStall(benchmark::State& state)
 {
     application();
     Settings::useShading.write(state.range(2) != 0);
-    const auto dataset = hills(int(state.range(0)), int(state.range(1)));
+    const auto dataset = hillsDataset(int(state.range(0)), int(state.range(1)));
     HeightFieldViewer viewer;
     openAndDraw(viewer, dataset.get());
     GLWindow& view = *viewer.view();

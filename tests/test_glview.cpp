@@ -431,6 +431,53 @@ private slots:
         closing.reset();
     }
 
+    // What the user sets while a terrain is built reaches that terrain: the mode, the scale,
+    // the colour map and the data zoom.
+    void settingsMadeDuringABuildReachTheNewTerrain()
+    {
+        auto dataset = slope(30, 600);
+        GLWindow view;
+        QVERIFY(shown(view));
+        view.setDataset(dataset.get());
+        QVERIFY(settled(view));
+        depthFactor = 0.0f;
+        view.setDepthAnalysisMode(true);
+        view.setScaling(0.5f);
+        QVERIFY(view.building());
+        QVERIFY(settled(view));
+        QVERIFY(view.terrain()->depthAnalysis());
+        QCOMPARE(view.terrain()->scale(), 0.5f);
+        QCOMPARE(depthFactor, view.terrain()->depthFactor());
+        QVERIFY(depthFactor > 0.0f);
+
+        view.setDepthAnalysisMode(false);
+        Settings::colormap.write(int(ColormapId::GreyScale));
+        view.recolor();
+        view.setBoundaries(0.25f);
+        QVERIFY(settled(view));
+        QCOMPARE(view.terrain()->colormap(), int(ColormapId::GreyScale));
+        QCOMPARE(view.terrain()->boundaryFactor(), 0.25f);
+    }
+
+    // A recolour of a large field (its arrays handed to the GPU, a reduced mesh beside the full
+    // one) writes the colours anew: back to the first colour map, the first picture returns.
+    void aRecolourAfterTheUploadRestoresThePicture()
+    {
+        auto dataset = slope(50, 1000);
+        GLWindow view;
+        QVERIFY(shown(view));
+        view.setDataset(dataset.get());
+        const QImage jet = frameOf(view);
+        QVERIFY(view.terrain()->mesh().positions.empty());
+        Settings::colormap.write(int(ColormapId::Temperature));
+        view.recolor();
+        const QImage temperature = frameOf(view);
+        QVERIFY(temperature != jet);
+        Settings::colormap.write(int(ColormapId::Jet));
+        view.recolor();
+        QCOMPARE(frameOf(view), jet);
+    }
+
     void isolineAndLabelsDrawWhereExpected()
     {
         auto dataset = slope();
