@@ -42,6 +42,9 @@ const SettingKey colorQuantization{"visualization/2D/scalar/filter/colorQuantiza
 const SettingKey valueQuantization{"visualization/2D/scalar/filter/valueQuantization", false};
 const SettingKey outlierFilter{"visualization/2D/scalar/filter/outlierFilter", false};
 const SettingKey deltaFilter{"visualization/2D/scalar/filter/deltaFilter", false};
+const SettingKey destaggerFilter{"visualization/2D/scalar/filter/destagger", false};
+const SettingKey despikeFilter{"visualization/2D/scalar/filter/despike", false};
+const SettingKey contrastClip{"visualization/2D/scalar/filter/contrastClip", false};
 const SettingKey dataHost{"network/datahost", QString()};
 const SettingKey scannerHost{"network/scannerHost", QString::fromLatin1(ScannerAddress::fixedHost)};
 const SettingKey scannerPort{"network/scannerPort", int(ScannerAddress::port)};
@@ -54,7 +57,7 @@ const QList<const SettingKey*>& allKeys()
         &language, &recordWidth, &recordLength, &recordCorner, &recordParallel, &recordSound,
         &colormap, &showIsolines, &isovalue, &useShading, &wireframe, &showGrid,
         &smoothingFilter, &trackMatchingFilter, &colorQuantization, &valueQuantization,
-        &outlierFilter, &deltaFilter, &dataHost, &scannerHost, &scannerPort, &transferPort,
+        &outlierFilter, &deltaFilter, &destaggerFilter, &despikeFilter, &contrastClip, &dataHost, &scannerHost, &scannerPort, &transferPort,
         &captureScannerStream};
     return keys;
 }

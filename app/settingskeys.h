@@ -39,6 +39,9 @@ extern const SettingKey colorQuantization;  // bool false
 extern const SettingKey valueQuantization;  // bool false
 extern const SettingKey outlierFilter;      // bool false
 extern const SettingKey deltaFilter;        // bool false
+extern const SettingKey destaggerFilter;    // bool false
+extern const SettingKey despikeFilter;      // bool false
+extern const SettingKey contrastClip;       // bool false
 extern const SettingKey dataHost;           // string, empty
 extern const SettingKey scannerHost;        // string, the scanner's fixed address
 extern const SettingKey scannerPort;        // int 9876

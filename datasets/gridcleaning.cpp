@@ -1,5 +1,7 @@
 #include "datasets/gridcleaning.h"
 
+#include "datasets/samplehistogram.h"
+
 #include <kissfft/kissfft.hh>
 
 #include <algorithm>
@@ -227,31 +229,12 @@ void despike(GroundColumns& grid, int window, double deviations)
 std::optional<PercentileRange> percentileRange(const GroundColumns& grid, size_t rows, double lowPercent,
                                                double highPercent)
 {
-    constexpr int offset = 32768;
-    std::vector<size_t> counts(65536, 0);
-    size_t total = 0;
-    for (const auto& column : grid) {
-        const size_t n = std::min(rows, column.size());
-        for (size_t k = 0; k < n; ++k)
-            ++counts[size_t(column[k] + offset)];
-        total += n;
-    }
-    if (total == 0)
+    const SampleHistogram histogram(grid, rows);
+    if (histogram.count() == 0)
         return std::nullopt;
-    const auto position = [total](double percent) {
-        const double p = std::clamp(percent, 0.0, 100.0) / 100.0;
-        return size_t(std::floor(p * double(total - 1) + 0.5));
-    };
-    const size_t wanted[2] = {position(lowPercent), position(highPercent)};
-    int found[2] = {0, 0};
-    size_t seen = 0;
-    int which = 0;
-    for (size_t v = 0; v < counts.size() && which < 2; ++v) {
-        seen += counts[v];
-        while (which < 2 && seen > wanted[which])
-            found[which++] = int(v) - offset;
-    }
-    return PercentileRange{std::min(found[0], found[1]), std::max(found[0], found[1])};
+    const int low = histogram.percentile(lowPercent);
+    const int high = histogram.percentile(highPercent);
+    return PercentileRange{std::min(low, high), std::max(low, high)};
 }
 
 void clipToRange(GroundColumns& grid, PercentileRange range)

@@ -1,5 +1,6 @@
 #include "testenvironment.h"
 #include "datasets/gridcleaning.h"
+#include "staggeredfield.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,35 +8,6 @@
 
 namespace {
 using Column = std::vector<int16_t>;
-
-// A zig-zag survey over oblique straight ridges with noise. The reverse tracks' readings lie
-// `lag` rows further along their own walking direction than where they were taken.
-GroundColumns staggeredField(const FieldLayout& layout, int lag, unsigned seed = 7)
-{
-    std::mt19937 random(seed);
-    std::uniform_real_distribution<double> place(0.0, layout.rows), width(3.0, 8.0), height(300.0, 1000.0);
-    struct Ridge { double row, width, height; };
-    std::vector<Ridge> ridges;
-    for (int i = 0; i < 8; ++i)
-        ridges.push_back({place(random), width(random), height(random)});
-    std::normal_distribution<double> noise(0.0, 8.0);
-    const auto truth = [&](int column, double row) {
-        double v = 0;
-        for (const Ridge& r : ridges) {
-            const double d = (row - r.row - 0.7 * column) / r.width;
-            v += r.height * std::exp(-0.5 * d * d);
-        }
-        return v;
-    };
-    GroundColumns grid(size_t(layout.columns), Column(size_t(layout.rows)));
-    for (int c = 0; c < layout.columns; ++c) {
-        const bool back = runsFromLastRow(layout.startIndex, layout.parallel, c);
-        const int offset = isReverseColumn(layout, c) ? (back ? -lag : lag) : 0;
-        for (int k = 0; k < layout.rows; ++k)
-            grid[size_t(c)][size_t(k)] = int16_t(std::lround(truth(c, k - offset) + noise(random)));
-    }
-    return grid;
-}
 
 // The mean absolute difference between each reverse track and the mean of its neighbours.
 double herringbone(const GroundColumns& grid, const FieldLayout& layout)
@@ -87,7 +59,7 @@ private slots:
         QFETCH(int, startIndex);
         // An even number of columns started in the last column is the arrangement's odd case.
         const FieldLayout layout{240, 24, startIndex, false};
-        GroundColumns grid = staggeredField(layout, lag);
+        GroundColumns grid = StaggeredField::grid(layout, lag);
         QCOMPARE(estimateStaggerShift(grid, layout), lag);
         const double before = herringbone(grid, layout);
         destagger(grid, layout, lag);
@@ -114,7 +86,7 @@ private slots:
     void parallelAndNarrowFieldsStayAsTheyAre()
     {
         FieldLayout parallel{240, 24, 0, true};
-        GroundColumns grid = staggeredField({240, 24, 0, false}, 3);
+        GroundColumns grid = StaggeredField::grid({240, 24, 0, false}, 3);
         const GroundColumns before = grid;
         QCOMPARE(estimateStaggerShift(grid, parallel), 0);
         destagger(grid, parallel, 3);
@@ -122,7 +94,7 @@ private slots:
 
         GroundColumns one{smoothTrack(100)};
         QCOMPARE(estimateStaggerShift(one, {100, 1, 0, false}), 0);
-        GroundColumns two = staggeredField({100, 2, 1, false}, 2);
+        GroundColumns two = StaggeredField::grid({100, 2, 1, false}, 2);
         const int shift = estimateStaggerShift(two, {100, 2, 1, false});
         QVERIFY(std::abs(shift) <= largestStaggerShift(100));
         GroundColumns flat(4, Column(50, 7));

@@ -1,12 +1,14 @@
 #include "app/settingskeys.h"
 #include "datasets/familyclasses.h"
 #include "testenvironment.h"
+#include "staggeredfield.h"
 #include "visualization/depthanalysis.h"
 #include "visualization/isolines.h"
 #include "visualization/terrain.h"
 #include "visualization/terrainbuilder.h"
 #include "visualization/terraincoloring.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -381,6 +383,74 @@ private slots:
         QVERIFY(terrain.buildTerrain());
         QVERIFY(terrain.buildTerrain());
         QVERIFY(terrain.grid() == first);
+    }
+
+    void cleaningRunsBeforeTheFiltersAndInBothModes()
+    {
+        const FieldLayout layout{120, 8, 0, false};
+        auto dataset = fieldOf(StaggeredField::tracks(StaggeredField::grid(layout, 3), layout));
+        dataset->setProperty("start index", 0);
+        dataset->setProperty("parallel", false);
+        TerrainStart start;
+        start.options.destagger = true;
+        {
+            const Terrain terrain(dataset.get(), start);
+            QVERIFY(terrain.destaggered());
+            QCOMPARE(terrain.staggerEstimate(), 3);
+            QCOMPARE(terrain.staggerShift(), 3);
+        }
+        // A shift set by hand wins; the tracks are shifted in depth analysis too.
+        start.options.staggerShift = -2;
+        start.depthAnalysis = true;
+        {
+            const Terrain terrain(dataset.get(), start);
+            QCOMPARE(terrain.staggerEstimate(), 3);
+            QCOMPARE(terrain.staggerShift(), -2);
+        }
+        dataset->setProperty("parallel", true);
+        QVERIFY(!Terrain(dataset.get(), start).destaggered());
+
+        // A knock in one track no longer sets the range once despiked.
+        auto field = hill(3, 30);
+        field[1][15] = 30000;
+        auto knocked = fieldOf(field);
+        TerrainStart despiked = withFilters(false, false, false);
+        QVERIFY(sampleRange(Terrain(knocked.get(), despiked).grid()).max > 20000);
+        despiked.options.despike = true;
+        QVERIFY(sampleRange(Terrain(knocked.get(), despiked).grid()).max < 1000);
+    }
+
+    void contrastClipColoursByPercentilesOfTheDrawnReadings()
+    {
+        auto field = hill(6, 40);
+        field[2][7] = 20000;
+        auto dataset = fieldOf(field);
+        TerrainStart byData = withFilters(false, false, false);
+        byData.boundaryFactor = 1.0f;
+        TerrainStart start = byData;
+        start.options.contrastClip = true;
+        const Terrain terrain(dataset.get(), start);
+        QVERIFY(terrain.contrastClipped());
+        std::vector<int16_t> drawn;
+        for (const auto& column : terrain.grid())
+            drawn.insert(drawn.end(), column.begin(), column.begin() + terrain.terrainGridLength());
+        std::sort(drawn.begin(), drawn.end());
+        const auto at = [&](double p) { return int(drawn[size_t(std::lround(p / 100 * (drawn.size() - 1)))]); };
+        QCOMPARE(terrain.colorRangeEnds().low, at(2));
+        QCOMPARE(terrain.colorRangeEnds().high, at(98));
+        const std::array<int, 5> shares = terrain.clippedLegendPercentages(1.0f);
+        QVERIFY(std::abs(shares[0] + shares[1] + shares[2] + shares[3] + shares[4] - 100) <= 2);
+        QVERIFY(shares[4] >= 2 && shares[0] >= 2);
+        // Without the clip the knock takes the top of the range.
+        QVERIFY(Terrain(dataset.get(), byData).colorRangeEnds().high > 15000);
+
+        // A flat field is coloured as it was.
+        auto flat = fieldOf({{5, 5, 5, 5}, {5, 5, 5, 5}});
+        const Terrain plain(flat.get(), byData);
+        const Terrain clipped(flat.get(), start);
+        QCOMPARE(clipped.colorRangeEnds().low, plain.colorRangeEnds().low);
+        QCOMPARE(clipped.colorRangeEnds().high, plain.colorRangeEnds().high);
+        QVERIFY(clipped.mesh().colors == plain.mesh().colors);
     }
 
     void coloursFollowTheValuesAndTheColourMap()

@@ -1,6 +1,6 @@
 #include "testenvironment.h"
 #include "visualization/depthanalysis.h"
-#include "visualization/samplehistogram.h"
+#include "datasets/samplehistogram.h"
 #include "visualization/terrainfilters.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "visualization/depthanalysis.h"
 
-#include "visualization/samplehistogram.h"
+#include "datasets/samplehistogram.h"
 
 #include <algorithm>
 #include <cmath>

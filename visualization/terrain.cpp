@@ -1,6 +1,8 @@
 #include "visualization/terrain.h"
 
 #include "datasets/dataset.h"
+#include "datasets/gridcleaning.h"
+#include "datasets/samplehistogram.h"
 #include "visualization/crosstrackspline.h"
 #include "visualization/depthanalysis.h"
 #include "visualization/isolines.h"
@@ -104,6 +106,7 @@ void Terrain::runPipeline()
         return;
     }
 
+    cleanSurvey();
     if (!depthAnalysis_) {
         if (options_.trackMatching)
             trackMatchingFilter(grid_);
@@ -123,6 +126,7 @@ void Terrain::runPipeline()
         return;
     depthFactor_ = 0.0f;
     colorRange_ = gridRange_;
+    clipColorRange();
     BuildArray<float>().swap(measuredRawValues_);
     recolor();
     if (!depthAnalysis_) {
@@ -139,6 +143,45 @@ void Terrain::runPipeline()
     scale_ = 1.0f;
     zScale_ = heightScale(scale_);
     failed_ = 0;
+}
+
+void Terrain::cleanSurvey()
+{
+    FieldLayout layout{gridRows_, int(grid_.size()), source_.startIndex, source_.parallel};
+    destaggered_ = options_.destagger && !source_.parallel;
+    staggerEstimate_ = destaggered_ ? estimateStaggerShift(grid_, layout) : 0;
+    staggerShift_ = destaggered_ ? options_.staggerShift.value_or(staggerEstimate_) : 0;
+    // The shift moves readings along the tracks, so it holds in depth analysis as well.
+    if (destaggered_)
+        destagger(grid_, layout, staggerShift_);
+    if (options_.despike && !depthAnalysis_)
+        despike(grid_);
+}
+
+void Terrain::clipColorRange()
+{
+    drawnReadings_.reset();
+    if (!options_.contrastClip)
+        return;
+    auto readings = std::make_shared<SampleHistogram>(grid_, size_t(terrainGridLength_));
+    const ClipPercentiles clip;
+    colorRange_ = {readings->percentile(clip.low), readings->percentile(clip.high), false};
+    drawnReadings_ = std::move(readings);
+}
+
+ValueRange Terrain::colorRangeEnds() const
+{
+    const TerrainColorRange range = currentColoring().range;
+    return {range.low, range.low + range.span};
+}
+
+std::array<int, 5> Terrain::clippedLegendPercentages(float blend) const
+{
+    if (!drawnReadings_)
+        return {0, 0, 0, 0, 0};
+    const TerrainColorRange range = terrainColorRange(colorRange_.min, colorRange_.max, source_.sensorMin,
+                                                      source_.sensorMax, blend);
+    return binPercentages(*drawnReadings_, {range.low, range.low + range.span});
 }
 
 bool Terrain::createVisualization()
@@ -223,11 +266,17 @@ void Terrain::fail()
         BuildArray<float>().swap(*array);
     terrainGridWidth_ = 0;
     terrainGridLength_ = 0;
+    drawnReadings_.reset();
 }
 
 QString Terrain::failureTitle()
 {
     return tr("Creating Visualization");
+}
+
+QString Terrain::contrastClipTitle()
+{
+    return tr("Clip 2–98 %");
 }
 
 void Terrain::recolor()

@@ -9,10 +9,13 @@
 
 #include <QCoreApplication>
 #include <QVector3D>
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class Dataset;
+class SampleHistogram;
 
 // What the first build of a new terrain uses, so that a screen that sets the mode and the
 // colour blend right after construction finds them in place and builds nothing again.
@@ -71,6 +74,8 @@ public:
     // The outcome of the latest build (the constructor's or a later one).
     const Outcome& lastBuild() const { return lastBuild_; }
     static QString failureTitle();
+    // The contrast clip's name, in the menu and on the legend.
+    static QString contrastClipTitle();
     // Takes effect with the next build or recolour.
     void setOptions(const TerrainOptions& options) { options_ = options; }
     const TerrainOptions& options() const { return options_; }
@@ -136,6 +141,18 @@ public:
     float maxH() const { return maxH_; }
     // Of the latest depth-analysis build (0 in value analysis).
     float depthFactor() const { return depthFactor_; }
+    // The destagger of the latest build: whether it ran, the shift it estimated and the one
+    // it applied (a shift set by hand wins over the estimate).
+    bool destaggered() const { return destaggered_; }
+    int staggerEstimate() const { return staggerEstimate_; }
+    int staggerShift() const { return staggerShift_; }
+    // The latest build took the colour range from percentiles of the drawn readings.
+    bool contrastClipped() const { return bool(drawnReadings_); }
+    // The ends of the colour range the points are coloured with now.
+    ValueRange colorRangeEnds() const;
+    // The legend's shares of the drawn readings in the clipped range blended by `blend`, as
+    // the colours are; zeros unless contrastClipped().
+    std::array<int, 5> clippedLegendPercentages(float blend) const;
 
     // The normals the overlay lines, isolines and depth plane are lit with: those of the first
     // `count` vertices of the mesh as strips (strip vertex 2 (r width + k) is point (k, r), the
@@ -148,6 +165,8 @@ public:
 
 private:
     void runPipeline();
+    void cleanSurvey();
+    void clipColorRange();
     bool createVisualization();
     void fail();
     void fillReducedMesh();
@@ -197,6 +216,11 @@ private:
     float maxH_ = 1.0f;
     float minH_ = 0.0f;
     float depthFactor_ = 0.0f;
+    bool destaggered_ = false;
+    int staggerEstimate_ = 0;
+    int staggerShift_ = 0;
+    // The drawn readings of the value pass, kept for the legend when the colours are clipped.
+    std::shared_ptr<const SampleHistogram> drawnReadings_;
     int terrainGridWidth_ = 0;
     int terrainGridLength_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "visualization/terraincoloring.h"
 
+#include "datasets/samplehistogram.h"
+
 #include <QtGlobal>
 #include <algorithm>
 #include <cmath>
@@ -53,12 +55,32 @@ std::vector<QVector3D> terrainStripColors(const float* rawValues, int width, int
     return colors;
 }
 
+std::array<int, 5> binPercentages(const SampleHistogram& histogram, ValueRange range)
+{
+    std::array<int, 5> percent{0, 0, 0, 0, 0};
+    if (histogram.count() == 0)
+        return percent;
+    const double span = range.high - range.low;
+    std::array<size_t, 5> count{0, 0, 0, 0, 0};
+    for (int v = SampleHistogram::lowest; v <= SampleHistogram::highest; ++v) {
+        const size_t n = histogram.countOf(v);
+        if (n == 0)
+            continue;
+        // Values outside the range count in the nearest end bin.
+        const double position = (v - range.low) / span * 5;
+        const int bin = position < 0 ? 0 : int(std::min(position, 4.0));
+        count[size_t(bin)] += n;
+    }
+    for (size_t i = 0; i < percent.size(); ++i)
+        percent[i] = int(std::lround(double(count[i]) * 100.0 / double(histogram.count())));
+    return percent;
+}
+
 std::array<int, 5> legendPercentages(const std::vector<int16_t>& values, bool scalar2,
                                      int sensorMin, int sensorMax, float blendFactor)
 {
-    std::array<int, 5> percent{0, 0, 0, 0, 0};
     if (values.empty())
-        return percent;
+        return {0, 0, 0, 0, 0};
     int dMin = 0;
     int dMax = 0;
     if (scalar2) {
@@ -68,15 +90,5 @@ std::array<int, 5> legendPercentages(const std::vector<int16_t>& values, bool sc
     }
     const ValueRange range = widenToMinimumColorRange(
         {blend(dMin, sensorMin, blendFactor), blend(dMax, sensorMax, blendFactor)});
-    const double span = range.high - range.low;
-    std::array<qint64, 5> count{0, 0, 0, 0, 0};
-    for (const int16_t v : values) {
-        // Values outside the range count in the nearest end bin.
-        const double position = (v - range.low) / span * 5;
-        const int bin = position < 0 ? 0 : int(std::min(position, 4.0));
-        ++count[size_t(bin)];
-    }
-    for (size_t i = 0; i < percent.size(); ++i)
-        percent[i] = int(std::lround(double(count[i]) * 100.0 / double(values.size())));
-    return percent;
+    return binPercentages(SampleHistogram(values), range);
 }

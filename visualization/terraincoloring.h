@@ -37,7 +37,13 @@ QVector3D terrainColor(float rawValue, const TerrainColoring& coloring);
 std::vector<QVector3D> terrainStripColors(const float* rawValues, int width, int length,
                                           const TerrainColoring& coloring);
 
-// Share of the values, in percent rounded to integers, in five equal bins of the colour
-// range blended by `blend` (0 lowest bin). Without scalar data the data range counts as 0..0.
+class SampleHistogram;
+
+// Share of the readings, in percent rounded to integers, in five equal bins of `range`
+// (0 lowest bin); readings outside it count in the nearest end bin.
+std::array<int, 5> binPercentages(const SampleHistogram& histogram, ValueRange range);
+
+// binPercentages of the values over the colour range blended by `blend`. Without scalar data
+// the data range counts as 0..0.
 std::array<int, 5> legendPercentages(const std::vector<int16_t>& values, bool scalar2,
                                      int sensorMin, int sensorMax, float blend);

@@ -13,6 +13,7 @@
 #include "visualization/widgets/terrainshaders.h"
 
 #include <QDebug>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QOpenGLFunctions>
 #include <QOpenGLShaderProgram>
@@ -100,6 +101,7 @@ void GLWindow::setDataset(Dataset* dataset, float boundaryFactorNow)
     scale = 1.0f;
     gridTransluency = 0.0f;
     occludeGrid = false;
+    staggerShiftByHand.reset();
     // A dataset without values (one that did not load) has nothing to build or report.
     if (!dataset || dataset->values().empty()) {
         builder->cancel();
@@ -111,6 +113,12 @@ void GLWindow::setDataset(Dataset* dataset, float boundaryFactorNow)
         return;
     }
     requestBuild(dataset);
+}
+
+void GLWindow::setStaggerShift(std::optional<int> shift)
+{
+    staggerShiftByHand = shift;
+    updateTerrain();
 }
 
 void GLWindow::updateTerrain()
@@ -127,6 +135,7 @@ void GLWindow::requestBuild(Dataset* dataset)
     if (!requested)
         return;
     TerrainStart start{depthAnalysis, boundaryFactor, terrainOptionsFromSettings()};
+    start.options.staggerShift = staggerShiftByHand;
     start.scale = scale;
     start.wholeMesh = false;
     scaleSinceRequest = false;
@@ -267,6 +276,10 @@ void GLWindow::rebuildDepthPlane()
 void GLWindow::updateLegend(float blend)
 {
     legendBlend = blend;
+    if (terrain_->contrastClipped()) {
+        legendPercentages = terrain_->clippedLegendPercentages(blend);
+        return;
+    }
     const TerrainSource& d = terrain_->source();
     legendPercentages = ::legendPercentages(d.values, d.scalar2, d.sensorMin, d.sensorMax, blend);
 }
@@ -600,7 +613,20 @@ void GLWindow::paintOverlay(const QMatrix4x4& m)
     if (terrain_->depthAnalysis())
         depthScaleLabels = paintDepthScale(painter, *terrain_, frame, soilDepthScale, depthFactor);
     else if (!terrain_->options().outlier)
+        paintLegend(painter);
+}
+
+void GLWindow::paintLegend(QPainter& painter)
+{
+    if (!terrain_->contrastClipped()) {
         paintColorLegend(painter, viewportWidth, viewportHeight, screenDpi, terrain_->colormap(), legendPercentages);
+        return;
+    }
+    const ValueRange range = terrain_->colorRangeEnds();
+    const QLocale locale;
+    const LegendEnds ends{Terrain::contrastClipTitle(), locale.toString(range.low), locale.toString(range.high)};
+    paintColorLegend(painter, viewportWidth, viewportHeight, screenDpi, terrain_->colormap(), legendPercentages,
+                     &ends);
 }
 
 void GLWindow::mousePressEvent(QMouseEvent* event)

@@ -9,10 +9,12 @@
 #include <QVector3D>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class Dataset;
 class QOpenGLShaderProgram;
+class QPainter;
 class QTouchEvent;
 class Terrain;
 class TerrainBuilder;
@@ -35,6 +37,10 @@ public:
     void setDataset(Dataset* dataset, float boundaryFactor = 0.0f);
     // Builds the terrain again with the settings read now and uploads it.
     void updateTerrain();
+    // Destaggers by a shift set by hand, or (none) by the one estimated from the field; a new
+    // dataset starts with the estimate. Builds again.
+    void setStaggerShift(std::optional<int> shift);
+    std::optional<int> staggerShiftSetByHand() const { return staggerShiftByHand; }
     // A terrain is being built, or the full mesh of the shown one is not drawn yet.
     bool building() const;
     // Colours again with the colour map chosen now.
@@ -128,6 +134,7 @@ private:
     void drawIsoline();
     void drawDepthPlane();
     void paintOverlay(const QMatrix4x4& model);
+    void paintLegend(QPainter& painter);
     void rotateBy(int dx, int dy);
     void handleTouch(QTouchEvent* event);
     void setRotation(int& stored, int angle, void (GLWindow::*changed)(int));
@@ -160,6 +167,7 @@ private:
     bool occludeGrid = false;
     bool isolinesShown = false;
     float isolineLevel = 0.0f;
+    std::optional<int> staggerShiftByHand;
     std::vector<QVector3D> planeCorners;
     QMatrix4x4 planeModel;
     std::array<int, 5> legendPercentages{};

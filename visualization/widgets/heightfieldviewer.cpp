@@ -6,6 +6,7 @@
 #include "app/settingskeys.h"
 #include "datasets/dataset.h"
 #include "datasets/datasetstore.h"
+#include "datasets/gridcleaning.h"
 #include "visualization/widgets/bottomwidgetheightfield.h"
 #include "visualization/terrain.h"
 #include "visualization/widgets/glwindow.h"
@@ -102,11 +103,16 @@ void HeightFieldViewer::buildMenus()
         {tr("Color Quantization"), Settings::colorQuantization,
          &HeightFieldViewer::triggerColorQuantizationFilter},
         {tr("Outlier Filter"), Settings::outlierFilter, &HeightFieldViewer::triggerOutlierFilter},
+        {tr("Destagger (zig-zag)"), Settings::destaggerFilter, &HeightFieldViewer::triggerDestagger},
+        {tr("Despike"), Settings::despikeFilter, &HeightFieldViewer::triggerDespike},
+        {Terrain::contrastClipTitle(), Settings::contrastClip, &HeightFieldViewer::triggerContrastClip},
     };
     for (const auto& entry : filterEntries) {
         QAction* action = settingAction(entry.text, entry.key, filters);
         filters->addAction(action);
         connect(action, &QAction::triggered, this, entry.slot);
+        if (&entry.key == &Settings::destaggerFilter)
+            destaggerAction = action;
     }
     depthMenu = new QMenu;
     connect(depthMenu->addAction(tr("Value Analysis")), &QAction::triggered, this,
@@ -167,6 +173,10 @@ void HeightFieldViewer::connectPanel()
         if (glWindow->terrain() && glWindow->terrain()->depthAnalysis())
             controlPanel->updateDepth();
     });
+    connect(controlPanel, &ViewControlWindow::staggerShiftStepped, this, &HeightFieldViewer::stepStaggerShift);
+    connect(controlPanel, &ViewControlWindow::staggerShiftAutomatic, this,
+            [this] { glWindow->setStaggerShift(std::nullopt); });
+    connect(glWindow, &GLWindow::terrainShown, this, &HeightFieldViewer::showStaggerShift);
     connect(bottomBar, &BottomWidgetHeightfield::resetCameraButtonPushed, glWindow, &GLWindow::resetView);
     connect(bottomBar, &BottomWidgetHeightfield::selectDataset, this, &HeightFieldViewer::setDatasetViewMode);
     connect(bottomBar, &BottomWidgetHeightfield::startNewRecording, this, &HeightFieldViewer::setRecordMode);
@@ -177,6 +187,9 @@ void HeightFieldViewer::setDataset(Dataset* dataset)
     if (dataset == dataset_)
         return;
     dataset_ = dataset;
+    // Only a zig-zag walk has reverse tracks to shift.
+    destaggerAction->setEnabled(dataset && !dataset->getProperty(QStringLiteral("parallel")).toBool());
+    controlPanel->showStaggerShift(false, 0, false);
     // Coloured at once as the panel's reset asks, so that the reset finds the colours in place.
     glWindow->setDataset(dataset, ViewControlWindow::boundaryFactorOf(ViewControlWindow::startDataZoom));
     controlPanel->reset();
@@ -295,6 +308,40 @@ void HeightFieldViewer::triggerTrackMatchingFilter()
 void HeightFieldViewer::triggerSmoothingFilter()
 {
     toggleAndRebuild(Settings::smoothingFilter);
+}
+
+void HeightFieldViewer::triggerDestagger()
+{
+    toggleAndRebuild(Settings::destaggerFilter);
+}
+
+void HeightFieldViewer::triggerDespike()
+{
+    toggleAndRebuild(Settings::despikeFilter);
+}
+
+void HeightFieldViewer::triggerContrastClip()
+{
+    toggleAndRebuild(Settings::contrastClip);
+}
+
+void HeightFieldViewer::stepStaggerShift(int rows)
+{
+    const Terrain* terrain = glWindow->terrain();
+    if (!terrain || !terrain->destaggered())
+        return;
+    // From the shift asked for last: a second press before the terrain is built counts too.
+    const int largest = largestStaggerShift(terrain->rows());
+    const int shift = glWindow->staggerShiftSetByHand().value_or(terrain->staggerShift()) + rows;
+    glWindow->setStaggerShift(std::clamp(shift, -largest, largest));
+}
+
+void HeightFieldViewer::showStaggerShift()
+{
+    const Terrain* terrain = glWindow->terrain();
+    const bool destaggered = terrain && terrain->destaggered();
+    controlPanel->showStaggerShift(destaggered, destaggered ? terrain->staggerShift() : 0,
+                                   glWindow->staggerShiftSetByHand().has_value());
 }
 
 void HeightFieldViewer::triggerWireframe()

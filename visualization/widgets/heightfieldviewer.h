@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class BottomWidgetHeightfield;
+class QAction;
 class Dataset;
 class GLWindow;
 class QActionGroup;
@@ -38,6 +39,7 @@ public:
     QMenu* depthAnalysisMenu() const { return depthMenu; }
     QMenu* colormapEntries() const { return colormapMenu; }
     SliderAction* isolineEntry() const { return isolineAction; }
+    QAction* destaggerEntry() const { return destaggerAction; }
     GLWindow* view() const { return glWindow; }
     ViewControlWindow* panel() const { return controlPanel; }
     BottomWidgetHeightfield* bar() const { return bottomBar; }
@@ -62,6 +64,9 @@ public slots:
     void triggerOutlierFilter();
     void triggerTrackMatchingFilter();
     void triggerSmoothingFilter();
+    void triggerDestagger();
+    void triggerDespike();
+    void triggerContrastClip();
     void triggerWireframe();
     void enableDepthAnalysis();
     void enableValueAnalysis();
@@ -83,6 +88,8 @@ private:
     void chooseColormap(int index);
     void setViewMenu(QMenu* menu);
     void layOut(bool landscape);
+    void stepStaggerShift(int rows);
+    void showStaggerShift();
 
     GLWindow* glWindow = nullptr;
     QScrollArea* scrollArea = nullptr;
@@ -97,6 +104,7 @@ private:
     QMenu* viewMenu = nullptr;
     QActionGroup* colormapGroup = nullptr;
     SliderAction* isolineAction = nullptr;
+    QAction* destaggerAction = nullptr;
 };
 
 // The viewer for a dataset of probe `id`; throws std::runtime_error("Unknown Probe ID") for an

@@ -88,7 +88,7 @@ void liftOverlapping(std::vector<QRectF>& boxes)
 }
 
 void paintColorLegend(QPainter& painter, int width, int height, double dpi, int map,
-                      const std::array<int, 5>& percentages)
+                      const std::array<int, 5>& percentages, const LegendEnds* ends)
 {
     const int barHeight = int(height - 0.5 * dpi);
     const double barLeft = width - int(0.25 * dpi) - 0.1 * dpi;
@@ -107,6 +107,13 @@ void paintColorLegend(QPainter& painter, int width, int height, double dpi, int 
     const double tickLeft = barLeft - metrics.horizontalAdvance(QStringLiteral("99"));
     for (int j = 0; j <= 5; ++j)
         painter.drawLine(QLineF(tickLeft, top + j * binHeight, barLeft - 5, top + j * binHeight));
+    if (!ends)
+        return;
+    // In the quarter inch above and below the bar, right-aligned with it.
+    const QString above = ends->caption + QStringLiteral("  ") + ends->high;
+    painter.drawText(QPointF(barRight - metrics.horizontalAdvance(above), top - metrics.descent() - 2), above);
+    painter.drawText(QPointF(barRight - metrics.horizontalAdvance(ends->low), top + barHeight + metrics.ascent() + 2),
+                     ends->low);
 }
 
 int depthScaleSteps(double span, int fontHeight)

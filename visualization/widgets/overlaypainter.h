@@ -2,6 +2,7 @@
 
 #include <QMatrix4x4>
 #include <QRectF>
+#include <QString>
 #include <array>
 #include <vector>
 
@@ -25,10 +26,19 @@ void paintFieldMarks(QPainter& painter, const Terrain& terrain, const OverlayFra
 // corner of the field (the last width and length labels) stay readable at any font size.
 void liftOverlapping(std::vector<QRectF>& boxes);
 
+// Texts at the ends of the colour bar: what the range was taken from above its top, and the
+// readings its ends stand for.
+struct LegendEnds
+{
+    QString caption;
+    QString low;
+    QString high;
+};
+
 // The colour bar down the right edge, high values on top, with the share of the values in
 // each fifth of the range beside it. `dpi` is the screen's pixels per inch.
 void paintColorLegend(QPainter& painter, int width, int height, double dpi, int map,
-                      const std::array<int, 5>& percentages);
+                      const std::array<int, 5>& percentages, const LegendEnds* ends = nullptr);
 
 // How many steps the depth scale divides an edge of `span` pixels into: one label per two
 // lines of text, but at least one step (two labels), however large the font, and at most

@@ -10,6 +10,9 @@ TerrainOptions terrainOptionsFromSettings()
     options.delta = Settings::deltaFilter.read().toBool();
     options.outlier = Settings::outlierFilter.read().toBool();
     options.smoothing = Settings::smoothingFilter.read().toBool();
+    options.destagger = Settings::destaggerFilter.read().toBool();
+    options.despike = Settings::despikeFilter.read().toBool();
+    options.contrastClip = Settings::contrastClip.read().toBool();
     options.wireframe = Settings::wireframe.read().toBool();
     options.colormap = Settings::colormap.read().toInt();
     options.colorQuantization = Settings::colorQuantization.read().toBool();

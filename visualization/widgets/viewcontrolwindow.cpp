@@ -8,9 +8,11 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -74,6 +76,7 @@ ViewControlWindow::ViewControlWindow(QWidget* parent)
     layout->addWidget(scaleBar);
     layout->addWidget(depthLabel);
     layout->addWidget(depth);
+    layout->addWidget(buildStaggerBox());
     layout->addLayout(row(showGridCheck, new QLabel(tr("SHOW GRID"), this)));
     layout->addWidget(new QLabel(" ", this));
     layout->addLayout(row(snapshot, new QLabel(tr("SNAPSHOT"), this)));
@@ -91,6 +94,43 @@ ViewControlWindow::ViewControlWindow(QWidget* parent)
     connect(dataZoom, &QSlider::valueChanged, this, &ViewControlWindow::resetBoundaries);
     connect(scaleBar, &QSlider::valueChanged, this, &ViewControlWindow::scale);
     connect(depth, &QSlider::valueChanged, this, &ViewControlWindow::updateDepth);
+}
+
+QWidget* ViewControlWindow::buildStaggerBox()
+{
+    staggerBox = new QWidget(this);
+    auto* box = new QVBoxLayout(staggerBox);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(new QLabel(tr("DESTAGGER (ROWS)"), staggerBox), 0, Qt::AlignCenter);
+    // Buttons a fingertip wide: a third of an inch.
+    const int side = std::max(int(0.33 * screenDpi), fontMetrics().height() + 8);
+    staggerLess = new QPushButton(QStringLiteral("\u2212"), staggerBox);
+    staggerMore = new QPushButton(QStringLiteral("+"), staggerBox);
+    for (QPushButton* button : {staggerLess, staggerMore})
+        button->setFixedSize(side, side);
+    staggerValue = new QLabel(staggerBox);
+    staggerValue->setAlignment(Qt::AlignCenter);
+    auto* steps = new QHBoxLayout;
+    steps->addWidget(staggerLess);
+    steps->addWidget(staggerValue, 1);
+    steps->addWidget(staggerMore);
+    box->addLayout(steps);
+    staggerAutomatic = new QPushButton(tr("AUTOMATIC"), staggerBox);
+    staggerAutomatic->setMinimumHeight(side);
+    box->addWidget(staggerAutomatic);
+    staggerBox->hide();
+    connect(staggerLess, &QPushButton::clicked, this, [this] { emit staggerShiftStepped(-1); });
+    connect(staggerMore, &QPushButton::clicked, this, [this] { emit staggerShiftStepped(1); });
+    connect(staggerAutomatic, &QPushButton::clicked, this, &ViewControlWindow::staggerShiftAutomatic);
+    return staggerBox;
+}
+
+void ViewControlWindow::showStaggerShift(bool destaggered, int shift, bool byHand)
+{
+    staggerBox->setVisible(destaggered);
+    const QString number = QLocale().toString(shift);
+    staggerValue->setText(byHand ? tr("%1, by hand").arg(number) : tr("%1, estimated").arg(number));
+    staggerAutomatic->setEnabled(byHand);
 }
 
 float ViewControlWindow::boundaryFactorOf(int pos)

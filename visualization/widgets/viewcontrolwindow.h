@@ -9,7 +9,8 @@ class QSlider;
 class SoilButtonWidget;
 
 // The side panel of the 3D view: DATA ZOOM and SCALE in value analysis, the depth slider
-// and the soil types in depth analysis, SHOW GRID, SNAPSHOT and PRINT in both.
+// and the soil types in depth analysis, the destagger shift, SHOW GRID, SNAPSHOT and PRINT in
+// both.
 class ViewControlWindow : public QFrame
 {
     Q_OBJECT
@@ -19,6 +20,8 @@ public:
     // For every new dataset: almost flat, coloured by the data's own range.
     void reset();
     void setDepthMode(bool depthMode);
+    // The shift of a destaggered terrain, estimated or set by hand; hidden when none ran.
+    void showStaggerShift(bool destaggered, int shift, bool byHand);
 
     QSlider* dataZoomSlider() const { return dataZoom; }
     QSlider* scaleSlider() const { return scaleBar; }
@@ -28,6 +31,10 @@ public:
     QPushButton* snapshotButton() const { return snapshot; }
     QPushButton* printButton() const { return print; }
     SoilButtonWidget* soilButtons() const { return soils; }
+    QLabel* staggerShiftText() const { return staggerValue; }
+    QPushButton* staggerLessButton() const { return staggerLess; }
+    QPushButton* staggerMoreButton() const { return staggerMore; }
+    QPushButton* staggerAutomaticButton() const { return staggerAutomatic; }
 
     // The colour-range blend of a DATA ZOOM position (0 probe's range .. 2000 data's range).
     static float boundaryFactorOf(int pos);
@@ -45,6 +52,9 @@ signals:
     void printVisualization();
     void setDepthLayerPostion(float position);
     void depthFactorChanged();
+    // The operator moves the shift by one row, or gives it back to the estimate.
+    void staggerShiftStepped(int rows);
+    void staggerShiftAutomatic();
 
 public slots:
     void updateDepth();
@@ -63,4 +73,11 @@ private:
     QPushButton* snapshot = nullptr;
     QPushButton* print = nullptr;
     SoilButtonWidget* soils = nullptr;
+    QWidget* staggerBox = nullptr;
+    QLabel* staggerValue = nullptr;
+    QPushButton* staggerLess = nullptr;
+    QPushButton* staggerMore = nullptr;
+    QPushButton* staggerAutomatic = nullptr;
+
+    QWidget* buildStaggerBox();
 };
