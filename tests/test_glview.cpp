@@ -2,6 +2,7 @@
 #include "app/settingskeys.h"
 #include "datasets/familyclasses.h"
 #include "testenvironment.h"
+#include "staggeredfield.h"
 #include "app/colormap.h"
 #include "visualization/depthanalysis.h"
 #include "visualization/widgets/overlaypainter.h"
@@ -106,6 +107,9 @@ private slots:
             {&Settings::smoothingFilter, &TerrainOptions::smoothing},
             {&Settings::wireframe, &TerrainOptions::wireframe},
             {&Settings::colorQuantization, &TerrainOptions::colorQuantization},
+            {&Settings::destaggerFilter, &TerrainOptions::destagger},
+            {&Settings::despikeFilter, &TerrainOptions::despike},
+            {&Settings::contrastClip, &TerrainOptions::contrastClip},
         };
         for (const auto& [key, member] : flags) {
             const bool before = first.*member;
@@ -367,6 +371,72 @@ private slots:
         viewer.enableValueAnalysis();
         QCOMPARE(menus.count(), 2);
         QCOMPARE(viewer.currentViewMenu(), viewer.valueAnalysisMenu());
+    }
+
+    // Each cleaning switch changes the picture, and off again gives the picture before it, byte
+    // for byte. The destagger shift is stepped by hand and given back to the estimate.
+    void cleaningSwitchesChangeThePictureAndComeBack()
+    {
+        const FieldLayout layout{120, 8, 0, false};
+        auto tracks = StaggeredField::tracks(StaggeredField::grid(layout, 3), layout);
+        tracks[3][50] = 30000;
+        auto dataset = std::make_unique<DataSetBrolSensor>();
+        for (const auto& track : tracks)
+            dataset->appendTrack(track);
+        for (const auto& [key, value] : {std::pair<const char*, QVariant>{"width", 4.0f}, {"length", 6},
+                                         {"sensor min", -1000}, {"sensor max", 3000},
+                                         {"start index", 0}, {"parallel", false}})
+            dataset->setProperty(key, value);
+        HeightFieldViewer viewer;
+        QVERIFY(shown(viewer, {1000, 600}));
+        viewer.setDataset(dataset.get());
+        const QImage plain = frameOf(*viewer.view());
+        QVERIFY(!plain.isNull());
+        ViewControlWindow& panel = *viewer.panel();
+        QVERIFY(viewer.destaggerEntry()->isEnabled());
+        QVERIFY(!panel.staggerShiftText()->isVisibleTo(&viewer));
+
+        viewer.destaggerEntry()->trigger();
+        const QImage destaggered = frameOf(*viewer.view());
+        QVERIFY(destaggered != plain);
+        QVERIFY(panel.staggerShiftText()->isVisibleTo(&viewer));
+        QVERIFY2(panel.staggerShiftText()->text().startsWith("3"), qPrintable(panel.staggerShiftText()->text()));
+        QVERIFY(!panel.staggerAutomaticButton()->isEnabled());
+        QTest::mouseClick(panel.staggerMoreButton(), Qt::LeftButton);
+        QVERIFY(frameOf(*viewer.view()) != destaggered);
+        QCOMPARE(viewer.view()->terrain()->staggerShift(), 4);
+        QVERIFY(panel.staggerAutomaticButton()->isEnabled());
+        QTest::mouseClick(panel.staggerAutomaticButton(), Qt::LeftButton);
+        QVERIFY(frameOf(*viewer.view()) == destaggered);
+        viewer.destaggerEntry()->trigger();
+        QVERIFY(frameOf(*viewer.view()) == plain);
+        QVERIFY(!panel.staggerShiftText()->isVisibleTo(&viewer));
+
+        for (void (HeightFieldViewer::*toggle)() : {&HeightFieldViewer::triggerDespike,
+                                                    &HeightFieldViewer::triggerContrastClip}) {
+            (viewer.*toggle)();
+            QVERIFY(frameOf(*viewer.view()) != plain);
+            (viewer.*toggle)();
+            QVERIFY(frameOf(*viewer.view()) == plain);
+        }
+        // The clipped legend writes its range above the bar, where the plain one leaves the view.
+        const int dpi = int(screenDpi);
+        const QRect aboveBar(plain.width() - int(0.6 * dpi), 0, int(0.5 * dpi), int(0.25 * dpi) - 2);
+        const auto textPixels = [&](const QImage& image) {
+            int white = 0;
+            for (int y = aboveBar.top(); y < aboveBar.bottom(); ++y)
+                for (int x = aboveBar.left(); x < aboveBar.right(); ++x)
+                    white += image.pixelColor(x, y) == Qt::white;
+            return white;
+        };
+        QCOMPARE(textPixels(plain), 0);
+        viewer.triggerContrastClip();
+        QVERIFY(textPixels(frameOf(*viewer.view())) > 0);
+
+        auto parallel = slope();
+        parallel->setProperty("parallel", true);
+        viewer.setDataset(parallel.get());
+        QVERIFY(!viewer.destaggerEntry()->isEnabled());
     }
 
     // A field large enough for a reduced mesh: the view moves with it and comes back to the
