@@ -206,6 +206,8 @@ void destagger(GroundColumns& grid, const FieldLayout& layout, int shift)
     const int rows = layout.rows;
     if (shift == 0 || rows <= 0 || layout.parallel)
         return;
+    // Beyond a track's length every reading is the end reading; the bound keeps the sum in range.
+    shift = std::clamp(shift, -rows, rows);
     std::vector<int16_t> moved(static_cast<size_t>(rows));
     for (int c = 0; c < int(grid.size()); ++c) {
         auto& column = grid[size_t(c)];

@@ -53,7 +53,7 @@ struct SurveyGrid
     double y(int rowFromBottom) const { return (rowFromBottom + 0.5) * dy; }
 };
 
-SurveyGrid surveyGrid(const Dataset& dataset)
+SurveyGrid surveyGrid(const Dataset& dataset, const GridCleaning& cleaning = {})
 {
     const FieldLayout layout = fieldLayoutOf(dataset);
     SurveyGrid grid;
@@ -65,6 +65,8 @@ SurveyGrid surveyGrid(const Dataset& dataset)
     grid.dx = double(dataset.getProperty(QStringLiteral("width")).toFloat() / float(grid.columns));
     grid.dy = double(dataset.getProperty(QStringLiteral("length")).toFloat() / float(grid.rows));
     grid.ground = groundGrid(dataset.values(), layout, columnParityPosition);
+    if (cleaning.any())
+        cleanGrid(grid.ground, layout, cleaning);
     return grid;
 }
 
@@ -148,9 +150,9 @@ SurveyGridFit surveyGridFit(const Dataset& dataset, SurveyFormat format)
     return surveyGrid(dataset).fit(format);
 }
 
-QByteArray surveyText(const Dataset& dataset, SurveyFormat format)
+QByteArray surveyText(const Dataset& dataset, SurveyFormat format, const GridCleaning& cleaning)
 {
-    const SurveyGrid grid = surveyGrid(dataset);
+    const SurveyGrid grid = surveyGrid(dataset, cleaning);
     if (grid.fit(format) != SurveyGridFit::Fits)
         return {};
     switch (format) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datasets/gridcleaning.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -48,8 +50,9 @@ enum class SurveyGridFit {
 
 SurveyGridFit surveyGridFit(const Dataset& dataset, SurveyFormat format);
 
-// The whole file; empty unless the dataset fits the format.
-QByteArray surveyText(const Dataset& dataset, SurveyFormat format);
+// The whole file, its grid cleaned first; empty unless the dataset fits the format. Cleaning
+// changes values only, never whether a dataset fits.
+QByteArray surveyText(const Dataset& dataset, SurveyFormat format, const GridCleaning& cleaning = {});
 
 // An ESRI NODATA_value outside the 16-bit range of the readings, so none is taken as missing.
 constexpr int esriNoData = -99999;

@@ -5,9 +5,10 @@
 #include "datasets/exportnames.h"
 #include "datasets/familydataset.h"
 
-Outcome writeSurvey(const Dataset& dataset, SurveyFormat format, const QString& path)
+Outcome writeSurvey(const Dataset& dataset, SurveyFormat format, const QString& path,
+                    const GridCleaning& cleaning)
 {
-    const QByteArray text = surveyText(dataset, format);
+    const QByteArray text = surveyText(dataset, format, cleaning);
     if (text.isEmpty() && surveyGridFit(dataset, format) == SurveyGridFit::TooNarrow)
         return Failure{QStringLiteral("a Surfer grid needs at least two tracks and two rows"), {}};
     if (text.isEmpty())
@@ -16,7 +17,8 @@ Outcome writeSurvey(const Dataset& dataset, SurveyFormat format, const QString& 
 }
 
 Result<QString> exportStoredDataset(const QString& datasetFolder, const QString& id, SurveyFormat format,
-                                    const QString& targetFolder, const QString& name)
+                                    const QString& targetFolder, const QString& name,
+                                    const GridCleaning& cleaning)
 {
     const Result<std::unique_ptr<FamilyDataset>> dataset = DatasetStore(datasetFolder).open(id);
     if (!dataset)
@@ -26,7 +28,7 @@ Result<QString> exportStoredDataset(const QString& datasetFolder, const QString&
     const QString extension = QLatin1String(surveyFormatInfo(format).extension);
     const QString path =
         freeExportPath(targetFolder, exportBaseName(name.isEmpty() ? loaded.name() : name, id), extension);
-    if (const Outcome written = writeSurvey(loaded, format, path); !written)
+    if (const Outcome written = writeSurvey(loaded, format, path, cleaning); !written)
         return written.failure();
     return path;
 }

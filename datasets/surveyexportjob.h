@@ -7,12 +7,14 @@
 
 class Dataset;
 
-// Writes `dataset` in `format` to `path`. Nothing is written for a dataset without values or
-// one too narrow for the format.
-Outcome writeSurvey(const Dataset& dataset, SurveyFormat format, const QString& path);
+// Writes `dataset` in `format` to `path`, its grid cleaned first. Nothing is written for a
+// dataset without values or one too narrow for the format.
+Outcome writeSurvey(const Dataset& dataset, SurveyFormat format, const QString& path,
+                    const GridCleaning& cleaning = {});
 
 // Writes dataset `id` of `datasetFolder` in `format` into `targetFolder`, named after `name`
 // (the stored name when empty) by the export name rule, with "(1)", "(2)", ... when taken.
 // Gives the file written. Nothing is written unless the dataset loads and fits the format.
 Result<QString> exportStoredDataset(const QString& datasetFolder, const QString& id, SurveyFormat format,
-                                    const QString& targetFolder, const QString& name = {});
+                                    const QString& targetFolder, const QString& name = {},
+                                    const GridCleaning& cleaning = {});

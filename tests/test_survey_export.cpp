@@ -11,7 +11,11 @@
 #include <QLocale>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <clocale>
+#include <cmath>
+#include <functional>
+#include <limits>
 
 namespace {
 struct Point
@@ -154,6 +158,98 @@ QString failureOf(const Result<QString>& exported)
 {
     return exported ? QString() : exported.failure().reason;
 }
+
+// The tool's exit status, -1 when it did not finish.
+int runTool(const QStringList& arguments, QByteArray* errors = nullptr)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(SORVANEL_EXPORT_TOOL), arguments);
+    if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit)
+        return -1;
+    if (errors)
+        *errors = tool.readAllStandardError();
+    return tool.exitCode();
+}
+
+// What the tool writes for stored dataset `id` (named `name`) in every format into `folder`,
+// by extension; empty when it failed.
+QMap<QString, QByteArray> toolFiles(const QStringList& options, const QString& id, const QString& name,
+                                    const QString& folder)
+{
+    if (runTool(QStringList{"-f", "all", "-o", folder, DatasetStore().path(id, DatasetFile::Values)} + options) != 0)
+        return {};
+    QMap<QString, QByteArray> files;
+    for (const SurveyFormatInfo& info : surveyFormats)
+        files[info.extension] = readAll(QDir(folder).filePath(name + info.extension));
+    return files;
+}
+
+// The cleaning field: long enough tracks for a shift of 3 rows to be estimated, cells of 1 by 1,
+// walked in zig-zag from the last column and the last row.
+constexpr int fieldColumns = 12;
+constexpr int fieldRows = 60;
+using Reading = std::function<int(GroundPoint)>;
+
+QString storeField(const QString& name, const Reading& reading, bool parallel = false)
+{
+    const FieldLayout layout{fieldRows, fieldColumns, 2, parallel};
+    DataSetBrolSensor dataset;
+    dataset.setProperty("track width", 1);
+    dataset.setProperty("length", fieldRows);
+    dataset.setProperty("start index", layout.startIndex);
+    dataset.setProperty("parallel", parallel);
+    for (int t = 0; t < fieldColumns; ++t) {
+        std::vector<int16_t> track;
+        for (int r = 0; r < fieldRows; ++r)
+            track.push_back(int16_t(reading(columnParityPosition(layout, t, r))));
+        dataset.appendTrack(track);
+    }
+    dataset.setName(name);
+    return dataset.save() ? dataset.id() : QString();
+}
+
+// The field as the formats place it: ground row y at height fieldRows - y - 0.5.
+QList<Point> fieldPoints(const Reading& reading)
+{
+    QList<Point> points;
+    for (int x = 0; x < fieldColumns; ++x)
+        for (int y = 0; y < fieldRows; ++y)
+            points.append({x + 0.5, fieldRows - y - 0.5, reading({x, y})});
+    return points;
+}
+
+int valueAt(const QList<Point>& points, GroundPoint at)
+{
+    for (const Point& p : points)
+        if (qAbs(p.x - (at.x + 0.5)) < 1e-5 && qAbs(p.y - (fieldRows - at.y - 0.5)) < 1e-5)
+            return p.value;
+    return std::numeric_limits<int>::min();
+}
+
+// Oblique ridges: each track meets them a little further along.
+int ridges(int column, int row)
+{
+    struct Ridge
+    {
+        double row, width, height;
+    };
+    const Ridge all[] = {{8, 3, 900}, {22, 5, 600}, {35, 4, 1200}, {50, 6, 700}};
+    double sum = 0;
+    for (const Ridge& r : all) {
+        const double d = (row - r.row - 0.7 * column) / r.width;
+        sum += r.height * std::exp(-0.5 * d * d);
+    }
+    return int(std::lround(sum));
+}
+
+// How far along the ground a reverse track's readings lie from where they were taken, when
+// they come `lag` rows late along its walking direction.
+int staggerOffset(const FieldLayout& layout, int column, int lag)
+{
+    if (!isReverseColumn(layout, column))
+        return 0;
+    return runsFromLastRow(layout.startIndex, layout.parallel, column) ? -lag : lag;
+}
 } // namespace
 
 class TestSurveyExport : public QObject
@@ -284,14 +380,7 @@ private slots:
         const QString two = store("Two");
         QTemporaryDir target;
         QByteArray errors;
-        auto run = [&](const QStringList& arguments) {
-            QProcess tool;
-            tool.start(QStringLiteral(SORVANEL_EXPORT_TOOL), arguments);
-            if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit)
-                return -1;
-            errors = tool.readAllStandardError();
-            return tool.exitCode();
-        };
+        auto run = [&](const QStringList& arguments) { return runTool(arguments, &errors); };
         QCOMPARE(run({"--format", "xyz", "-o", target.path(), folder + "no-such-folder"}), 2);
         QCOMPARE(run({"--format", "tiff", "-o", target.path(), folder}), 2);
         QCOMPARE(run({"-o", target.path(), folder}), 2);
@@ -309,6 +398,87 @@ private slots:
         QVERIFY2(errors.startsWith(failure) && errors.count('\n') == 1 && errors.contains("is not a file of"), errors);
         QVERIFY(QFile::exists(target.filePath("One(1).asc")));
         QVERIFY(!QFile::exists(target.filePath("Two(1).asc")));
+    }
+
+    void cleaningOptionsCleanTheWrittenGrid()
+    {
+        const FieldLayout layout{fieldRows, fieldColumns, 2, false};
+        const Reading staggered = [&](GroundPoint p) { return ridges(p.x, p.y - staggerOffset(layout, p.x, 3)); };
+        // Each reading back in its place; the rows moved in repeat the track's end reading.
+        const Reading destaggered = [&](GroundPoint p) {
+            return staggered({p.x, std::clamp(p.y + staggerOffset(layout, p.x, 3), 0, fieldRows - 1)});
+        };
+        const QString id = storeField("Staggered", staggered);
+        QTemporaryDir target;
+        const auto files = [&](const QStringList& options, const QString& folder) {
+            return toolFiles(options, id, "Staggered", target.filePath(folder));
+        };
+
+        const Result<std::unique_ptr<FamilyDataset>> loaded = DatasetStore().open(id);
+        QVERIFY(loaded);
+        const QMap<QString, QByteArray> plain = files({}, "plain");
+        for (const SurveyFormatInfo& info : surveyFormats)
+            QCOMPARE(plain.value(info.extension), surveyText(*loaded.value(), info.format));
+
+        const QMap<QString, QByteArray> automatic = files({"--destagger", "auto"}, "auto");
+        compareAsSets(readEsri(automatic.value(".asc")), fieldPoints(destaggered));
+        QVERIFY(files({"--destagger", "3"}, "fixed") == automatic);
+
+        const GroundPoint spikeAt{5, 30};
+        const Reading ramp = [](GroundPoint p) { return 10 * p.y + 7 * p.x; };
+        const Reading spiked = [&](GroundPoint p) { return p == spikeAt ? 30000 : ramp(p); };
+        const QString spikedId = storeField("Spiked", spiked);
+        const QList<Point> despiked =
+            readEsri(toolFiles({"--despike"}, spikedId, "Spiked", target.filePath("despiked")).value(".asc"));
+        const int replaced = valueAt(despiked, spikeAt);
+        QVERIFY2(replaced >= ramp({5, 29}) && replaced <= ramp({5, 31}), qPrintable(QString::number(replaced)));
+        compareAsSets(despiked, fieldPoints([&](GroundPoint p) { return p == spikeAt ? replaced : ramp(p); }));
+
+        std::vector<int> readings;
+        for (const Point& p : fieldPoints(spiked))
+            readings.push_back(p.value);
+        std::sort(readings.begin(), readings.end());
+        const int low = readings[size_t(std::lround(0.02 * double(readings.size() - 1)))];
+        const int high = readings[size_t(std::lround(0.98 * double(readings.size() - 1)))];
+        int lowest = 0, highest = 0;
+        const QList<Point> clipped = readSurfer(
+            toolFiles({"--clip", "2,98"}, spikedId, "Spiked", target.filePath("clipped")).value(".grd"), &lowest,
+            &highest);
+        QCOMPARE(lowest, low);
+        QCOMPARE(highest, high);
+        compareAsSets(clipped, fieldPoints([&](GroundPoint p) { return std::clamp(spiked(p), low, high); }));
+
+        // Tracks walked in parallel have no reverse ones to move.
+        const QString parallelId = storeField("Parallel", ramp, true);
+        compareAsSets(
+            readEsri(toolFiles({"--destagger", "-3"}, parallelId, "Parallel", target.filePath("parallel")).value(".asc")),
+            fieldPoints(ramp));
+    }
+
+    void badCleaningValuesAreUsageErrors_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("destagger word") << QStringList{"--destagger", "x"};
+        QTest::newRow("destagger fraction") << QStringList{"--destagger", "1.5"};
+        QTest::newRow("clip one bound") << QStringList{"--clip", "5"};
+        QTest::newRow("clip reversed") << QStringList{"--clip", "98,2"};
+        QTest::newRow("clip below 0") << QStringList{"--clip", "-1,50"};
+        QTest::newRow("clip above 100") << QStringList{"--clip", "2,101"};
+    }
+
+    void badCleaningValuesAreUsageErrors()
+    {
+        QFETCH(QStringList, options);
+        const QString id = store("Field A");
+        QTemporaryDir target;
+        QByteArray errors;
+        QCOMPARE(runTool(QStringList{"-f", "xyz", "-o", target.path(), DatasetStore().path(id, DatasetFile::Values)}
+                             + options,
+                         &errors),
+                 2);
+        QVERIFY2(errors.startsWith("sorvanel-export: --") && errors.endsWith("\nTry 'sorvanel-export --help'.\n"),
+                 errors);
+        QVERIFY(filesIn(target.path()).isEmpty());
     }
 };
 

@@ -54,9 +54,61 @@ bool parseFormats(const QStringList& values, std::vector<SurveyFormat>& formats,
     return !formats.empty();
 }
 
+bool parseDestagger(const QString& value, GridCleaning& cleaning, QString& error)
+{
+    cleaning.destagger = true;
+    if (value == QLatin1String("auto"))
+        return true;
+    bool whole = false;
+    const int shift = value.toInt(&whole);
+    if (whole)
+        cleaning.staggerShift = shift;
+    else
+        error = QStringLiteral("--destagger takes auto or a whole number of rows, not \"%1\"").arg(value);
+    return whole;
+}
+
+bool parseClip(const QString& value, GridCleaning& cleaning, QString& error)
+{
+    const QStringList bounds = value.split(QLatin1Char(','));
+    bool lowRead = false;
+    bool highRead = false;
+    ClipPercentiles clip;
+    if (bounds.size() == 2) {
+        clip.low = bounds[0].toDouble(&lowRead);
+        clip.high = bounds[1].toDouble(&highRead);
+    }
+    // Written so that a NaN fails too.
+    if (!lowRead || !highRead || !(clip.low >= 0 && clip.low < clip.high && clip.high <= 100)) {
+        error = QStringLiteral("--clip takes LOW,HIGH with 0 <= LOW < HIGH <= 100, not \"%1\"").arg(value);
+        return false;
+    }
+    cleaning.clip = clip;
+    return true;
+}
+
+bool parseCleaning(const QCommandLineParser& parser, GridCleaning& cleaning, QString& error)
+{
+    cleaning.despike = parser.isSet("despike");
+    if (parser.isSet("destagger") && !parseDestagger(parser.value("destagger"), cleaning, error))
+        return false;
+    return !parser.isSet("clip") || parseClip(parser.value("clip"), cleaning, error);
+}
+
+// False with the reason when the command line does not say what to convert and how.
+bool parseArguments(const QCommandLineParser& parser, std::vector<SurveyFormat>& formats, GridCleaning& cleaning,
+                    QString& error)
+{
+    if (!parseFormats(parser.values("format"), formats, error) || !parseCleaning(parser, cleaning, error))
+        return false;
+    if (parser.positionalArguments().isEmpty())
+        error = QStringLiteral("no DATASET given");
+    return error.isEmpty();
+}
+
 // Every dataset in every format; false when any conversion failed.
 bool convertAll(const std::vector<DatasetInput>& inputs, const std::vector<SurveyFormat>& formats,
-                const QString& targetFolder)
+                const GridCleaning& cleaning, const QString& targetFolder)
 {
     const int total = int(inputs.size() * formats.size());
     int done = 0;
@@ -66,7 +118,8 @@ bool convertAll(const std::vector<DatasetInput>& inputs, const std::vector<Surve
         for (const DatasetInput& input : inputs) {
             for (SurveyFormat format : formats) {
                 progress.show(done++, input.id);
-                const Result<QString> outcome = exportStoredDataset(input.folder, input.id, format, targetFolder);
+                const Result<QString> outcome =
+                    exportStoredDataset(input.folder, input.id, format, targetFolder, {}, cleaning);
                 if (outcome)
                     ++written;
                 else
@@ -92,22 +145,33 @@ int main(int argc, char* argv[])
                        "A DATASET is a dataset folder (every dataset in it), one of a dataset's files\n"
                        "(.xml, .s3d, .png) or the identifier of a dataset in the program's dataset folder.\n"
                        "Files are named after the dataset's name, with (1), (2), ... when taken.\n"
+                       "Cleaning runs --destagger, --despike and --clip in that order; without them\n"
+                       "the files hold the stored readings as they are.\n"
                        "Formats (several separated by commas, or all):\n")
         + formatList());
     parser.addHelpOption();
     parser.addOptions({
         {{"f", "format"}, "Format(s) to write: xyz, dsaa, asc or all.", "format"},
         {{"o", "output"}, "Folder for the files (default: the download folder).", "folder"},
+        {"destagger",
+         "Zig-zag datasets: move the reverse tracks back by N rows (negative: forward), "
+         "or by the shift estimated for each dataset (auto).",
+         "auto|N"},
+        {"despike", "Replace spikes along each track by the median around them "
+                    "(Hampel filter, 7 readings, 3 deviations)."},
+        {"clip", "Clip the readings to the LOW-th and HIGH-th percentiles of the dataset's readings "
+                 "(0..100, e.g. 2,98).",
+         "LOW,HIGH"},
     });
     parser.addPositionalArgument("DATASET", "Dataset folder, dataset file or identifier.", "DATASET...");
     parser.process(app);
 
     QTextStream errors(stderr);
     std::vector<SurveyFormat> formats;
+    GridCleaning cleaning;
     QString error;
-    if (!parseFormats(parser.values("format"), formats, error) || parser.positionalArguments().isEmpty()) {
-        errors << "sorvanel-export: " << (error.isEmpty() ? QStringLiteral("no DATASET given") : error)
-               << "\nTry 'sorvanel-export --help'.\n";
+    if (!parseArguments(parser, formats, cleaning, error)) {
+        errors << "sorvanel-export: " << error << "\nTry 'sorvanel-export --help'.\n";
         return usageError;
     }
 
@@ -126,5 +190,5 @@ int main(int argc, char* argv[])
         errors << "sorvanel-export: cannot create the folder " << targetFolder << '\n';
         return usageError;
     }
-    return convertAll(inputs, formats, targetFolder) ? 0 : conversionFailed;
+    return convertAll(inputs, formats, cleaning, targetFolder) ? 0 : conversionFailed;
 }
