@@ -283,6 +283,14 @@
         <source>Could not save the snapshot of the dataset.</source>
         <translation>تعذّر حفظ لقطة مجموعة البيانات.</translation>
     </message>
+    <message>
+        <source>Destagger (zig-zag)</source>
+        <translation>تصحيح الإزاحة (متعرج)</translation>
+    </message>
+    <message>
+        <source>Despike</source>
+        <translation>إزالة القمم</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -523,6 +531,10 @@
         <translation>حدث خطأ داخلي. تعذّر إنشاء البيانات من المصدر.
 </translation>
     </message>
+    <message>
+        <source>Clip 2–98 %</source>
+        <translation>قص 2–98 %</translation>
+    </message>
 </context>
 <context>
     <name>ToneGenerator</name>
@@ -632,6 +644,22 @@
     <message>
         <source>PRINT</source>
         <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>DESTAGGER (ROWS)</source>
+        <translation>الإزاحة (صفوف)</translation>
+    </message>
+    <message>
+        <source>AUTOMATIC</source>
+        <translation>تلقائي</translation>
+    </message>
+    <message>
+        <source>%1, by hand</source>
+        <translation>%1، يدويًا</translation>
+    </message>
+    <message>
+        <source>%1, estimated</source>
+        <translation>%1، مقدَّر</translation>
     </message>
 </context>
 <context>

@@ -279,6 +279,14 @@
         <source>Could not save the snapshot of the dataset.</source>
         <translation>Der Schnappschuss des Datensatzes konnte nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>Destagger (zig-zag)</source>
+        <translation>Versatz ausgleichen (Zickzack)</translation>
+    </message>
+    <message>
+        <source>Despike</source>
+        <translation>Ausreißer glätten</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -519,6 +527,10 @@
         <translation>Ein interner Fehler ist aufgetreten. Aus der Quelle konnten keine Daten erzeugt werden.
 </translation>
     </message>
+    <message>
+        <source>Clip 2–98 %</source>
+        <translation>Kappen 2–98 %</translation>
+    </message>
 </context>
 <context>
     <name>ToneGenerator</name>
@@ -628,6 +640,22 @@
     <message>
         <source>PRINT</source>
         <translation>DRUCKEN</translation>
+    </message>
+    <message>
+        <source>DESTAGGER (ROWS)</source>
+        <translation>VERSATZ (ZEILEN)</translation>
+    </message>
+    <message>
+        <source>AUTOMATIC</source>
+        <translation>AUTOMATISCH</translation>
+    </message>
+    <message>
+        <source>%1, by hand</source>
+        <translation>%1, von Hand</translation>
+    </message>
+    <message>
+        <source>%1, estimated</source>
+        <translation>%1, geschätzt</translation>
     </message>
 </context>
 <context>

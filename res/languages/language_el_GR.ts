@@ -279,6 +279,14 @@
         <source>Could not save the snapshot of the dataset.</source>
         <translation>Δεν ήταν δυνατή η αποθήκευση του στιγμιότυπου του συνόλου δεδομένων.</translation>
     </message>
+    <message>
+        <source>Destagger (zig-zag)</source>
+        <translation>Διόρθωση μετατόπισης (ζιγκ-ζαγκ)</translation>
+    </message>
+    <message>
+        <source>Despike</source>
+        <translation>Αφαίρεση αιχμών</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -519,6 +527,10 @@
         <translation>Παρουσιάστηκε εσωτερικό σφάλμα. Δεν ήταν δυνατή η δημιουργία δεδομένων από την πηγή.
 </translation>
     </message>
+    <message>
+        <source>Clip 2–98 %</source>
+        <translation>Αποκοπή 2–98 %</translation>
+    </message>
 </context>
 <context>
     <name>ToneGenerator</name>
@@ -628,6 +640,22 @@
     <message>
         <source>PRINT</source>
         <translation>ΕΚΤΥΠΩΣΗ</translation>
+    </message>
+    <message>
+        <source>DESTAGGER (ROWS)</source>
+        <translation>ΜΕΤΑΤΟΠΙΣΗ (ΓΡΑΜΜΕΣ)</translation>
+    </message>
+    <message>
+        <source>AUTOMATIC</source>
+        <translation>ΑΥΤΟΜΑΤΑ</translation>
+    </message>
+    <message>
+        <source>%1, by hand</source>
+        <translation>%1, χειροκίνητα</translation>
+    </message>
+    <message>
+        <source>%1, estimated</source>
+        <translation>%1, εκτιμώμενη</translation>
     </message>
 </context>
 <context>

@@ -279,6 +279,14 @@
         <source>Could not save the snapshot of the dataset.</source>
         <translation>Could not save the snapshot of the dataset.</translation>
     </message>
+    <message>
+        <source>Destagger (zig-zag)</source>
+        <translation>Destagger (zig-zag)</translation>
+    </message>
+    <message>
+        <source>Despike</source>
+        <translation>Despike</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -519,6 +527,10 @@
         <translation>An internal error occured. Couldn&apos;t create Data from source.
 </translation>
     </message>
+    <message>
+        <source>Clip 2–98 %</source>
+        <translation>Clip 2–98 %</translation>
+    </message>
 </context>
 <context>
     <name>ToneGenerator</name>
@@ -628,6 +640,22 @@
     <message>
         <source>PRINT</source>
         <translation>PRINT</translation>
+    </message>
+    <message>
+        <source>DESTAGGER (ROWS)</source>
+        <translation>DESTAGGER (ROWS)</translation>
+    </message>
+    <message>
+        <source>AUTOMATIC</source>
+        <translation>AUTOMATIC</translation>
+    </message>
+    <message>
+        <source>%1, by hand</source>
+        <translation>%1, by hand</translation>
+    </message>
+    <message>
+        <source>%1, estimated</source>
+        <translation>%1, estimated</translation>
     </message>
 </context>
 <context>

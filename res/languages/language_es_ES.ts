@@ -279,6 +279,14 @@
         <source>Could not save the snapshot of the dataset.</source>
         <translation>No se pudo guardar la captura del conjunto de datos.</translation>
     </message>
+    <message>
+        <source>Destagger (zig-zag)</source>
+        <translation>Corregir desfase (zigzag)</translation>
+    </message>
+    <message>
+        <source>Despike</source>
+        <translation>Eliminar picos</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -519,6 +527,10 @@
         <translation>Se produjo un error interno. No se pudieron crear los datos a partir del origen.
 </translation>
     </message>
+    <message>
+        <source>Clip 2–98 %</source>
+        <translation>Recorte 2–98 %</translation>
+    </message>
 </context>
 <context>
     <name>ToneGenerator</name>
@@ -628,6 +640,22 @@
     <message>
         <source>PRINT</source>
         <translation>IMPRIMIR</translation>
+    </message>
+    <message>
+        <source>DESTAGGER (ROWS)</source>
+        <translation>DESFASE (FILAS)</translation>
+    </message>
+    <message>
+        <source>AUTOMATIC</source>
+        <translation>AUTOMÁTICO</translation>
+    </message>
+    <message>
+        <source>%1, by hand</source>
+        <translation>%1, a mano</translation>
+    </message>
+    <message>
+        <source>%1, estimated</source>
+        <translation>%1, estimado</translation>
     </message>
 </context>
 <context>

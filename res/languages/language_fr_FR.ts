@@ -279,6 +279,14 @@
         <source>Could not save the snapshot of the dataset.</source>
         <translation>Impossible d&apos;enregistrer la capture du jeu de données.</translation>
     </message>
+    <message>
+        <source>Destagger (zig-zag)</source>
+        <translation>Corriger le décalage (zigzag)</translation>
+    </message>
+    <message>
+        <source>Despike</source>
+        <translation>Supprimer les pics</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -519,6 +527,10 @@
         <translation>Une erreur interne s&apos;est produite. Impossible de créer les données à partir de la source.
 </translation>
     </message>
+    <message>
+        <source>Clip 2–98 %</source>
+        <translation>Écrêter 2–98 %</translation>
+    </message>
 </context>
 <context>
     <name>ToneGenerator</name>
@@ -628,6 +640,22 @@
     <message>
         <source>PRINT</source>
         <translation>IMPRIMER</translation>
+    </message>
+    <message>
+        <source>DESTAGGER (ROWS)</source>
+        <translation>DÉCALAGE (LIGNES)</translation>
+    </message>
+    <message>
+        <source>AUTOMATIC</source>
+        <translation>AUTOMATIQUE</translation>
+    </message>
+    <message>
+        <source>%1, by hand</source>
+        <translation>%1, à la main</translation>
+    </message>
+    <message>
+        <source>%1, estimated</source>
+        <translation>%1, estimé</translation>
     </message>
 </context>
 <context>

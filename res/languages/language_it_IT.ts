@@ -279,6 +279,14 @@
         <source>Could not save the snapshot of the dataset.</source>
         <translation>Impossibile salvare l&apos;istantanea del set di dati.</translation>
     </message>
+    <message>
+        <source>Destagger (zig-zag)</source>
+        <translation>Correggi sfasamento (zig-zag)</translation>
+    </message>
+    <message>
+        <source>Despike</source>
+        <translation>Rimuovi picchi</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -519,6 +527,10 @@
         <translation>Si è verificato un errore interno. Impossibile creare i dati dalla sorgente.
 </translation>
     </message>
+    <message>
+        <source>Clip 2–98 %</source>
+        <translation>Taglio 2–98 %</translation>
+    </message>
 </context>
 <context>
     <name>ToneGenerator</name>
@@ -628,6 +640,22 @@
     <message>
         <source>PRINT</source>
         <translation>STAMPA</translation>
+    </message>
+    <message>
+        <source>DESTAGGER (ROWS)</source>
+        <translation>SFASAMENTO (RIGHE)</translation>
+    </message>
+    <message>
+        <source>AUTOMATIC</source>
+        <translation>AUTOMATICO</translation>
+    </message>
+    <message>
+        <source>%1, by hand</source>
+        <translation>%1, a mano</translation>
+    </message>
+    <message>
+        <source>%1, estimated</source>
+        <translation>%1, stimato</translation>
     </message>
 </context>
 <context>

@@ -279,6 +279,14 @@
         <source>Could not save the snapshot of the dataset.</source>
         <translation>De momentopname van de dataset kon niet worden opgeslagen.</translation>
     </message>
+    <message>
+        <source>Destagger (zig-zag)</source>
+        <translation>Verspringing corrigeren (zigzag)</translation>
+    </message>
+    <message>
+        <source>Despike</source>
+        <translation>Pieken verwijderen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -519,6 +527,10 @@
         <translation>Er is een interne fout opgetreden. Er konden geen gegevens uit de bron worden gemaakt.
 </translation>
     </message>
+    <message>
+        <source>Clip 2–98 %</source>
+        <translation>Afkappen 2–98 %</translation>
+    </message>
 </context>
 <context>
     <name>ToneGenerator</name>
@@ -628,6 +640,22 @@
     <message>
         <source>PRINT</source>
         <translation>AFDRUKKEN</translation>
+    </message>
+    <message>
+        <source>DESTAGGER (ROWS)</source>
+        <translation>VERSPRINGING (RIJEN)</translation>
+    </message>
+    <message>
+        <source>AUTOMATIC</source>
+        <translation>AUTOMATISCH</translation>
+    </message>
+    <message>
+        <source>%1, by hand</source>
+        <translation>%1, handmatig</translation>
+    </message>
+    <message>
+        <source>%1, estimated</source>
+        <translation>%1, geschat</translation>
     </message>
 </context>
 <context>

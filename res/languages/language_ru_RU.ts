@@ -280,6 +280,14 @@
         <source>Could not save the snapshot of the dataset.</source>
         <translation>Не удалось сохранить снимок набора данных.</translation>
     </message>
+    <message>
+        <source>Destagger (zig-zag)</source>
+        <translation>Устранить сдвиг (зигзаг)</translation>
+    </message>
+    <message>
+        <source>Despike</source>
+        <translation>Удалить выбросы</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -520,6 +528,10 @@
         <translation>Произошла внутренняя ошибка. Не удалось создать данные из источника.
 </translation>
     </message>
+    <message>
+        <source>Clip 2–98 %</source>
+        <translation>Обрезка 2–98 %</translation>
+    </message>
 </context>
 <context>
     <name>ToneGenerator</name>
@@ -629,6 +641,22 @@
     <message>
         <source>PRINT</source>
         <translation>ПЕЧАТЬ</translation>
+    </message>
+    <message>
+        <source>DESTAGGER (ROWS)</source>
+        <translation>СДВИГ (СТРОКИ)</translation>
+    </message>
+    <message>
+        <source>AUTOMATIC</source>
+        <translation>АВТОМАТИЧЕСКИ</translation>
+    </message>
+    <message>
+        <source>%1, by hand</source>
+        <translation>%1, вручную</translation>
+    </message>
+    <message>
+        <source>%1, estimated</source>
+        <translation>%1, оценка</translation>
     </message>
 </context>
 <context>

@@ -278,6 +278,14 @@
         <source>Could not save the snapshot of the dataset.</source>
         <translation>Veri setinin anlık görüntüsü kaydedilemedi.</translation>
     </message>
+    <message>
+        <source>Destagger (zig-zag)</source>
+        <translation>Kaymayı düzelt (zikzak)</translation>
+    </message>
+    <message>
+        <source>Despike</source>
+        <translation>Sivri değerleri temizle</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -518,6 +526,10 @@
         <translation>Dahili bir hata oluştu. Kaynaktan veri oluşturulamadı.
 </translation>
     </message>
+    <message>
+        <source>Clip 2–98 %</source>
+        <translation>Kırp (yüzde 2–98)</translation>
+    </message>
 </context>
 <context>
     <name>ToneGenerator</name>
@@ -627,6 +639,22 @@
     <message>
         <source>PRINT</source>
         <translation>YAZDIR</translation>
+    </message>
+    <message>
+        <source>DESTAGGER (ROWS)</source>
+        <translation>KAYMA (SATIR)</translation>
+    </message>
+    <message>
+        <source>AUTOMATIC</source>
+        <translation>OTOMATİK</translation>
+    </message>
+    <message>
+        <source>%1, by hand</source>
+        <translation>%1, elle</translation>
+    </message>
+    <message>
+        <source>%1, estimated</source>
+        <translation>%1, tahmini</translation>
     </message>
 </context>
 <context>

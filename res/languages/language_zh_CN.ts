@@ -278,6 +278,14 @@
         <source>Could not save the snapshot of the dataset.</source>
         <translation>无法保存数据集的快照。</translation>
     </message>
+    <message>
+        <source>Destagger (zig-zag)</source>
+        <translation>错位校正（之字形）</translation>
+    </message>
+    <message>
+        <source>Despike</source>
+        <translation>去尖峰</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -518,6 +526,10 @@
         <translation>发生内部错误。无法从源创建数据。
 </translation>
     </message>
+    <message>
+        <source>Clip 2–98 %</source>
+        <translation>截取 2–98 %</translation>
+    </message>
 </context>
 <context>
     <name>ToneGenerator</name>
@@ -627,6 +639,22 @@
     <message>
         <source>PRINT</source>
         <translation>打印</translation>
+    </message>
+    <message>
+        <source>DESTAGGER (ROWS)</source>
+        <translation>错位（行）</translation>
+    </message>
+    <message>
+        <source>AUTOMATIC</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>%1, by hand</source>
+        <translation>%1，手动</translation>
+    </message>
+    <message>
+        <source>%1, estimated</source>
+        <translation>%1，估计值</translation>
     </message>
 </context>
 <context>
