@@ -2,6 +2,7 @@
 #include "app/settingskeys.h"
 #include "benchenvironment.h"
 #include "datasets/familyclasses.h"
+#include "datasets/gridcleaning.h"
 #include "visualization/crosstrackspline.h"
 #include "visualization/depthanalysis.h"
 #include "visualization/terrain.h"
@@ -238,3 +239,67 @@ static void isolinesAtHalf(benchmark::State& state)
     perPoint(state);
 }
 BENCHMARK(isolinesAtHalf)->Apply(cases);
+
+namespace {
+// The survey cleaning steps: 0 destagger (estimate and shift), 1 despike, 2 contrast clip.
+void cleaningCases(benchmark::internal::Benchmark* b)
+{
+    for (int step = 0; step < 3; ++step)
+        b->Args({40, 330, step})->Args({200, 2000, step});
+    b->Unit(benchmark::kMillisecond);
+}
+
+std::unique_ptr<DataSetBrolSensor> zigZagField(int tracks, int rows)
+{
+    auto dataset = field(tracks, rows);
+    dataset->setProperty("parallel", false);
+    dataset->setProperty("start index", 0);
+    return dataset;
+}
+
+TerrainStart withCleaningStep(int step)
+{
+    TerrainStart start;
+    start.options.destagger = step == 0;
+    start.options.despike = step == 1;
+    start.options.contrastClip = step == 2;
+    return start;
+}
+} // namespace
+
+// Each step alone, on the grid it works on: the assembled one, or for the clip the drawn one.
+static void cleaningStage(benchmark::State& state)
+{
+    prepareOnce();
+    const auto dataset = zigZagField(int(state.range(0)), int(state.range(1)));
+    const FieldLayout layout = fieldLayoutOf(*dataset);
+    const TerrainGrid grid = assembled(*dataset);
+    const TerrainGrid drawn = crossTrackSpline(grid);
+    const int step = int(state.range(2));
+    for (auto _ : state) {
+        state.PauseTiming();
+        TerrainGrid work = grid;
+        state.ResumeTiming();
+        if (step == 0)
+            destagger(work, layout, estimateStaggerShift(work, layout));
+        else if (step == 1)
+            despike(work);
+        else
+            benchmark::DoNotOptimize(percentileRange(drawn, size_t(layout.rows), 2, 98));
+        benchmark::DoNotOptimize(work);
+    }
+    perPoint(state);
+}
+BENCHMARK(cleaningStage)->Apply(cleaningCases);
+
+// The rebuild with one step switched on, beside rebuildValueMode of the same field.
+static void rebuildWithCleaning(benchmark::State& state)
+{
+    prepareOnce();
+    const auto dataset = zigZagField(int(state.range(0)), int(state.range(1)));
+    Terrain terrain(dataset.get(), withCleaningStep(int(state.range(2))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(terrain.buildTerrain());
+    perPoint(state);
+}
+BENCHMARK(rebuildWithCleaning)->Apply(cleaningCases);

@@ -30,25 +30,18 @@ size_t fastTransformSize(size_t atLeast)
     }
 }
 
-// A track's readings, or the mean of its neighbours, less their mean: the correlation sums then
-// stay small and the transform keeps its precision.
+// Prefix sums of a track's readings, or of the mean of its neighbours, less the field's mean:
+// the correlation sums then stay small and the transforms keep their precision.
 struct Series
 {
-    std::vector<double> values;
-    std::vector<double> sums;     // prefix sums, sums[k] over values[0 .. k - 1]
+    std::vector<double> sums;     // sums[k] over the values 0 .. k - 1
     std::vector<double> squares;  // the same for the squares
 
-    explicit Series(std::vector<double> v)
-        : values(std::move(v))
+    explicit Series(const std::vector<double>& values)
+        : sums(values.size() + 1, 0.0)
+        , squares(values.size() + 1, 0.0)
     {
-        double mean = 0;
-        for (double x : values)
-            mean += x;
-        mean /= double(std::max<size_t>(values.size(), 1));
-        sums.assign(values.size() + 1, 0.0);
-        squares.assign(values.size() + 1, 0.0);
         for (size_t k = 0; k < values.size(); ++k) {
-            values[k] -= mean;
             sums[k + 1] = sums[k] + values[k];
             squares[k + 1] = squares[k] + values[k] * values[k];
         }
@@ -57,26 +50,118 @@ struct Series
     double square(int from, int to) const { return squares[size_t(to)] - squares[size_t(from)]; }
 };
 
-// Sum over k of x[k + m] y[k] for every m, through one transform of x + i y and one back.
-std::vector<double> crossCorrelation(const Series& x, const Series& y, const kissfft<double>& forward,
-                                     const kissfft<double>& inverse, size_t n)
+// What the estimate works on: every column less the field's mean, and the transforms.
+struct StaggerField
 {
-    std::vector<Complex> z(n), spectrum(n);
-    for (size_t k = 0; k < x.values.size(); ++k)
-        z[k] = Complex(x.values[k], y.values[k]);
-    forward.transform(z.data(), spectrum.data());
-    for (size_t f = 0; f < n; ++f) {
-        const Complex a = spectrum[f];
-        const Complex b = std::conj(spectrum[(n - f) % n]);
-        const Complex xf = (a + b) * 0.5;
-        const Complex yf = (a - b) * Complex(0.0, -0.5);
-        z[f] = xf * std::conj(yf);
+    const GroundColumns& grid;
+    int rows;
+    double mean = 0;
+    size_t n;
+    kissfft<double> forward;
+    kissfft<double> inverse;
+
+    StaggerField(const GroundColumns& g, int r, size_t size)
+        : grid(g), rows(r), n(size), forward(size, false), inverse(size, true)
+    {
+        for (const auto& column : grid)
+            for (int k = 0; k < rows; ++k)
+                mean += column[size_t(k)];
+        mean /= double(rows) * double(grid.size());
     }
-    inverse.transform(z.data(), spectrum.data());
-    std::vector<double> result(n);
-    for (size_t k = 0; k < n; ++k)
-        result[k] = spectrum[k].real() / double(n);
-    return result;
+    int columns() const { return int(grid.size()); }
+    double value(int column, int row) const { return grid[size_t(column)][size_t(row)] - mean; }
+
+    // The mean of a column's neighbours (one at the field's edge), or the column itself.
+    std::vector<double> around(int column, bool neighbours) const
+    {
+        std::vector<double> values(size_t(rows), 0.0);
+        const std::vector<int> from = neighboursOf(column, neighbours);
+        for (int c : from)
+            for (int k = 0; k < rows; ++k)
+                values[size_t(k)] += value(c, k) / double(from.size());
+        return values;
+    }
+    std::vector<int> neighboursOf(int column, bool neighbours) const
+    {
+        if (!neighbours)
+            return {column};
+        std::vector<int> found;
+        for (int c : {column - 1, column + 1})
+            if (c >= 0 && c < columns())
+                found.push_back(c);
+        return found;
+    }
+};
+
+// Spectra of the columns, two real columns in one complex transform, kept for the few columns
+// around the one asked for: the reverse columns are visited in order and each needs only its
+// neighbours.
+class SpectrumCache
+{
+public:
+    explicit SpectrumCache(const StaggerField& f)
+        : field(f), z(f.n), out(f.n)
+    {
+    }
+    const std::vector<Complex>& spectrum(int column)
+    {
+        const int pair = column / 2;
+        Slot* slot = &slots[0];
+        for (Slot& s : slots) {
+            if (s.pair == pair)
+                return s.spectra[column % 2];
+            if (s.pair < slot->pair)
+                slot = &s;
+        }
+        fill(*slot, pair);
+        return slot->spectra[column % 2];
+    }
+
+private:
+    struct Slot
+    {
+        int pair = -1;
+        std::vector<Complex> spectra[2];
+    };
+    void fill(Slot& slot, int pair)
+    {
+        const size_t n = field.n;
+        const int c = 2 * pair;
+        const bool second = c + 1 < field.columns();
+        std::fill(z.begin(), z.end(), Complex());
+        for (int k = 0; k < field.rows; ++k)
+            z[size_t(k)] = Complex(field.value(c, k), second ? field.value(c + 1, k) : 0.0);
+        field.forward.transform(z.data(), out.data());
+        slot.pair = pair;
+        for (std::vector<Complex>& spectrum : slot.spectra)
+            spectrum.resize(n);
+        for (size_t f = 0; f < n; ++f) {
+            const Complex a = out[f];
+            const Complex b = std::conj(out[(n - f) % n]);
+            slot.spectra[0][f] = (a + b) * 0.5;
+            slot.spectra[1][f] = (a - b) * Complex(0.0, -0.5);
+        }
+    }
+
+    const StaggerField& field;
+    Slot slots[3];
+    std::vector<Complex> z, out;
+};
+
+// The cross spectrum of a reverse column with the mean of its neighbours.
+void crossSpectrum(const StaggerField& field, SpectrumCache& spectra, int column, std::vector<Complex>& out)
+{
+    const std::vector<int> neighbours = field.neighboursOf(column, true);
+    const double share = 1.0 / double(neighbours.size());
+    std::fill(out.begin(), out.end(), Complex());
+    for (int c : neighbours) {
+        const std::vector<Complex>& y = spectra.spectrum(c);
+        for (size_t f = 0; f < field.n; ++f)
+            out[f] += std::conj(y[f]) * share;
+    }
+    const std::vector<Complex>& x = spectra.spectrum(column);
+    for (size_t f = 0; f < field.n; ++f)
+        out[f] *= x[f];
 }
 
 // Normalised cross-correlation of x[k + m] with y[k] over the rows both have.
@@ -99,28 +184,6 @@ double correlationAt(const Series& x, const Series& y, const std::vector<double>
     return (sxy - sx * sy / count) / std::sqrt(vx * vy);
 }
 
-std::vector<double> firstRows(const std::vector<int16_t>& column, int rows)
-{
-    return std::vector<double>(column.begin(), column.begin() + rows);
-}
-
-// The mean of a column's neighbours (one at the field's edge).
-std::vector<double> neighbourMean(const GroundColumns& grid, int column, int rows)
-{
-    std::vector<double> mean(size_t(rows), 0.0);
-    int count = 0;
-    for (int c : {column - 1, column + 1}) {
-        if (c < 0 || c >= int(grid.size()))
-            continue;
-        ++count;
-        for (int k = 0; k < rows; ++k)
-            mean[size_t(k)] += grid[size_t(c)][size_t(k)];
-    }
-    for (double& v : mean)
-        v /= count;
-    return mean;
-}
-
 // The median of a few readings (sorted in place); the mean of the middle two for an even count.
 double medianOf(double* values, int count)
 {
@@ -128,27 +191,71 @@ double medianOf(double* values, int count)
     return count % 2 ? values[count / 2] : 0.5 * (values[count / 2 - 1] + values[count / 2]);
 }
 
+inline void exchange(int& a, int& b)
+{
+    const int low = std::min(a, b);
+    b = std::max(a, b);
+    a = low;
+}
+
+// Sorts seven values in sixteen exchanges, without a branch on the values. Written out: as a
+// loop over a table the compiler keeps every value in memory.
+inline void sortSeven(int* v)
+{
+    exchange(v[0], v[6]), exchange(v[2], v[3]), exchange(v[4], v[5]), exchange(v[0], v[2]);
+    exchange(v[1], v[4]), exchange(v[3], v[6]), exchange(v[0], v[1]), exchange(v[2], v[5]);
+    exchange(v[3], v[4]), exchange(v[1], v[2]), exchange(v[4], v[6]), exchange(v[2], v[3]);
+    exchange(v[4], v[5]), exchange(v[1], v[2]), exchange(v[3], v[4]), exchange(v[5], v[6]);
+}
+
+// The median of the deviations of seven sorted values from their middle one. The deviations
+// below it and above it are two sorted runs; their fourth smallest is found by merging.
+inline int middleDeviation(const int* sorted)
+{
+    const int below[4] = {0, sorted[3] - sorted[2], sorted[3] - sorted[1], sorted[3] - sorted[0]};
+    const int above[3] = {sorted[4] - sorted[3], sorted[5] - sorted[3], sorted[6] - sorted[3]};
+    int i = 0, j = 0, value = 0;
+    for (int step = 0; step < 4; ++step)
+        value = (j == 3 || below[i] <= above[j]) ? below[i++] : above[j++];
+    return value;
+}
+
+// The median of the window around reading j when it is a spike (more than `limit` median
+// absolute deviations from it).
+std::optional<double> spikeMedian(const std::vector<int16_t>& readings, int j, int half, double limit)
+{
+    const int from = std::max(0, j - half);
+    const int to = std::min(int(readings.size()), j + half + 1);
+    const int count = to - from;
+    if (count == 7) {
+        // The whole window of a default despike: integers throughout.
+        int around[7];
+        std::copy(readings.begin() + from, readings.begin() + to, around);
+        sortSeven(around);
+        const int median = around[3];
+        const int offset = std::abs(readings[size_t(j)] - median);
+        if (offset == 0)
+            return std::nullopt;
+        return offset > limit * middleDeviation(around) ? std::optional<double>(median) : std::nullopt;
+    }
+    std::vector<double> around(readings.begin() + from, readings.begin() + to);
+    const double median = medianOf(around.data(), count);
+    const double offset = std::fabs(readings[size_t(j)] - median);
+    if (offset == 0)
+        return std::nullopt;
+    for (double& v : around)
+        v = std::fabs(v - median);
+    return offset > limit * medianOf(around.data(), count) ? std::optional<double>(median) : std::nullopt;
+}
+
 void despikeColumn(std::vector<int16_t>& column, int window, double deviations)
 {
-    const int n = int(column.size());
-    const int half = window / 2;
     const std::vector<int16_t> original = column;
-    std::vector<double> around(static_cast<size_t>(window)), spread(static_cast<size_t>(window));
     // The median absolute deviation estimates one standard deviation of normal noise.
     const double limit = deviations * 1.4826;
-    for (int j = 0; j < n; ++j) {
-        const int from = std::max(0, j - half);
-        const int to = std::min(n, j + half + 1);
-        const int count = to - from;
-        std::copy(original.begin() + from, original.begin() + to, around.begin());
-        const double median = medianOf(around.data(), count);
-        const double offset = std::fabs(original[size_t(j)] - median);
-        if (offset == 0)
-            continue;
-        for (int i = 0; i < count; ++i)
-            spread[size_t(i)] = std::fabs(around[size_t(i)] - median);
-        if (offset > limit * medianOf(spread.data(), count))
-            column[size_t(j)] = int16_t(std::lround(median));
+    for (int j = 0; j < int(column.size()); ++j) {
+        if (const std::optional<double> median = spikeMedian(original, j, window / 2, limit))
+            column[size_t(j)] = int16_t(std::lround(*median));
     }
 }
 } // namespace
@@ -176,19 +283,41 @@ int estimateStaggerShift(const GroundColumns& grid, const FieldLayout& layout)
     for (const auto& column : grid)
         if (int(column.size()) < rows)
             return 0;
-    const size_t n = fastTransformSize(size_t(rows + largest));
-    const kissfft<double> forward(n, false);
-    const kissfft<double> inverse(n, true);
+    const StaggerField field(grid, rows, fastTransformSize(size_t(rows + largest)));
+    std::vector<int> reverse;
+    for (int c = 0; c < columns; ++c)
+        if (isReverseColumn(layout, c))
+            reverse.push_back(c);
     std::vector<double> score(size_t(2 * largest + 1), 0.0);
-    for (int c = 0; c < columns; ++c) {
-        if (!isReverseColumn(layout, c))
-            continue;
-        const Series x(firstRows(grid[size_t(c)], rows));
-        const Series y(neighbourMean(grid, c, rows));
-        const std::vector<double> products = crossCorrelation(x, y, forward, inverse, n);
-        const int direction = rowDirection(layout, c);
+    // products: the sums over k of x[k + m] y[k] (index m mod n) of one reverse column.
+    const auto addScores = [&](int column, const std::vector<double>& products) {
+        const Series x(field.around(column, false));
+        const Series y(field.around(column, true));
+        const int direction = rowDirection(layout, column);
         for (int shift = -largest; shift <= largest; ++shift)
             score[size_t(shift + largest)] += correlationAt(x, y, products, direction * shift, rows);
+    };
+    SpectrumCache spectra(field);
+    const size_t n = field.n;
+    std::vector<Complex> first(n), second(n), out(n);
+    std::vector<double> products[2] = {std::vector<double>(n), std::vector<double>(n)};
+    // Two reverse columns' real correlations come back from one complex transform.
+    for (size_t i = 0; i < reverse.size(); i += 2) {
+        const bool pair = i + 1 < reverse.size();
+        crossSpectrum(field, spectra, reverse[i], first);
+        if (pair) {
+            crossSpectrum(field, spectra, reverse[i + 1], second);
+            for (size_t f = 0; f < n; ++f)
+                first[f] += Complex(-second[f].imag(), second[f].real());
+        }
+        field.inverse.transform(first.data(), out.data());
+        for (size_t k = 0; k < n; ++k) {
+            products[0][k] = out[k].real() / double(n);
+            products[1][k] = out[k].imag() / double(n);
+        }
+        addScores(reverse[i], products[0]);
+        if (pair)
+            addScores(reverse[i + 1], products[1]);
     }
     // The smallest shift wins a tie, so a field without variation stays as it is.
     int best = 0;

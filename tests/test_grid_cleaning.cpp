@@ -136,6 +136,36 @@ private slots:
         QVERIFY(first[0][0] < 20);
     }
 
+    // The fast path for whole windows against the rule written plainly, on noisy tracks with
+    // knocks, plateaus and repeated values.
+    void despikeFollowsTheHampelRule()
+    {
+        std::mt19937 random(11);
+        std::uniform_int_distribution<int> noise(-40, 40), knock(0, 15);
+        Column track;
+        for (int k = 0; k < 3000; ++k)
+            track.push_back(int16_t(k % 200 < 50 ? 100 : noise(random) + (knock(random) == 0 ? 5000 : 0)));
+        const auto median = [](std::vector<double> v) {
+            std::sort(v.begin(), v.end());
+            const size_t n = v.size();
+            return n % 2 ? v[n / 2] : 0.5 * (v[n / 2 - 1] + v[n / 2]);
+        };
+        Column expected = track;
+        for (int j = 0; j < int(track.size()); ++j) {
+            std::vector<double> window(track.begin() + std::max(0, j - 3),
+                                       track.begin() + std::min(int(track.size()), j + 4));
+            const double m = median(window);
+            for (double& v : window)
+                v = std::fabs(v - m);
+            if (std::fabs(track[size_t(j)] - m) > 3 * 1.4826 * median(window))
+                expected[size_t(j)] = int16_t(std::lround(m));
+        }
+        GroundColumns grid{track};
+        despike(grid);
+        QCOMPARE(grid[0], expected);
+        QVERIFY(expected != track);
+    }
+
     void percentilesMatchTheSortedReadings()
     {
         std::mt19937 random(3);
