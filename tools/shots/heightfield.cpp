@@ -25,8 +25,8 @@ QString storeField()
     for (int t = 0; t < 12; ++t) {
         std::vector<int16_t> track(rows);
         for (int r = 0; r < rows; ++r) {
-            // Zig-zag: every other track is walked back.
-            const int row = t % 2 ? rows - 1 - r : r;
+            // Zig-zag: every other track is walked back, its readings two rows late.
+            const int row = t % 2 ? rows - 1 - r + 2 : r;
             const double wall = 900 * std::exp(-std::pow((row - 40 - t * 2) / 4.0, 2));
             const double find = -1400 * std::exp(-(std::pow(row - 85, 2) + std::pow((t - 8) * 10.0, 2)) / 120.0);
             track[size_t(r)] = int16_t(row * 3 + wall + find + 60 * std::sin(row * 0.3 + t));
@@ -103,4 +103,16 @@ void shootHeightField(const QString& out, const QString& name, const QSize& size
     viewer->view()->update();
     shot(QStringLiteral("depth-turned"));
     viewer->enableValueAnalysis();
+
+    // The survey cleaning, switched in its menu: the shift in the panel, the clipped legend.
+    auto* filters = qobject_cast<QMenu*>(viewer->destaggerEntry()->parent());
+    const QList<QAction*> cleaning = filters->actions().mid(filters->actions().size() - 3);
+    for (QAction* action : cleaning)
+        action->trigger();
+    shot(QStringLiteral("cleaned"));
+    filters->popup(viewer->mapToGlobal(QPoint(viewer->width() / 3, 10)));
+    shot(QStringLiteral("filter-menu"));
+    filters->close();
+    for (QAction* action : cleaning)
+        action->trigger();
 }

@@ -109,11 +109,19 @@ void paintColorLegend(QPainter& painter, int width, int height, double dpi, int 
         painter.drawLine(QLineF(tickLeft, top + j * binHeight, barLeft - 5, top + j * binHeight));
     if (!ends)
         return;
-    // In the quarter inch above and below the bar, right-aligned with it.
-    const QString above = ends->caption + QStringLiteral("  ") + ends->high;
-    painter.drawText(QPointF(barRight - metrics.horizontalAdvance(above), top - metrics.descent() - 2), above);
+    // In the quarter inch above and below the bar, right-aligned with it. The readings keep
+    // their sign in front under a language written right to left; the caption reads as written.
+    const double aboveBaseline = top - metrics.descent() - 2;
+    const QString gap = QStringLiteral("  ");
+    const double highLeft = barRight - metrics.horizontalAdvance(ends->high);
+    painter.drawText(QPointF(highLeft - metrics.horizontalAdvance(gap + ends->caption), aboveBaseline),
+                     ends->caption);
+    painter.save();
+    painter.setLayoutDirection(Qt::LeftToRight);
+    painter.drawText(QPointF(highLeft, aboveBaseline), ends->high);
     painter.drawText(QPointF(barRight - metrics.horizontalAdvance(ends->low), top + barHeight + metrics.ascent() + 2),
                      ends->low);
+    painter.restore();
 }
 
 int depthScaleSteps(double span, int fontHeight)

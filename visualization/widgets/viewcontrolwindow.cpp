@@ -118,6 +118,12 @@ QWidget* ViewControlWindow::buildStaggerBox()
     staggerAutomatic = new QPushButton(tr("AUTOMATIC"), staggerBox);
     staggerAutomatic->setMinimumHeight(side);
     box->addWidget(staggerAutomatic);
+    // The panel's flat background would leave the buttons as bare text.
+    staggerBox->setStyleSheet(QStringLiteral("QPushButton { border: %1px solid #a88d5c; border-radius: %2px; "
+                                             "background: #f3e6c8; } QPushButton:pressed { background: #d3b37a; } "
+                                             "QPushButton:disabled { border-color: #d6c29b; }")
+                                  .arg(std::max(1, int(screenDpi / 60)))
+                                  .arg(std::max(2, int(screenDpi / 24))));
     staggerBox->hide();
     connect(staggerLess, &QPushButton::clicked, this, [this] { emit staggerShiftStepped(-1); });
     connect(staggerMore, &QPushButton::clicked, this, [this] { emit staggerShiftStepped(1); });
