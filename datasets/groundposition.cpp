@@ -43,6 +43,14 @@ FieldLayout fieldLayoutOf(const Dataset& dataset)
     return layout;
 }
 
+GroundDistance distanceFromStart(const FieldLayout& layout, double x, double y, double cellWidth,
+                                 double cellLength)
+{
+    const double fromFirstRow = startsInLastRow(layout.startIndex) ? layout.rows - 1 - y : y;
+    const double fromFirstColumn = startsInLastColumn(layout.startIndex) ? layout.columns - 1 - x : x;
+    return {(fromFirstRow + 0.5) * cellLength, (fromFirstColumn + 0.5) * cellWidth};
+}
+
 GroundPoint walkingOrderPosition(const FieldLayout& layout, int track, int row)
 {
     return place(layout, columnOfTrack(layout, track), row, track);

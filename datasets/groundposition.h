@@ -52,6 +52,17 @@ GroundPoint columnParityPosition(const FieldLayout& layout, int track, int row);
 
 using GroundArrangement = GroundPoint (*)(const FieldLayout&, int, int);
 
+// How far the centre of ground cell (x, y) lies from the start corner, in the field's units
+// (metres), for cells of cellWidth across by cellLength along: along the walking direction and
+// across the tracks. x and y may fall between cells.
+struct GroundDistance
+{
+    double along = 0;
+    double across = 0;
+};
+GroundDistance distanceFromStart(const FieldLayout& layout, double x, double y, double cellWidth,
+                                 double cellLength);
+
 // The values (track after track, as Dataset::values() gives them) laid out on the ground:
 // result[x][y]. Missing values read 0.
 std::vector<std::vector<int16_t>> groundGrid(const std::vector<int16_t>& values,

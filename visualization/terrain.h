@@ -123,6 +123,12 @@ public:
     // Per grid point, index column + terrainGridWidth * row.
     const BuildArray<float>& heights() const { return heights_; }
     const BuildArray<float>& rawValues() const { return rawValues_; }
+    // The reading drawn at a grid point, the one its colour shows (in depth analysis the
+    // measured reading, not the deviation).
+    float drawnReading(int column, int row) const
+    {
+        return colorSource()[size_t(column) + size_t(terrainGridWidth_) * size_t(row)];
+    }
 
     int terrainGridWidth() const { return terrainGridWidth_; }
     int terrainGridLength() const { return terrainGridLength_; }

@@ -8,6 +8,7 @@
 #include "visualization/terrain.h"
 #include "visualization/terrainbuilder.h"
 #include "visualization/terraincoloring.h"
+#include "visualization/terraingeometry.h"
 #include "visualization/widgets/overlaypainter.h"
 #include "visualization/widgets/terrainsettings.h"
 #include "visualization/widgets/terrainshaders.h"
@@ -102,6 +103,10 @@ void GLWindow::setDataset(Dataset* dataset, float boundaryFactorNow)
     gridTransluency = 0.0f;
     occludeGrid = false;
     staggerShiftByHand.reset();
+    if (picked) {
+        picked.reset();
+        emit pickChanged();
+    }
     // A dataset without values (one that did not load) has nothing to build or report.
     if (!dataset || dataset->values().empty()) {
         builder->cancel();
@@ -169,6 +174,7 @@ void GLWindow::showTerrain(std::shared_ptr<Terrain> built)
         terrain_->clearIsolines();
     withContext([this] { uploadTerrain(); });
     update();
+    keepPick();
     emit terrainShown();
 }
 
@@ -610,6 +616,8 @@ void GLWindow::paintOverlay(const QMatrix4x4& m)
     QPainter painter(this);
     const OverlayFrame frame{m, view, projection, viewportWidth, viewportHeight};
     paintFieldMarks(painter, *terrain_, frame);
+    if (const std::optional<QPointF> at = pickedPointOnWidget())
+        paintPickMarker(painter, *at, screenDpi);
     if (terrain_->depthAnalysis())
         depthScaleLabels = paintDepthScale(painter, *terrain_, frame, soilDepthScale, depthFactor);
     else if (!terrain_->options().outlier)
@@ -632,6 +640,8 @@ void GLWindow::paintLegend(QPainter& painter)
 void GLWindow::mousePressEvent(QMouseEvent* event)
 {
     lastPos = event->pos();
+    if (event->button() == Qt::LeftButton)
+        startTap(event->localPos());
 }
 
 void GLWindow::mouseMoveEvent(QMouseEvent* event)
@@ -645,6 +655,7 @@ void GLWindow::mouseMoveEvent(QMouseEvent* event)
     else if (event->buttons() & Qt::RightButton)
         camera_.panBy(dx, dy, 0.0009f);
     lastPos = event->pos();
+    followTap(event->localPos());
     moved();
 }
 
@@ -657,6 +668,80 @@ void GLWindow::moved()
 void GLWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
+    if (event->button() == Qt::LeftButton)
+        endTap(event->localPos());
+}
+
+void GLWindow::startTap(QPointF at)
+{
+    tapStart = at;
+}
+
+void GLWindow::followTap(QPointF at)
+{
+    // About a millimetre: less than a turn of the view a finger notices.
+    const double slop = std::max(4.0, 0.04 * screenDpi);
+    if (tapStart && QLineF(*tapStart, at).length() > slop)
+        tapStart.reset();
+}
+
+void GLWindow::endTap(QPointF at)
+{
+    followTap(at);
+    if (tapStart)
+        pickAt(at);
+    tapStart.reset();
+}
+
+void GLWindow::pickAt(QPointF at)
+{
+    if (!terrain_)
+        return;
+    const QMatrix4x4 m = terrainModel(terrain_->zScale(), terrain_->minH());
+    const auto pick = [&](QPointF p) {
+        return pickTerrainPoint(*terrain_, m, camera_.view(), viewProjection(width(), height()),
+                                QSizeF(width(), height()), p);
+    };
+    picked = pick(at);
+    // A fingertip just beside a peak's tip, where the line of sight passes over it, means
+    // the peak: the points around the tap within a third of a millimetre are tried too.
+    const double reach = std::max(2.0, 0.015 * screenDpi);
+    for (int i = 0; i < 8 && !picked; ++i) {
+        const double angle = i * M_PI / 4;
+        picked = pick(at + QPointF(reach * std::sin(angle), reach * std::cos(angle)));
+    }
+    update();
+    emit pickChanged();
+}
+
+std::optional<QPointF> GLWindow::pickedPointOnWidget() const
+{
+    return picked ? pointOnWidget(*picked) : std::nullopt;
+}
+
+std::optional<QPointF> GLWindow::pointOnWidget(TerrainPoint point) const
+{
+    if (!terrain_)
+        return std::nullopt;
+    const Terrain& t = *terrain_;
+    const int w = t.terrainGridWidth();
+    if (point.column < 0 || point.row < 0 || point.column >= w || point.row >= t.terrainGridLength())
+        return std::nullopt;
+    const float h = t.heights()[size_t(point.column) + size_t(w) * size_t(point.row)];
+    const QVector3D p = gridPointPosition(point.column, point.row, w, t.terrainGridLength(),
+                                          SceneSpacing{t.dx(), t.dy()}, h);
+    const QMatrix4x4 m = terrainModel(t.zScale(), t.minH());
+    return projectToWidget(p, camera_.view() * m, viewProjection(width(), height()), width(), height());
+}
+
+void GLWindow::keepPick()
+{
+    // A rebuild of the same field keeps the point; its readings may have changed.
+    if (!picked)
+        return;
+    if (!terrain_ || picked->column >= terrain_->terrainGridWidth() || picked->row >= terrain_->terrainGridLength())
+        picked.reset();
+    emit pickChanged();
 }
 
 void GLWindow::wheelEvent(QWheelEvent* event)
@@ -688,6 +773,14 @@ bool GLWindow::event(QEvent* e)
 void GLWindow::handleTouch(QTouchEvent* event)
 {
     const QList<QTouchEvent::TouchPoint> points = event->touchPoints();
+    if (points.size() != 1)
+        tapStart.reset();
+    else if (event->type() == QEvent::TouchBegin)
+        startTap(points[0].pos());
+    else if (event->type() == QEvent::TouchEnd)
+        endTap(points[0].pos());
+    else
+        followTap(points[0].pos());
     if (points.size() == 1) {
         const QPointF d = points[0].scenePos() - points[0].lastScenePos();
         rotateBy(int(d.x()), int(d.y()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "visualization/terrainpick.h"
 #include "visualization/widgets/meshbuffers.h"
 #include "visualization/widgets/viewcamera.h"
 
@@ -62,6 +63,14 @@ public:
     int framesDrawn() const { return frames; }
     // Labels of the depth scale in the last frame drawn in depth analysis.
     int depthScaleLabelCount() const { return depthScaleLabels; }
+    // The grid point a tap (or a click that is not a drag) picked on the terrain; none before
+    // the first, after a tap beside the field, and for a new dataset. A rebuild keeps it.
+    const std::optional<TerrainPoint>& pickedPoint() const { return picked; }
+    // Picks as a tap at `at` (logical pixels) does.
+    void pickAt(QPointF at);
+    // Where a grid point, or the picked point, is drawn on the widget (logical pixels).
+    std::optional<QPointF> pointOnWidget(TerrainPoint point) const;
+    std::optional<QPointF> pickedPointOnWidget() const;
 
 public slots:
     void reloadShaders();
@@ -82,6 +91,9 @@ signals:
     void terrainShown();
     // The full mesh of the shown terrain is drawn from now on.
     void refined();
+    // Another point was picked, the pick was cleared, or the picked point's readings changed
+    // with a new terrain.
+    void pickChanged();
     void xRotationChanged(int angle);
     void yRotationChanged(int angle);
     void zRotationChanged(int angle);
@@ -137,6 +149,11 @@ private:
     void paintLegend(QPainter& painter);
     void rotateBy(int dx, int dy);
     void handleTouch(QTouchEvent* event);
+    // A press that moves no further than a fingertip's wobble and is let go is a tap.
+    void startTap(QPointF at);
+    void followTap(QPointF at);
+    void endTap(QPointF at);
+    void keepPick();
     void setRotation(int& stored, int angle, void (GLWindow::*changed)(int));
 
     QOpenGLShaderProgram* program = nullptr;
@@ -176,6 +193,8 @@ private:
     int viewportHeight = 0;
     ViewCamera camera_;
     QPoint lastPos{0, 0};
+    std::optional<TerrainPoint> picked;
+    std::optional<QPointF> tapStart;
     std::array<QOpenGLBuffer, BufferCount> buffers;
     MeshBuffers fullMesh;
     MeshBuffers reducedMesh;

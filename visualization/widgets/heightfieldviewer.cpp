@@ -10,6 +10,8 @@
 #include "visualization/widgets/bottomwidgetheightfield.h"
 #include "visualization/terrain.h"
 #include "visualization/widgets/glwindow.h"
+#include "visualization/widgets/pickreadout.h"
+#include "visualization/widgets/profileplot.h"
 #include "visualization/widgets/printseam.h"
 #include "visualization/widgets/slideraction.h"
 #include "visualization/depthanalysis.h"
@@ -19,6 +21,9 @@
 #include <QActionGroup>
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
@@ -45,6 +50,8 @@ HeightFieldViewer::HeightFieldViewer(QWidget* parent)
     glWindow = new GLWindow(this);
     glWindow->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     controlPanel = new ViewControlWindow;
+    pickReadout = new PickReadout(controlPanel);
+    controlPanel->layout()->addWidget(pickReadout);
     // 2.5 inches of panel in 3 of scroll area, but on a small screen at a high density no more
     // than half its short side, as long as the 1.5-inch sliders and their margins fit.
     const int panelWidth = std::min(inches(2.5), std::max(inches(1.8), screenShortSide() / 2));
@@ -177,6 +184,8 @@ void HeightFieldViewer::connectPanel()
     connect(controlPanel, &ViewControlWindow::staggerShiftAutomatic, this,
             [this] { glWindow->setStaggerShift(std::nullopt); });
     connect(glWindow, &GLWindow::terrainShown, this, &HeightFieldViewer::showStaggerShift);
+    connect(glWindow, &GLWindow::pickChanged, this, &HeightFieldViewer::showPick);
+    connect(pickReadout, &PickReadout::plotOpened, this, &HeightFieldViewer::openPlot);
     connect(bottomBar, &BottomWidgetHeightfield::resetCameraButtonPushed, glWindow, &GLWindow::resetView);
     connect(bottomBar, &BottomWidgetHeightfield::selectDataset, this, &HeightFieldViewer::setDatasetViewMode);
     connect(bottomBar, &BottomWidgetHeightfield::startNewRecording, this, &HeightFieldViewer::setRecordMode);
@@ -233,6 +242,8 @@ void HeightFieldViewer::setTerrainBoundaries(float boundaryFactor)
         return;
     dataset_->setProperty(QStringLiteral("boundary slider"), int(boundaryFactor * 1000));
     glWindow->setBoundaries(boundaryFactor);
+    // The plots shade the colour range, which followed.
+    showPick();
 }
 
 void HeightFieldViewer::showGrid()
@@ -342,6 +353,29 @@ void HeightFieldViewer::showStaggerShift()
     const bool destaggered = terrain && terrain->destaggered();
     controlPanel->showStaggerShift(destaggered, destaggered ? terrain->staggerShift() : 0,
                                    glWindow->staggerShiftSetByHand().has_value());
+}
+
+void HeightFieldViewer::showPick()
+{
+    pickReadout->showPoint(glWindow->terrain(), glWindow->pickedPoint());
+}
+
+void HeightFieldViewer::openPlot(ProfilePlot* plot)
+{
+    auto* dialog = new QDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(plot->title());
+    auto* large = new ProfilePlot(plot->title(), dialog);
+    large->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    large->setProfile(plot->profile(), plot->colorRange());
+    auto* close = new QPushButton(tr("CLOSE"), dialog);
+    close->setMinimumHeight(inches(0.4));
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(large, 1);
+    layout->addWidget(close);
+    connect(large, &ProfilePlot::opened, dialog, &QDialog::close);
+    connect(close, &QPushButton::clicked, dialog, &QDialog::close);
+    dialog->showFullScreen();
 }
 
 void HeightFieldViewer::triggerWireframe()

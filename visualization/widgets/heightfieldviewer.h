@@ -3,6 +3,8 @@
 #include <QWidget>
 
 class BottomWidgetHeightfield;
+class PickReadout;
+class ProfilePlot;
 class QAction;
 class Dataset;
 class GLWindow;
@@ -44,6 +46,7 @@ public:
     ViewControlWindow* panel() const { return controlPanel; }
     BottomWidgetHeightfield* bar() const { return bottomBar; }
     QScrollArea* panelScrollArea() const { return scrollArea; }
+    PickReadout* readout() const { return pickReadout; }
 
 signals:
     void setRecordMode();
@@ -89,6 +92,9 @@ private:
     void setViewMenu(QMenu* menu);
     void layOut(bool landscape);
     void stepStaggerShift(int rows);
+    void showPick();
+    // A profile shown over the whole screen; a tap on it or CLOSE closes it.
+    void openPlot(ProfilePlot* plot);
     void showStaggerShift();
 
     GLWindow* glWindow = nullptr;
@@ -105,6 +111,7 @@ private:
     QActionGroup* colormapGroup = nullptr;
     SliderAction* isolineAction = nullptr;
     QAction* destaggerAction = nullptr;
+    PickReadout* pickReadout = nullptr;
 };
 
 // The viewer for a dataset of probe `id`; throws std::runtime_error("Unknown Probe ID") for an

@@ -77,6 +77,20 @@ void paintFieldMarks(QPainter& painter, const Terrain& terrain, const OverlayFra
         painter.drawText(QPointF(boxes[i].left(), boxes[i].top() + metrics.ascent()), labels[i].text);
 }
 
+void paintPickMarker(QPainter& painter, QPointF at, double dpi)
+{
+    const double arm = std::max(6.0, 0.08 * dpi);
+    const double thin = std::max(2.0, dpi / 48);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const auto& [colour, width] : {std::pair<QColor, double>{Qt::black, thin * 2.5}, {Qt::magenta, thin}}) {
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(at - QPointF(arm, arm), at + QPointF(arm, arm));
+        painter.drawLine(at - QPointF(arm, -arm), at + QPointF(arm, -arm));
+    }
+    painter.restore();
+}
+
 void liftOverlapping(std::vector<QRectF>& boxes)
 {
     for (std::size_t i = 1; i < boxes.size(); ++i) {

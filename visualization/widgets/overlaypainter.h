@@ -26,6 +26,9 @@ void paintFieldMarks(QPainter& painter, const Terrain& terrain, const OverlayFra
 // corner of the field (the last width and length labels) stay readable at any font size.
 void liftOverlapping(std::vector<QRectF>& boxes);
 
+// The cross on the picked point: magenta on a black rim, which stands out on every colour map.
+void paintPickMarker(QPainter& painter, QPointF at, double dpi);
+
 // Texts at the ends of the colour bar: what the range was taken from above its top, and the
 // readings its ends stand for.
 struct LegendEnds

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/colormap.h"
+#include "visualization/terrainreadout.h"
+
+#include <QWidget>
+
+// A small line plot of a profile through the picked point: the readings against metres from the
+// start corner, the colour map's range shaded behind them and the picked point marked. A tap
+// asks for it to be opened large (opened).
+class ProfilePlot : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ProfilePlot(const QString& title, QWidget* parent = nullptr);
+
+    void setProfile(const Profile& profile, ValueRange colorRange);
+    const Profile& profile() const { return profile_; }
+    ValueRange colorRange() const { return range_; }
+    QString title() const { return title_; }
+    // Where reading i is drawn, in widget pixels.
+    QPointF pointOf(size_t i) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void opened();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QRectF plotArea() const;
+    void paintAxes(class QPainter& painter, const QRectF& area) const;
+
+    QString title_;
+    Profile profile_;
+    ValueRange range_;
+    double lowest = 0, highest = 1;
+};
