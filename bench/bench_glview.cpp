@@ -373,3 +373,38 @@ static void filterSwitchStall(benchmark::State& state)
     Settings::useShading.write(true);
 }
 BENCHMARK(filterSwitchStall)->Args({40, 330, 1})->Args({200, 2000, 1})->Unit(benchmark::kMillisecond)->UseManualTime();
+
+// A tap on the terrain through the view's centre: the pick and the read-out with its profiles.
+static void pickAtCentre(benchmark::State& state)
+{
+    application();
+    const auto dataset = hillsDataset(int(state.range(0)), int(state.range(1)));
+    HeightFieldViewer viewer;
+    openAndDraw(viewer, dataset.get());
+    GLWindow& view = *viewer.view();
+    view.setXRotation(-50 * 16);
+    const QPointF centre(view.width() / 2.0, view.height() / 2.0);
+    for (auto _ : state) {
+        view.pickAt(centre);
+        benchmark::DoNotOptimize(view.pickedPoint());
+    }
+    if (!view.pickedPoint())
+        state.SkipWithError("the line of sight through the centre missed the field");
+}
+BENCHMARK(pickAtCentre)->Apply(cases);
+
+// steadyFrame (shading on) with a picked point's marker drawn.
+static void markedFrame(benchmark::State& state)
+{
+    application();
+    const auto dataset = hillsDataset(int(state.range(0)), int(state.range(1)));
+    HeightFieldViewer viewer;
+    openAndDraw(viewer, dataset.get());
+    GLWindow& view = *viewer.view();
+    view.pickAt(QPointF(view.width() / 2.0, view.height() / 2.0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(view.grabFramebuffer().constBits());
+    if (!view.pickedPoint())
+        state.SkipWithError("no point picked");
+}
+BENCHMARK(markedFrame)->Apply(cases);

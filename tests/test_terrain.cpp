@@ -7,6 +7,7 @@
 #include "visualization/terrain.h"
 #include "visualization/terrainbuilder.h"
 #include "visualization/terraincoloring.h"
+#include "visualization/terrainreadout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -451,6 +452,82 @@ private slots:
         QCOMPARE(clipped.colorRangeEnds().low, plain.colorRangeEnds().low);
         QCOMPARE(clipped.colorRangeEnds().high, plain.colorRangeEnds().high);
         QVERIFY(clipped.mesh().colors == plain.mesh().colors);
+    }
+
+    // Four tracks make forty drawn columns, so track c is drawn column 13 c exactly. Each
+    // reading is 100 track + row, so the read-out's track and row can be checked against the
+    // ground arrangement, and its distances against the rule for the start corner.
+    void readoutFollowsTheGroundPositions_data()
+    {
+        QTest::addColumn<int>("startIndex");
+        QTest::addColumn<bool>("parallel");
+        for (int start = 0; start < 4; ++start)
+            for (bool parallel : {false, true})
+                QTest::addRow("start %d %s", start, parallel ? "parallel" : "zig-zag") << start << parallel;
+    }
+    void readoutFollowsTheGroundPositions()
+    {
+        QFETCH(int, startIndex);
+        QFETCH(bool, parallel);
+        const int tracks = 4, rows = 12;
+        std::vector<Track> field;
+        for (int t = 0; t < tracks; ++t) {
+            Track track;
+            for (int i = 0; i < rows; ++i)
+                track.push_back(int16_t(100 * t + i));
+            field.push_back(track);
+        }
+        auto dataset = fieldOf(field, 2.0f, 6);
+        dataset->setProperty("start index", startIndex);
+        dataset->setProperty("parallel", parallel);
+        const Terrain terrain(dataset.get(), withFilters(false, false, false));
+        const FieldLayout layout{rows, tracks, startIndex, parallel};
+        for (int c = 0; c < tracks; ++c) {
+            for (int r : {0, 5, rows - 1}) {
+                const PointReadout readout = pointReadout(terrain, {13 * c, r});
+                const int t = readout.track - 1, i = readout.row - 1;
+                QCOMPARE(readout.stored, 100 * t + i);
+                QVERIFY(columnParityPosition(layout, t, i) == (GroundPoint{c, r}));
+                const GroundDistance expected = distanceFromStart(layout, c, r, 2.0 / tracks, 6.0 / rows);
+                QCOMPARE(readout.along, expected.along);
+                QCOMPARE(readout.across, expected.across);
+            }
+        }
+        // The start corner's own cell lies half a cell from it both ways. (Its reading is the first
+        // track's first one, except where the view turns that track round: a zig-zag started in
+        // the last column of an even number of tracks.)
+        const int cornerColumn = startsInLastColumn(startIndex) ? tracks - 1 : 0;
+        const int cornerRow = startsInLastRow(startIndex) ? rows - 1 : 0;
+        const PointReadout corner = pointReadout(terrain, {13 * cornerColumn, cornerRow});
+        QCOMPARE(corner.track, 1);
+        QCOMPARE(corner.row, startsInLastColumn(startIndex) && !parallel ? rows : 1);
+        QCOMPARE(corner.along, 0.25);
+        QCOMPARE(corner.across, 0.25);
+    }
+
+    // The profiles hold the drawn grid's column and row, nearest the start corner first.
+    void profilesFollowTheDrawnGrid()
+    {
+        auto dataset = fieldOf(hill(5, 30), 2.0f, 6);
+        dataset->setProperty("start index", 2);
+        for (bool filters : {false, true}) {
+            const Terrain terrain(dataset.get(), withFilters(filters, filters, false));
+            const TerrainGrid& grid = terrain.grid();
+            const TerrainPoint point{17, 9};
+            const Profile along = trackProfile(terrain, point);
+            const Profile across = rowProfile(terrain, point);
+            QCOMPARE(along.readings.size(), size_t(terrain.terrainGridLength()));
+            QCOMPARE(across.readings.size(), size_t(terrain.terrainGridWidth()));
+            // Start 2 begins in the last row and the last column: both run backwards.
+            for (int r = 0; r < terrain.terrainGridLength(); ++r)
+                QCOMPARE(along.readings[size_t(terrain.terrainGridLength() - 1 - r)], float(grid[17][size_t(r)]));
+            for (int k = 0; k < terrain.terrainGridWidth(); ++k)
+                QCOMPARE(across.readings[size_t(terrain.terrainGridWidth() - 1 - k)], float(grid[size_t(k)][9]));
+            QCOMPARE(along.readings[along.picked], float(grid[17][9]));
+            QCOMPARE(across.readings[across.picked], float(grid[17][9]));
+            QVERIFY(std::is_sorted(along.metres.begin(), along.metres.end()));
+            QVERIFY(std::is_sorted(across.metres.begin(), across.metres.end()));
+        }
     }
 
     void coloursFollowTheValuesAndTheColourMap()

@@ -291,6 +291,10 @@
         <source>Despike</source>
         <translation>إزالة القمم</translation>
     </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>إغلاق</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -398,6 +402,37 @@
     </message>
 </context>
 <context>
+    <name>PickReadout</name>
+    <message>
+        <source>PICKED POINT</source>
+        <translation>النقطة المحددة</translation>
+    </message>
+    <message>
+        <source>Along the track</source>
+        <translation>على طول المسار</translation>
+    </message>
+    <message>
+        <source>Across the field</source>
+        <translation>عبر الحقل</translation>
+    </message>
+    <message>
+        <source>Track %1, row %2</source>
+        <translation>المسار %1، الصف %2</translation>
+    </message>
+    <message>
+        <source>Recorded: %1</source>
+        <translation>المسجّل: %1</translation>
+    </message>
+    <message>
+        <source>Filtered: %1</source>
+        <translation>بعد الترشيح: %1</translation>
+    </message>
+    <message>
+        <source>%1 m along, %2 m across</source>
+        <translation>%1 م طولًا، %2 م عرضًا</translation>
+    </message>
+</context>
+<context>
     <name>PositionTracker</name>
     <message>
         <source>Sorvanel3D does not have the required priviliges</source>
@@ -410,6 +445,13 @@
     <message>
         <source>Unknown error</source>
         <translation>خطأ غير معروف</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePlot</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 م</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@
         <source>Despike</source>
         <translation>Ausreißer glätten</translation>
     </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>SCHLIESSEN</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -394,6 +398,37 @@
     </message>
 </context>
 <context>
+    <name>PickReadout</name>
+    <message>
+        <source>PICKED POINT</source>
+        <translation>GEWÄHLTER PUNKT</translation>
+    </message>
+    <message>
+        <source>Along the track</source>
+        <translation>Entlang der Spur</translation>
+    </message>
+    <message>
+        <source>Across the field</source>
+        <translation>Quer über das Feld</translation>
+    </message>
+    <message>
+        <source>Track %1, row %2</source>
+        <translation>Spur %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Recorded: %1</source>
+        <translation>Aufgezeichnet: %1</translation>
+    </message>
+    <message>
+        <source>Filtered: %1</source>
+        <translation>Gefiltert: %1</translation>
+    </message>
+    <message>
+        <source>%1 m along, %2 m across</source>
+        <translation>%1 m längs, %2 m quer</translation>
+    </message>
+</context>
+<context>
     <name>PositionTracker</name>
     <message>
         <source>Sorvanel3D does not have the required priviliges</source>
@@ -406,6 +441,13 @@
     <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePlot</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
     </message>
 </context>
 <context>

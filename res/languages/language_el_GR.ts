@@ -287,6 +287,10 @@
         <source>Despike</source>
         <translation>Αφαίρεση αιχμών</translation>
     </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>ΚΛΕΙΣΙΜΟ</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -394,6 +398,37 @@
     </message>
 </context>
 <context>
+    <name>PickReadout</name>
+    <message>
+        <source>PICKED POINT</source>
+        <translation>ΕΠΙΛΕΓΜΕΝΟ ΣΗΜΕΙΟ</translation>
+    </message>
+    <message>
+        <source>Along the track</source>
+        <translation>Κατά μήκος της διαδρομής</translation>
+    </message>
+    <message>
+        <source>Across the field</source>
+        <translation>Εγκάρσια στο πεδίο</translation>
+    </message>
+    <message>
+        <source>Track %1, row %2</source>
+        <translation>Διαδρομή %1, γραμμή %2</translation>
+    </message>
+    <message>
+        <source>Recorded: %1</source>
+        <translation>Καταγεγραμμένη: %1</translation>
+    </message>
+    <message>
+        <source>Filtered: %1</source>
+        <translation>Φιλτραρισμένη: %1</translation>
+    </message>
+    <message>
+        <source>%1 m along, %2 m across</source>
+        <translation>%1 m κατά μήκος, %2 m εγκάρσια</translation>
+    </message>
+</context>
+<context>
     <name>PositionTracker</name>
     <message>
         <source>Sorvanel3D does not have the required priviliges</source>
@@ -406,6 +441,13 @@
     <message>
         <source>Unknown error</source>
         <translation>Άγνωστο σφάλμα</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePlot</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@
         <source>Despike</source>
         <translation>Despike</translation>
     </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>CLOSE</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -394,6 +398,37 @@
     </message>
 </context>
 <context>
+    <name>PickReadout</name>
+    <message>
+        <source>PICKED POINT</source>
+        <translation>PICKED POINT</translation>
+    </message>
+    <message>
+        <source>Along the track</source>
+        <translation>Along the track</translation>
+    </message>
+    <message>
+        <source>Across the field</source>
+        <translation>Across the field</translation>
+    </message>
+    <message>
+        <source>Track %1, row %2</source>
+        <translation>Track %1, row %2</translation>
+    </message>
+    <message>
+        <source>Recorded: %1</source>
+        <translation>Recorded: %1</translation>
+    </message>
+    <message>
+        <source>Filtered: %1</source>
+        <translation>Filtered: %1</translation>
+    </message>
+    <message>
+        <source>%1 m along, %2 m across</source>
+        <translation>%1 m along, %2 m across</translation>
+    </message>
+</context>
+<context>
     <name>PositionTracker</name>
     <message>
         <source>Sorvanel3D does not have the required priviliges</source>
@@ -406,6 +441,13 @@
     <message>
         <source>Unknown error</source>
         <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePlot</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@
         <source>Despike</source>
         <translation>Eliminar picos</translation>
     </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>CERRAR</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -394,6 +398,37 @@
     </message>
 </context>
 <context>
+    <name>PickReadout</name>
+    <message>
+        <source>PICKED POINT</source>
+        <translation>PUNTO ELEGIDO</translation>
+    </message>
+    <message>
+        <source>Along the track</source>
+        <translation>A lo largo de la pasada</translation>
+    </message>
+    <message>
+        <source>Across the field</source>
+        <translation>A través del campo</translation>
+    </message>
+    <message>
+        <source>Track %1, row %2</source>
+        <translation>Pasada %1, fila %2</translation>
+    </message>
+    <message>
+        <source>Recorded: %1</source>
+        <translation>Registrado: %1</translation>
+    </message>
+    <message>
+        <source>Filtered: %1</source>
+        <translation>Filtrado: %1</translation>
+    </message>
+    <message>
+        <source>%1 m along, %2 m across</source>
+        <translation>%1 m a lo largo, %2 m a través</translation>
+    </message>
+</context>
+<context>
     <name>PositionTracker</name>
     <message>
         <source>Sorvanel3D does not have the required priviliges</source>
@@ -406,6 +441,13 @@
     <message>
         <source>Unknown error</source>
         <translation>Error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePlot</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@
         <source>Despike</source>
         <translation>Supprimer les pics</translation>
     </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>FERMER</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -394,6 +398,37 @@
     </message>
 </context>
 <context>
+    <name>PickReadout</name>
+    <message>
+        <source>PICKED POINT</source>
+        <translation>POINT CHOISI</translation>
+    </message>
+    <message>
+        <source>Along the track</source>
+        <translation>Le long de la trace</translation>
+    </message>
+    <message>
+        <source>Across the field</source>
+        <translation>À travers le champ</translation>
+    </message>
+    <message>
+        <source>Track %1, row %2</source>
+        <translation>Trace %1, ligne %2</translation>
+    </message>
+    <message>
+        <source>Recorded: %1</source>
+        <translation>Enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Filtered: %1</source>
+        <translation>Filtré : %1</translation>
+    </message>
+    <message>
+        <source>%1 m along, %2 m across</source>
+        <translation>%1 m en long, %2 m en travers</translation>
+    </message>
+</context>
+<context>
     <name>PositionTracker</name>
     <message>
         <source>Sorvanel3D does not have the required priviliges</source>
@@ -406,6 +441,13 @@
     <message>
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePlot</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@
         <source>Despike</source>
         <translation>Rimuovi picchi</translation>
     </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>CHIUDI</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -394,6 +398,37 @@
     </message>
 </context>
 <context>
+    <name>PickReadout</name>
+    <message>
+        <source>PICKED POINT</source>
+        <translation>PUNTO SCELTO</translation>
+    </message>
+    <message>
+        <source>Along the track</source>
+        <translation>Lungo la traccia</translation>
+    </message>
+    <message>
+        <source>Across the field</source>
+        <translation>Attraverso il campo</translation>
+    </message>
+    <message>
+        <source>Track %1, row %2</source>
+        <translation>Traccia %1, riga %2</translation>
+    </message>
+    <message>
+        <source>Recorded: %1</source>
+        <translation>Registrato: %1</translation>
+    </message>
+    <message>
+        <source>Filtered: %1</source>
+        <translation>Filtrato: %1</translation>
+    </message>
+    <message>
+        <source>%1 m along, %2 m across</source>
+        <translation>%1 m in lunghezza, %2 m in larghezza</translation>
+    </message>
+</context>
+<context>
     <name>PositionTracker</name>
     <message>
         <source>Sorvanel3D does not have the required priviliges</source>
@@ -406,6 +441,13 @@
     <message>
         <source>Unknown error</source>
         <translation>Errore sconosciuto</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePlot</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@
         <source>Despike</source>
         <translation>Pieken verwijderen</translation>
     </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>SLUITEN</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -394,6 +398,37 @@
     </message>
 </context>
 <context>
+    <name>PickReadout</name>
+    <message>
+        <source>PICKED POINT</source>
+        <translation>GEKOZEN PUNT</translation>
+    </message>
+    <message>
+        <source>Along the track</source>
+        <translation>Langs het spoor</translation>
+    </message>
+    <message>
+        <source>Across the field</source>
+        <translation>Dwars over het veld</translation>
+    </message>
+    <message>
+        <source>Track %1, row %2</source>
+        <translation>Spoor %1, rij %2</translation>
+    </message>
+    <message>
+        <source>Recorded: %1</source>
+        <translation>Opgenomen: %1</translation>
+    </message>
+    <message>
+        <source>Filtered: %1</source>
+        <translation>Gefilterd: %1</translation>
+    </message>
+    <message>
+        <source>%1 m along, %2 m across</source>
+        <translation>%1 m langs, %2 m dwars</translation>
+    </message>
+</context>
+<context>
     <name>PositionTracker</name>
     <message>
         <source>Sorvanel3D does not have the required priviliges</source>
@@ -406,6 +441,13 @@
     <message>
         <source>Unknown error</source>
         <translation>Onbekende fout</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePlot</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
     </message>
 </context>
 <context>

@@ -288,6 +288,10 @@
         <source>Despike</source>
         <translation>Удалить выбросы</translation>
     </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>ЗАКРЫТЬ</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -395,6 +399,37 @@
     </message>
 </context>
 <context>
+    <name>PickReadout</name>
+    <message>
+        <source>PICKED POINT</source>
+        <translation>ВЫБРАННАЯ ТОЧКА</translation>
+    </message>
+    <message>
+        <source>Along the track</source>
+        <translation>Вдоль трека</translation>
+    </message>
+    <message>
+        <source>Across the field</source>
+        <translation>Поперёк поля</translation>
+    </message>
+    <message>
+        <source>Track %1, row %2</source>
+        <translation>Трек %1, строка %2</translation>
+    </message>
+    <message>
+        <source>Recorded: %1</source>
+        <translation>Записано: %1</translation>
+    </message>
+    <message>
+        <source>Filtered: %1</source>
+        <translation>После фильтра: %1</translation>
+    </message>
+    <message>
+        <source>%1 m along, %2 m across</source>
+        <translation>%1 м вдоль, %2 м поперёк</translation>
+    </message>
+</context>
+<context>
     <name>PositionTracker</name>
     <message>
         <source>Sorvanel3D does not have the required priviliges</source>
@@ -407,6 +442,13 @@
     <message>
         <source>Unknown error</source>
         <translation>Неизвестная ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePlot</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 м</translation>
     </message>
 </context>
 <context>

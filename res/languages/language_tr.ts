@@ -286,6 +286,10 @@
         <source>Despike</source>
         <translation>Sivri değerleri temizle</translation>
     </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>KAPAT</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -393,6 +397,37 @@
     </message>
 </context>
 <context>
+    <name>PickReadout</name>
+    <message>
+        <source>PICKED POINT</source>
+        <translation>SEÇİLEN NOKTA</translation>
+    </message>
+    <message>
+        <source>Along the track</source>
+        <translation>İz boyunca</translation>
+    </message>
+    <message>
+        <source>Across the field</source>
+        <translation>Alan boyunca enine</translation>
+    </message>
+    <message>
+        <source>Track %1, row %2</source>
+        <translation>İz %1, satır %2</translation>
+    </message>
+    <message>
+        <source>Recorded: %1</source>
+        <translation>Kaydedilen: %1</translation>
+    </message>
+    <message>
+        <source>Filtered: %1</source>
+        <translation>Filtrelenmiş: %1</translation>
+    </message>
+    <message>
+        <source>%1 m along, %2 m across</source>
+        <translation>%1 m boyuna, %2 m enine</translation>
+    </message>
+</context>
+<context>
     <name>PositionTracker</name>
     <message>
         <source>Sorvanel3D does not have the required priviliges</source>
@@ -405,6 +440,13 @@
     <message>
         <source>Unknown error</source>
         <translation>Bilinmeyen hata</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePlot</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
     </message>
 </context>
 <context>

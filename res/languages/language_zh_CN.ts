@@ -286,6 +286,10 @@
         <source>Despike</source>
         <translation>去尖峰</translation>
     </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>关闭</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -393,6 +397,37 @@
     </message>
 </context>
 <context>
+    <name>PickReadout</name>
+    <message>
+        <source>PICKED POINT</source>
+        <translation>选定点</translation>
+    </message>
+    <message>
+        <source>Along the track</source>
+        <translation>沿测线</translation>
+    </message>
+    <message>
+        <source>Across the field</source>
+        <translation>横跨场地</translation>
+    </message>
+    <message>
+        <source>Track %1, row %2</source>
+        <translation>测线 %1，第 %2 行</translation>
+    </message>
+    <message>
+        <source>Recorded: %1</source>
+        <translation>记录值：%1</translation>
+    </message>
+    <message>
+        <source>Filtered: %1</source>
+        <translation>滤波值：%1</translation>
+    </message>
+    <message>
+        <source>%1 m along, %2 m across</source>
+        <translation>纵向 %1 米，横向 %2 米</translation>
+    </message>
+</context>
+<context>
     <name>PositionTracker</name>
     <message>
         <source>Sorvanel3D does not have the required priviliges</source>
@@ -405,6 +440,13 @@
     <message>
         <source>Unknown error</source>
         <translation>未知错误</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePlot</name>
+    <message>
+        <source>%1 m</source>
+        <translation>%1 米</translation>
     </message>
 </context>
 <context>

@@ -23,9 +23,13 @@
 #include "simulatedwindow.h"
 #include "visualization/widgets/glwindow.h"
 #include "visualization/widgets/heightfieldviewer.h"
+#include "visualization/widgets/pickreadout.h"
+#include "visualization/widgets/profileplot.h"
 
+#include <QDialog>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QTimer>
 
@@ -161,6 +165,7 @@ private slots:
         check(window, "3D view");
         checkMenu(bar->currentSettingsMenu(), bar->settingsButtonWidget(), "3D view menu");
         checkMenu(bar->colormapEntries(), bar->settingsButtonWidget(), "colour map menu");
+        checkPickedPoint(*window.heightFieldViewer(), window);
         window.heightFieldViewer()->enableDepthAnalysis();
         check(window, "3D view, depth analysis");
         checkMenu(bar->currentSettingsMenu(), bar->settingsButtonWidget(), "depth analysis menu");
@@ -179,6 +184,29 @@ private slots:
     }
 
 private:
+    // The read-out and profiles of a point picked in the middle, and a profile opened large.
+    void checkPickedPoint(HeightFieldViewer& viewer, QWidget& window)
+    {
+        GLWindow& view = *viewer.view();
+        QTRY_VERIFY_WITH_TIMEOUT(!view.building(), 20000);
+        view.pickAt(QPointF(view.width() / 2.0, view.height() / 2.0));
+        if (!view.pickedPoint()) {
+            failures << "3D view: nothing picked in the middle of the view";
+            return;
+        }
+        viewer.panelScrollArea()->ensureWidgetVisible(viewer.readout());
+        check(window, "3D view, picked point");
+        emit viewer.readout()->trackPlot()->opened();
+        QDialog* large = viewer.findChild<QDialog*>();
+        if (!large || !QTest::qWaitForWindowExposed(large)) {
+            failures << "profile: not shown";
+            return;
+        }
+        check(*large, "profile");
+        large->close();
+        view.pickAt(QPointF(1, 1));
+    }
+
     void check(QWidget& window, const QString& where)
     {
         // A change of size travels up one parent per round of layout requests.

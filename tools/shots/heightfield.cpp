@@ -6,11 +6,15 @@
 #include "datasets/familyclasses.h"
 #include "visualization/widgets/glwindow.h"
 #include "visualization/widgets/heightfieldviewer.h"
+#include "visualization/widgets/pickreadout.h"
+#include "visualization/widgets/profileplot.h"
 #include "visualization/widgets/slideraction.h"
 #include "visualization/widgets/viewcontrolwindow.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
+#include <QScrollArea>
 #include <QMenu>
 #include <QSlider>
 #include <QToolButton>
@@ -115,4 +119,19 @@ void shootHeightField(const QString& out, const QString& name, const QSize& size
     filters->close();
     for (QAction* action : cleaning)
         action->trigger();
+
+    // A point picked on the turned view: the marker, the read-out and the profiles, and one
+    // profile opened large.
+    settle(600);
+    viewer->view()->setXRotation(-55 * 16);
+    viewer->view()->setZRotation(20 * 16);
+    viewer->view()->pickAt(QPointF(viewer->view()->width() * 0.5, viewer->view()->height() * 0.5));
+    shot(QStringLiteral("picked"));
+    if (QScrollArea* scroll = viewer->panelScrollArea())
+        scroll->ensureWidgetVisible(viewer->readout());
+    shot(QStringLiteral("picked-readout"));
+    emit viewer->readout()->trackPlot()->opened();
+    shot(QStringLiteral("profile"));
+    if (auto* large = viewer->findChild<QDialog*>())
+        large->close();
 }
