@@ -226,6 +226,7 @@ void HeightFieldViewer::chooseColormap(int index)
 {
     Settings::colormap.write(index + 1);
     glWindow->recolor();
+    showPick();
 }
 
 void HeightFieldViewer::setTerrainScaling(float scaleFactor)
@@ -367,7 +368,7 @@ void HeightFieldViewer::openPlot(ProfilePlot* plot)
     dialog->setWindowTitle(plot->title());
     auto* large = new ProfilePlot(plot->title(), dialog);
     large->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    large->setProfile(plot->profile(), plot->colorRange());
+    large->setProfile(plot->profile(), plot->colorRange(), plot->colormap());
     auto* close = new QPushButton(tr("CLOSE"), dialog);
     close->setMinimumHeight(inches(0.4));
     auto* layout = new QVBoxLayout(dialog);
@@ -375,6 +376,9 @@ void HeightFieldViewer::openPlot(ProfilePlot* plot)
     layout->addWidget(close);
     connect(large, &ProfilePlot::opened, dialog, &QDialog::close);
     connect(close, &QPushButton::clicked, dialog, &QDialog::close);
+    // Sized to the screen as well: without a window manager a full-screen request is not kept.
+    if (QScreen* screen = window()->screen())
+        dialog->setGeometry(screen->geometry());
     dialog->showFullScreen();
 }
 

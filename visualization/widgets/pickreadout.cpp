@@ -56,6 +56,6 @@ void PickReadout::showPoint(const Terrain* terrain, const std::optional<TerrainP
     distance->setText(tr("%1 m along, %2 m across")
                           .arg(locale.toString(r.along, 'f', 2), locale.toString(r.across, 'f', 2)));
     const ValueRange range = terrain->colorRangeEnds();
-    alongTrack->setProfile(trackProfile(*terrain, *point), range);
-    acrossField->setProfile(rowProfile(*terrain, *point), range);
+    alongTrack->setProfile(trackProfile(*terrain, *point), range, terrain->colormap());
+    acrossField->setProfile(rowProfile(*terrain, *point), range, terrain->colormap());
 }

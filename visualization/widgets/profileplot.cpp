@@ -2,6 +2,7 @@
 
 #include "app/appsettings.h"
 
+#include <QLinearGradient>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,10 +32,11 @@ ProfilePlot::ProfilePlot(const QString& title, QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
-void ProfilePlot::setProfile(const Profile& profile, ValueRange colorRange)
+void ProfilePlot::setProfile(const Profile& profile, ValueRange colorRange, int colormap)
 {
     profile_ = profile;
     range_ = colorRange;
+    map_ = colormap;
     lowest = colorRange.low;
     highest = colorRange.high;
     for (float v : profile_.readings) {
@@ -88,10 +90,15 @@ void ProfilePlot::paintEvent(QPaintEvent*)
     const QRectF area = plotArea();
     if (profile_.readings.empty() || area.width() < 4 || area.height() < 4)
         return;
-    // The readings the colour map spans.
+    // The readings the colour map spans, in its colours, faint.
     const double top = area.bottom() - (range_.high - lowest) / (highest - lowest) * area.height();
     const double bottom = area.bottom() - (range_.low - lowest) / (highest - lowest) * area.height();
-    painter.fillRect(QRectF(QPointF(area.left(), top), QPointF(area.right(), bottom)), QColor(90, 140, 220, 50));
+    QLinearGradient band(0, bottom, 0, top);
+    for (int i = 0; i <= 8; ++i) {
+        const Rgb c = colorFromValue(float(i), 0.0f, 8.0f, map_);
+        band.setColorAt(i / 8.0, QColor(c.red, c.green, c.blue, 90));
+    }
+    painter.fillRect(QRectF(QPointF(area.left(), top), QPointF(area.right(), bottom)), band);
     paintAxes(painter, area);
     QPainterPath line(pointOf(0));
     for (size_t i = 1; i < profile_.readings.size(); ++i)
@@ -119,7 +126,7 @@ void ProfilePlot::paintAxes(QPainter& painter, const QRectF& area) const
                              area.bottom()),
                      locale.toString(int(std::lround(lowest))));
     const double first = profile_.metres.front(), last = profile_.metres.back();
-    const double step = tickStep(last - first, std::max(1, int(area.width() / (4 * metrics.height()))));
+    const double step = tickStep(last - first, std::max(2, int(area.width() / (3 * metrics.height()))));
     for (double m = std::ceil(first / step) * step; m <= last + 1e-9 && last > first; m += step) {
         const double x = area.left() + (m - first) / (last - first) * area.width();
         painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 3));

@@ -14,9 +14,11 @@ class ProfilePlot : public QWidget
 public:
     explicit ProfilePlot(const QString& title, QWidget* parent = nullptr);
 
-    void setProfile(const Profile& profile, ValueRange colorRange);
+    // colorRange and colormap: the readings the terrain's colours span, and its colour map.
+    void setProfile(const Profile& profile, ValueRange colorRange, int colormap);
     const Profile& profile() const { return profile_; }
     ValueRange colorRange() const { return range_; }
+    int colormap() const { return map_; }
     QString title() const { return title_; }
     // Where reading i is drawn, in widget pixels.
     QPointF pointOf(size_t i) const;
@@ -38,5 +40,6 @@ private:
     QString title_;
     Profile profile_;
     ValueRange range_;
+    int map_ = 1;
     double lowest = 0, highest = 1;
 };
