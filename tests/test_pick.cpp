@@ -156,7 +156,12 @@ private slots:
         GLWindow& view = *viewer.view();
         QVERIFY(settled(view));
         view.setXRotation(-50 * 16);
-        view.pickAt(*view.pointOnWidget(peak(*view.terrain())));
+        // A finger's tap picks as a click does.
+        QTouchDevice* finger = QTest::createTouchDevice();
+        const QPoint at = view.pointOnWidget(peak(*view.terrain()))->toPoint();
+        QTest::touchEvent(&view, finger).press(0, at, &view);
+        QTest::touchEvent(&view, finger).release(0, at, &view);
+        QVERIFY(view.pickedPoint());
         const TerrainPoint point = *view.pickedPoint();
         ProfilePlot& along = *viewer.readout()->trackPlot();
         QCOMPARE(along.profile().readings, trackProfile(*view.terrain(), point).readings);
