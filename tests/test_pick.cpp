@@ -46,6 +46,17 @@ bool settled(GLWindow& view)
     return QTest::qWaitFor([&] { return !view.building(); }, 20000);
 }
 
+// Shows the viewer with the dataset's terrain in place.
+bool opened(HeightFieldViewer& viewer, Dataset* dataset)
+{
+    viewer.resize(1000, 700);
+    viewer.show();
+    if (!QTest::qWaitForWindowExposed(&viewer))
+        return false;
+    viewer.setDataset(dataset);
+    return settled(*viewer.view());
+}
+
 // The highest drawn point: the raised reading's peak.
 TerrainPoint peak(const Terrain& t)
 {
@@ -94,12 +105,8 @@ private slots:
         QFETCH(bool, depth);
         auto dataset = raisedCell();
         HeightFieldViewer viewer;
-        viewer.resize(1000, 700);
-        viewer.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-        viewer.setDataset(dataset.get());
+        QVERIFY(opened(viewer, dataset.get()));
         GLWindow& view = *viewer.view();
-        QVERIFY(settled(view));
         if (depth) {
             viewer.enableDepthAnalysis();
             QVERIFY(settled(view));
@@ -149,12 +156,8 @@ private slots:
     {
         auto dataset = raisedCell();
         HeightFieldViewer viewer;
-        viewer.resize(1000, 700);
-        viewer.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-        viewer.setDataset(dataset.get());
+        QVERIFY(opened(viewer, dataset.get()));
         GLWindow& view = *viewer.view();
-        QVERIFY(settled(view));
         view.setXRotation(-50 * 16);
         // A finger's tap picks as a click does.
         QTouchDevice* finger = QTest::createTouchDevice();
