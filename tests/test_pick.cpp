@@ -57,6 +57,23 @@ bool opened(HeightFieldViewer& viewer, Dataset* dataset)
     return settled(*viewer.view());
 }
 
+// A finger's tap, sent to the widget itself: QTest's touch events take the positions as the
+// screen's device pixels, which differ at a device pixel ratio of 2.
+void fingerTap(QWidget& widget, QPointF at)
+{
+    static QTouchDevice* finger = QTest::createTouchDevice();
+    for (const auto& [type, state] : {std::pair{QEvent::TouchBegin, Qt::TouchPointPressed},
+                                      std::pair{QEvent::TouchEnd, Qt::TouchPointReleased}}) {
+        QTouchEvent::TouchPoint point(0);
+        point.setState(state);
+        point.setPos(at);
+        point.setLastPos(at);
+        point.setScreenPos(widget.mapToGlobal(at.toPoint()));
+        QTouchEvent event(type, finger, Qt::NoModifier, state, {point});
+        QApplication::sendEvent(&widget, &event);
+    }
+}
+
 // The highest drawn point: the raised reading's peak.
 TerrainPoint peak(const Terrain& t)
 {
@@ -160,10 +177,7 @@ private slots:
         GLWindow& view = *viewer.view();
         view.setXRotation(-50 * 16);
         // A finger's tap picks as a click does.
-        QTouchDevice* finger = QTest::createTouchDevice();
-        const QPoint at = view.pointOnWidget(peak(*view.terrain()))->toPoint();
-        QTest::touchEvent(&view, finger).press(0, at, &view);
-        QTest::touchEvent(&view, finger).release(0, at, &view);
+        fingerTap(view, *view.pointOnWidget(peak(*view.terrain())));
         QVERIFY(view.pickedPoint());
         const TerrainPoint point = *view.pickedPoint();
         ProfilePlot& along = *viewer.readout()->trackPlot();
