@@ -695,7 +695,8 @@ void GLWindow::endTap(QPointF at)
 
 void GLWindow::pickAt(QPointF at)
 {
-    if (!terrain_)
+    // While a new dataset's terrain is built, the picture is still the previous dataset's.
+    if (!terrainOfRequest())
         return;
     const QMatrix4x4 m = terrainModel(terrain_->zScale(), terrain_->minH());
     const auto pick = [&](QPointF p) {
