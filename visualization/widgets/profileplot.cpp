@@ -23,6 +23,10 @@ double tickStep(double span, int count)
             return factor * power;
     return 10 * power;
 }
+QString readingText(double reading)
+{
+    return QLocale().toString(int(std::lround(reading)));
+}
 } // namespace
 
 ProfilePlot::ProfilePlot(const QString& title, QWidget* parent)
@@ -61,9 +65,8 @@ QSize ProfilePlot::minimumSizeHint() const
 QRectF ProfilePlot::plotArea() const
 {
     const QFontMetricsF metrics(font());
-    const QLocale locale;
-    const double labels = std::max(metrics.horizontalAdvance(locale.toString(int(std::lround(lowest)))),
-                                   metrics.horizontalAdvance(locale.toString(int(std::lround(highest)))));
+    const double labels = std::max(metrics.horizontalAdvance(readingText(lowest)),
+                                   metrics.horizontalAdvance(readingText(highest)));
     const double pad = 0.04 * screenDpi + 2;
     return QRectF(QPointF(labels + 2 * pad, metrics.height() + pad),
                   QPointF(width() - pad, height() - metrics.height() - 2 * pad));
@@ -119,12 +122,11 @@ void ProfilePlot::paintAxes(QPainter& painter, const QRectF& area) const
     const QFontMetricsF metrics(font());
     painter.setPen(QColor(90, 90, 90));
     painter.drawRect(area);
-    painter.drawText(QPointF(area.left() - metrics.horizontalAdvance(locale.toString(int(std::lround(highest)))) - 4,
-                             area.top() + metrics.ascent()),
-                     locale.toString(int(std::lround(highest))));
-    painter.drawText(QPointF(area.left() - metrics.horizontalAdvance(locale.toString(int(std::lround(lowest)))) - 4,
-                             area.bottom()),
-                     locale.toString(int(std::lround(lowest))));
+    for (const auto& [reading, baseline] : {std::pair{highest, area.top() + metrics.ascent()},
+                                            std::pair{lowest, area.bottom()}}) {
+        const QString text = readingText(reading);
+        painter.drawText(QPointF(area.left() - metrics.horizontalAdvance(text) - 4, baseline), text);
+    }
     const double first = profile_.metres.front(), last = profile_.metres.back();
     const double step = tickStep(last - first, std::max(2, int(area.width() / (3 * metrics.height()))));
     for (double m = std::ceil(first / step) * step; m <= last + 1e-9 && last > first; m += step) {
