@@ -58,4 +58,8 @@ public:
     virtual void setDate(const QDate& date) = 0;
     virtual void setLocation(const QString& location) = 0;
     virtual void setCoordinate(const QGeoCoordinate& coordinate) = 0;
+    // The compass direction of the first track, whole degrees clockwise from north (0 to 359);
+    // nothing when it is not known.
+    virtual std::optional<int> bearing() const = 0;
+    virtual void setBearing(std::optional<int> degrees) = 0;
 };

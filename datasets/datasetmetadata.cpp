@@ -4,6 +4,7 @@
 
 #include <QDebug>
 #include <QJsonValue>
+#include <cmath>
 
 namespace {
 const QString dateFormat = QStringLiteral("dd.MM.yyyy");
@@ -25,6 +26,15 @@ void writeMetadataMembers(QJsonObject& object, const DatasetMetadata& metadata)
     object.insert(QStringLiteral("time"), metadata.time.toString(timeFormat));
     insertCoordinate(object, metadata.coordinate);
     object.insert(QStringLiteral("location"), metadata.location);
+    insertBearing(object, metadata.bearing);
+}
+
+void insertBearing(QJsonObject& object, std::optional<int> bearing)
+{
+    if (bearing && isBearing(*bearing))
+        object.insert(QStringLiteral("bearing"), *bearing);
+    else
+        object.remove(QStringLiteral("bearing"));
 }
 
 void insertCoordinate(QJsonObject& object, const QGeoCoordinate& coordinate)
@@ -45,6 +55,9 @@ DatasetMetadata readMetadataMembers(const QJsonObject& object)
     metadata.location = object.value(QStringLiteral("location")).toString();
     metadata.coordinate = QGeoCoordinate(object.value(QStringLiteral("lat")).toDouble(),
                                          object.value(QStringLiteral("lon")).toDouble());
+    const double bearing = object.value(QStringLiteral("bearing")).toDouble(-1);
+    if (bearing >= 0 && bearing < 360 && bearing == std::floor(bearing))
+        metadata.bearing = int(bearing);
     return metadata;
 }
 

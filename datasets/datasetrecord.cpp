@@ -22,6 +22,7 @@ DatasetRecord datasetRecordOf(const QString& id, const QJsonObject& object)
     record.location = members.location;
     record.identifier = id;
     record.probeId = object.value(QStringLiteral("probe id")).toInt();
+    record.bearing = members.bearing;
     return record;
 }
 

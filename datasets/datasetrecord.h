@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <QTime>
+#include <optional>
 
 // One entry of the dataset library, read from a dataset's metadata file.
 struct DatasetRecord
@@ -17,6 +18,8 @@ struct DatasetRecord
     QString location;
     QString identifier;
     int probeId = 0;
+    // Whole degrees clockwise from north of the first track; nothing when not known.
+    std::optional<int> bearing;
 };
 
 // The record of dataset `id` from its metadata file's content. Content that is not a JSON

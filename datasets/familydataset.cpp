@@ -111,6 +111,11 @@ void FamilyDataset::setName(const QString& name) { content.metadata.name = name;
 void FamilyDataset::setDate(const QDate& date) { content.metadata.date = date; }
 void FamilyDataset::setLocation(const QString& location) { content.metadata.location = location; }
 void FamilyDataset::setCoordinate(const QGeoCoordinate& coordinate) { content.metadata.coordinate = coordinate; }
+std::optional<int> FamilyDataset::bearing() const { return content.metadata.bearing; }
+void FamilyDataset::setBearing(std::optional<int> degrees)
+{
+    content.metadata.bearing = degrees && isBearing(*degrees) ? degrees : std::nullopt;
+}
 
 Outcome FamilyDataset::save(int previewColormap)
 {

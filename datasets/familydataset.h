@@ -48,6 +48,8 @@ public:
     void setDate(const QDate& date) override;
     void setLocation(const QString& location) override;
     void setCoordinate(const QGeoCoordinate& coordinate) override;
+    std::optional<int> bearing() const override;
+    void setBearing(std::optional<int> degrees) override;
 
     // Commits a finished track. The first track fixes "rows"; later ones are resampled to it.
     void appendTrack(std::vector<int16_t> track);

@@ -14,7 +14,7 @@ packages=(
   libqt5svg5-dev
   desktop-file-utils appstream lintian
   clang libclang-rt-14-dev llvm
-  gdal-bin
+  gdal-bin libgdal-dev
   python3-vtk9
 )
 
