@@ -1,5 +1,8 @@
 #include "datasets/coordinatetext.h"
 
+#include "datasets/datasetmetadata.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -68,6 +71,37 @@ CoordinateValidator::CoordinateValidator(CoordinateAxis coordinateAxis, const QL
 QValidator::State CoordinateValidator::validate(QString& input, int&) const
 {
     if (coordinateFromText(input, axis, numbers))
+        return Acceptable;
+    return mayBecomeNumber(normalised(input, numbers)) ? Intermediate : Invalid;
+}
+
+BearingEntry bearingFromText(const QString& text, const QLocale& locale)
+{
+    const QString digits = normalised(text, locale);
+    if (digits.isEmpty())
+        return {true, std::nullopt};
+    const bool onlyDigits = std::all_of(digits.begin(), digits.end(),
+                                        [](QChar c) { return c >= '0' && c <= '9'; });
+    bool ok = false;
+    const int degrees = digits.toInt(&ok);
+    if (!onlyDigits || !ok || !isBearing(degrees))
+        return {};
+    return {true, degrees};
+}
+
+QString bearingText(int degrees, const QLocale& locale)
+{
+    return locale.toString(degrees);
+}
+
+BearingValidator::BearingValidator(const QLocale& locale, QObject* parent)
+    : QValidator(parent), numbers(locale)
+{
+}
+
+QValidator::State BearingValidator::validate(QString& input, int&) const
+{
+    if (bearingFromText(input, numbers).valid)
         return Acceptable;
     return mayBecomeNumber(normalised(input, numbers)) ? Intermediate : Invalid;
 }

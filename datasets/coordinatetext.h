@@ -33,5 +33,30 @@ private:
     QLocale numbers;
 };
 
+// A typed bearing: empty text is valid and means the bearing is not known.
+struct BearingEntry
+{
+    bool valid = false;
+    std::optional<int> degrees;
+};
+
+// Whole degrees from 0 to 359 in the language's digits or ASCII ones; a fraction, a sign or
+// anything beyond is not valid.
+BearingEntry bearingFromText(const QString& text, const QLocale& locale);
+QString bearingText(int degrees, const QLocale& locale);
+
+// Lets through what may still become a bearing while it is typed; letters never. A fraction
+// gets through, so that OK can say why it is refused rather than it silently losing its point.
+class BearingValidator : public QValidator
+{
+    Q_OBJECT
+public:
+    explicit BearingValidator(const QLocale& locale, QObject* parent = nullptr);
+    State validate(QString& input, int& position) const override;
+
+private:
+    QLocale numbers;
+};
+
 // The web map page centred on `coordinate`.
 QUrl mapLink(const QGeoCoordinate& coordinate);

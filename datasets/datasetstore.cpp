@@ -224,6 +224,7 @@ Outcome DatasetStore::storeEdit(const DatasetRecord& record) const
     object.insert(QStringLiteral("name"), record.name);
     object.insert(QStringLiteral("location"), record.location);
     insertCoordinate(object, record.coordinate);
+    insertBearing(object, record.bearing);
     const QString target = path(record.identifier, DatasetFile::Metadata);
     if (Outcome written = writeFileAtomically(target, QJsonDocument(object).toJson(QJsonDocument::Indented),
                                               QIODevice::Text);

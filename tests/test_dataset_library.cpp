@@ -50,10 +50,13 @@ bool writeAll(const QString& path, const QByteArray& content)
 
 // Metadata of a listed dataset, written directly: the listing reads nothing else.
 void storeMetadata(const QString& id, const QString& name, const QString& date, const QString& time,
-                   const QString& location = {}, double lat = 0, double lon = 0)
+                   const QString& location = {}, double lat = 0, double lon = 0,
+                   std::optional<int> bearing = {})
 {
-    const QJsonObject object{{"name", name}, {"date", date}, {"time", time}, {"location", location},
-                             {"lat", lat}, {"lon", lon}, {"probe id", 170}, {"rows", 4}};
+    QJsonObject object{{"name", name}, {"date", date}, {"time", time}, {"location", location},
+                       {"lat", lat}, {"lon", lon}, {"probe id", 170}, {"rows", 4}};
+    if (bearing)
+        object.insert("bearing", *bearing);
     QVERIFY(writeAll(pathOf(id, ".xml"), QJsonDocument(object).toJson()));
 }
 
@@ -445,6 +448,85 @@ private slots:
         QVERIFY(viewer.selection().isEmpty());
     }
 
+    // Whole degrees in the language's digits or ASCII ones; empty is "not known".
+    void bearingsAreReadInEveryDigits_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("degrees"); // -1: not known
+        QTest::newRow("empty") << "en" << "" << true << -1;
+        QTest::newRow("blank") << "en" << "  " << true << -1;
+        QTest::newRow("north") << "en" << "0" << true << 0;
+        QTest::newRow("last degree") << "en" << " 359 " << true << 359;
+        QTest::newRow("full circle") << "en" << "360" << false << -1;
+        QTest::newRow("negative") << "en" << "-1" << false << -1;
+        QTest::newRow("fraction") << "en" << "12.5" << false << -1;
+        QTest::newRow("letters") << "en" << "abc" << false << -1;
+        QTest::newRow("Arabic-Indic digits") << "ar_EG" << "٢٠٠" << true << 200;
+        QTest::newRow("ASCII in Arabic") << "ar_EG" << "200" << true << 200;
+        QTest::newRow("German") << "de" << "45" << true << 45;
+        QTest::newRow("German fraction") << "de" << "12,5" << false << -1;
+    }
+    void bearingsAreReadInEveryDigits()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(int, degrees);
+        const QLocale locale(language);
+        const BearingEntry entry = bearingFromText(text, locale);
+        QCOMPARE(entry.valid, valid);
+        QCOMPARE(entry.degrees, degrees < 0 ? std::nullopt : std::optional<int>(degrees));
+        if (entry.degrees)
+            QCOMPARE(bearingFromText(bearingText(degrees, locale), locale).degrees, entry.degrees);
+    }
+
+    // OK sets, changes or removes the bearing and leaves every other member; one that is no
+    // bearing is refused with a box, the dialog stays open and the file as it was.
+    void editBearingThroughTheLibrary_data()
+    {
+        QTest::addColumn<int>("stored"); // -1: none
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("set") << -1 << "200" << false << 200;
+        QTest::newRow("changed") << 90 << "200" << false << 200;
+        QTest::newRow("cleared") << 90 << "" << false << -1;
+        QTest::newRow("beyond the circle") << 90 << "400" << true << 90;
+    }
+    void editBearingThroughTheLibrary()
+    {
+        QFETCH(int, stored);
+        QFETCH(QString, typed);
+        QFETCH(bool, refused);
+        QFETCH(int, expected);
+        storeMetadata("field", "Field", "01.03.2025", "08:00:00", "Hill", 48.5, 11.5,
+                      stored < 0 ? std::nullopt : std::optional<int>(stored));
+        const QByteArray before = readAll(pathOf("field", ".xml"));
+        DatasetViewer viewer;
+        reload(viewer);
+        viewer.addDatasetToSelection("field");
+        TestSupport::MessageBoxSpy boxes;
+        EditAnswer answer;
+        answerEditDialogWithBearing(typed, &answer);
+        viewer.editDataset();
+
+        QCOMPARE(answer.shownBearing, stored < 0 ? QString() : QString::number(stored));
+        QCOMPARE(answer.stayedOpen, refused);
+        QCOMPARE(boxes.requests().size(), refused ? 1 : 0);
+        if (refused) {
+            QVERIFY(boxes.requests()[0].text.contains("359"));
+            QCOMPARE(readAll(pathOf("field", ".xml")), before);
+            return;
+        }
+        QJsonObject members = QJsonDocument::fromJson(readAll(pathOf("field", ".xml"))).object();
+        QCOMPARE(members.take("bearing").toInt(-1), expected);
+        QJsonObject others = QJsonDocument::fromJson(before).object();
+        others.remove("bearing");
+        QCOMPARE(members, others);
+    }
+
     void zipNamesCountUpAndHoldTheThreeFiles()
     {
         storeBrolField("Field A");
@@ -556,6 +638,29 @@ private slots:
     }
 
 private:
+    struct EditAnswer
+    {
+        QString shownBearing;
+        bool stayedOpen = false;
+    };
+
+    // Answers the next edit dialog with `bearing` typed and OK; one that stays open after its
+    // box is cancelled.
+    static void answerEditDialogWithBearing(const QString& bearing, EditAnswer* answer)
+    {
+        QTimer::singleShot(0, [bearing, answer] {
+            auto* dialog = qobject_cast<EditWidget*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QLineEdit* edit = dialog->findChildren<QLineEdit*>()[4];
+            answer->shownBearing = edit->text();
+            edit->setText(bearing);
+            dialog->accept();
+            answer->stayedOpen = dialog->isVisible();
+            if (answer->stayedOpen)
+                dialog->reject();
+        });
+    }
+
     // Answers the next edit dialog: OK with a new name, or Cancel.
     static void answerEditDialog(bool ok, const QString& name)
     {

@@ -24,9 +24,12 @@ EditWidget::EditWidget(DatasetRecord* edited, QWidget* parent)
     , numbers(languageLocale())
     , latitudeEdit(new QLineEdit(coordinateText(record->coordinate.latitude(), numbers), this))
     , longitudeEdit(new QLineEdit(coordinateText(record->coordinate.longitude(), numbers), this))
+    , bearingEdit(new QLineEdit(record->bearing ? bearingText(*record->bearing, numbers) : QString(), this))
 {
     latitudeEdit->setValidator(new CoordinateValidator(CoordinateAxis::Latitude, numbers, this));
     longitudeEdit->setValidator(new CoordinateValidator(CoordinateAxis::Longitude, numbers, this));
+    bearingEdit->setValidator(new BearingValidator(numbers, this));
+    bearingEdit->setInputMethodHints(Qt::ImhDigitsOnly);
     mapButton->setMinimumSize(inches(0.5), inches(0.5));
     mapButton->setIconSize(QSize(inches(0.4), inches(0.4)));
     mapButton->setStyleSheet(QStringLiteral("background-color: #c6c6c6"));
@@ -74,18 +77,33 @@ void EditWidget::buildLayout()
     auto* coordinateRow = new QHBoxLayout;
     coordinateRow->addWidget(new QLabel(tr("Coordinates: "), this), 0, Qt::AlignVCenter);
     coordinateRow->addWidget(mapButton, 0, Qt::AlignVCenter);
-    auto* numbers = new QVBoxLayout;
-    numbers->addWidget(new QLabel(tr("Latitude"), this));
-    numbers->addWidget(latitudeEdit);
-    numbers->addWidget(new QLabel(tr("Longitude"), this));
-    numbers->addWidget(longitudeEdit);
-    coordinateRow->addLayout(numbers);
+    auto* degrees = new QVBoxLayout;
+    degrees->addWidget(new QLabel(tr("Latitude"), this));
+    degrees->addWidget(latitudeEdit);
+    degrees->addWidget(new QLabel(tr("Longitude"), this));
+    degrees->addWidget(longitudeEdit);
+    coordinateRow->addLayout(degrees);
     fields->addLayout(coordinateRow);
+    addBearingFields(fields);
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(okButton);
     buttonRow->addWidget(cancelButton);
     outer->addLayout(buttonRow);
+}
+
+void EditWidget::addBearingFields(QVBoxLayout* fields)
+{
+    auto* bearingRow = new QHBoxLayout;
+    bearingRow->addWidget(new QLabel(tr("Bearing: "), this));
+    bearingRow->addWidget(bearingEdit);
+    fields->addLayout(bearingRow);
+    auto* hint = new QLabel(tr("Degrees clockwise from north in which the first track was walked "
+                               "(%1 to %2); empty when not known.")
+                                .arg(numbers.toString(0), numbers.toString(359)),
+                            this);
+    hint->setWordWrap(true);
+    fields->addWidget(hint);
 }
 
 void EditWidget::copyCurrentCoordinates()
@@ -110,6 +128,19 @@ std::optional<double> EditWidget::typedCoordinate(QLineEdit* edit, CoordinateAxi
     return std::nullopt;
 }
 
+BearingEntry EditWidget::typedBearing()
+{
+    const BearingEntry bearing = bearingFromText(bearingEdit->text(), numbers);
+    if (bearing.valid)
+        return bearing;
+    MessageBox::warning(this, QString(),
+                        tr("The bearing must be a whole number of degrees from %1 to %2, or empty "
+                           "when it is not known.")
+                            .arg(numbers.toString(0), numbers.toString(359)));
+    bearingEdit->setFocus();
+    return bearing;
+}
+
 void EditWidget::accept()
 {
     // A coordinate that is not one keeps the dialog open and the record as it was.
@@ -119,8 +150,12 @@ void EditWidget::accept()
     const std::optional<double> longitude = typedCoordinate(longitudeEdit, CoordinateAxis::Longitude);
     if (!longitude)
         return;
+    const BearingEntry bearing = typedBearing();
+    if (!bearing.valid)
+        return;
     record->name = nameEdit->text();
     record->location = locationEdit->text();
     record->coordinate = QGeoCoordinate(*latitude, *longitude);
+    record->bearing = bearing.degrees;
     QDialog::accept();
 }

@@ -9,10 +9,12 @@
 
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
-// The dialog that changes a dataset's name, location and coordinates. On OK it writes the
-// edits into the record it was given; the caller stores them. Coordinates are read and shown
-// in the language's number format; one out of range or not a number is refused with a box.
+// The dialog that changes a dataset's name, location, coordinates and bearing. On OK it
+// writes the edits into the record it was given; the caller stores them. Coordinates are read and shown
+// in the language's number format; one out of range or not a number is refused with a box,
+// and so is a bearing that is not a whole number of degrees.
 class EditWidget : public QDialog
 {
     Q_OBJECT
@@ -25,9 +27,12 @@ public slots:
 
 private:
     void buildLayout();
+    void addBearingFields(QVBoxLayout* fields);
     QPushButton* dialogButton(const QString& text);
     // The edit's degrees, or nothing after telling the operator what is wrong.
     std::optional<double> typedCoordinate(QLineEdit* edit, CoordinateAxis axis);
+    // The typed bearing; one that is not valid has been explained to the operator.
+    BearingEntry typedBearing();
 
     DatasetRecord* record;
     QPushButton* okButton = nullptr;
@@ -38,4 +43,5 @@ private:
     QLocale numbers;
     QLineEdit* latitudeEdit = nullptr;
     QLineEdit* longitudeEdit = nullptr;
+    QLineEdit* bearingEdit = nullptr;
 };
