@@ -27,33 +27,16 @@ const SurveyFormatInfo* findSurveyFormat(const QString& key)
     return nullptr;
 }
 
-namespace {
-// The grid seen from above; rows are counted from the lowest y, which is the last row walked.
-struct SurveyGrid
+SurveyGridFit SurveyGrid::fit(SurveyFormat format) const
 {
-    int columns = 0;
-    int rows = 0;
-    double dx = 0;
-    double dy = 0;
-    std::vector<std::vector<int16_t>> ground;  // [column][row of the walk]
+    if (columns <= 0 || rows <= 0 || !(dx > 0) || !(dy > 0))
+        return SurveyGridFit::NoValues;
+    if (format == SurveyFormat::SurferText && (columns < 2 || rows < 2))
+        return SurveyGridFit::TooNarrow;
+    return SurveyGridFit::Fits;
+}
 
-    SurveyGridFit fit(SurveyFormat format) const
-    {
-        if (columns <= 0 || rows <= 0 || !(dx > 0) || !(dy > 0))
-            return SurveyGridFit::NoValues;
-        if (format == SurveyFormat::SurferText && (columns < 2 || rows < 2))
-            return SurveyGridFit::TooNarrow;
-        return SurveyGridFit::Fits;
-    }
-    int16_t value(int column, int rowFromBottom) const
-    {
-        return ground[size_t(column)][size_t(rows - 1 - rowFromBottom)];
-    }
-    double x(int column) const { return (column + 0.5) * dx; }
-    double y(int rowFromBottom) const { return (rowFromBottom + 0.5) * dy; }
-};
-
-SurveyGrid surveyGrid(const Dataset& dataset, const GridCleaning& cleaning = {})
+SurveyGrid surveyGrid(const Dataset& dataset, const GridCleaning& cleaning)
 {
     const FieldLayout layout = fieldLayoutOf(dataset);
     SurveyGrid grid;
@@ -70,6 +53,7 @@ SurveyGrid surveyGrid(const Dataset& dataset, const GridCleaning& cleaning = {})
     return grid;
 }
 
+namespace {
 // Seven significant digits: all a float property holds, without its binary noise.
 // QByteArray::number ignores the locale.
 QByteArray decimal(double value)

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <cstdint>
+#include <vector>
 
 class Dataset;
 
@@ -49,6 +51,28 @@ enum class SurveyGridFit {
 };
 
 SurveyGridFit surveyGridFit(const Dataset& dataset, SurveyFormat format);
+
+// The grid every survey format writes, seen from above; rows are counted from the lowest y,
+// which is the last row of the grid.
+struct SurveyGrid
+{
+    int columns = 0;
+    int rows = 0;
+    double dx = 0;  // cell size across the tracks
+    double dy = 0;  // cell size along them
+    std::vector<std::vector<int16_t>> ground;  // [column][row], row 0 at the largest y
+
+    SurveyGridFit fit(SurveyFormat format) const;
+    int16_t value(int column, int rowFromBottom) const
+    {
+        return ground[size_t(column)][size_t(rows - 1 - rowFromBottom)];
+    }
+    double x(int column) const { return (column + 0.5) * dx; }
+    double y(int rowFromBottom) const { return (rowFromBottom + 0.5) * dy; }
+};
+
+// The dataset's grid, cleaned.
+SurveyGrid surveyGrid(const Dataset& dataset, const GridCleaning& cleaning = {});
 
 // The whole file, its grid cleaned first; empty unless the dataset fits the format. Cleaning
 // changes values only, never whether a dataset fits.

@@ -16,19 +16,27 @@ Outcome writeSurvey(const Dataset& dataset, SurveyFormat format, const QString& 
     return writeFileAtomically(path, text, QIODevice::Text);
 }
 
-Result<QString> exportStoredDataset(const QString& datasetFolder, const QString& id, SurveyFormat format,
-                                    const QString& targetFolder, const QString& name,
-                                    const GridCleaning& cleaning)
+Result<QString> exportStored(const QString& datasetFolder, const QString& id, const QString& extension,
+                             const QString& targetFolder, const QString& name, const DatasetWriter& write)
 {
     const Result<std::unique_ptr<FamilyDataset>> dataset = DatasetStore(datasetFolder).open(id);
     if (!dataset)
         return Failure{QStringLiteral("the dataset does not load: ") + dataset.failure().reason,
                        dataset.failure().text};
     const FamilyDataset& loaded = *dataset.value();
-    const QString extension = QLatin1String(surveyFormatInfo(format).extension);
     const QString path =
         freeExportPath(targetFolder, exportBaseName(name.isEmpty() ? loaded.name() : name, id), extension);
-    if (const Outcome written = writeSurvey(loaded, format, path, cleaning); !written)
+    if (const Outcome written = write(loaded, path); !written)
         return written.failure();
     return path;
+}
+
+Result<QString> exportStoredDataset(const QString& datasetFolder, const QString& id, SurveyFormat format,
+                                    const QString& targetFolder, const QString& name,
+                                    const GridCleaning& cleaning)
+{
+    return exportStored(datasetFolder, id, QLatin1String(surveyFormatInfo(format).extension), targetFolder, name,
+                        [&](const Dataset& dataset, const QString& path) {
+                            return writeSurvey(dataset, format, path, cleaning);
+                        });
 }

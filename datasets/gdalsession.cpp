@@ -1,0 +1,10 @@
+#include "datasets/gdalsession.h"
+
+#include <gdal.h>
+#include <mutex>
+
+void ensureGdal()
+{
+    static std::once_flag registered;
+    std::call_once(registered, [] { GDALAllRegister(); });
+}
