@@ -1,4 +1,6 @@
 #include "app/appsettings.h"
+#include "datasets/atomicwrite.h"
+#include "datasets/datasetstore.h"
 #include "datasets/exportnames.h"
 #include "datasets/widgets/datasetviewer.h"
 #include "datasets/widgets/datasetwidget.h"
@@ -8,6 +10,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QToolButton>
 
@@ -68,7 +72,8 @@ private slots:
         QStringList titles;
         for (QAction* action : menu->actions())
             titles << action->text();
-        QCOMPARE(titles, QStringList({"XYZ / CSV", "Surfer 6 text grid (DSAA)", "ESRI ASCII grid"}));
+        QCOMPARE(titles, QStringList({"XYZ / CSV", "Surfer 6 text grid (DSAA)", "ESRI ASCII grid", "",
+                                      "GeoTIFF, readings (UTM)", "GeoTIFF, colours (UTM)", "KMZ for Google Earth"}));
         menu->hide();
 
         formatAction(tile, "ESRI ASCII grid")->trigger();
@@ -80,6 +85,43 @@ private slots:
         QCOMPARE(boxes.requests().last().kind, MessageBox::Kind::Information);
         QCOMPARE(boxes.requests().last().text,
                  "Dataset exportet to the download directory: \n" + downloadFolder() + "/Field A.grd");
+    }
+
+    // Map exports need the start corner's position and the bearing; without them the box says
+    // what to add and nothing is written.
+    void mapExportsAskForWhatTheyNeed()
+    {
+        const QString id = ExportField::store("Field A");
+        TestSupport::MessageBoxSpy boxes;
+        DatasetViewer viewer;
+        DatasetWidget* tile = onlyTile(viewer);
+        QVERIFY(tile);
+        viewer.show();
+        QTest::mousePress(tile->findChild<QToolButton*>("gridExportButton"), Qt::LeftButton);
+        QTRY_VERIFY(tile->findChild<QMenu*>());
+        formatAction(tile, "KMZ for Google Earth")->trigger();
+        QVERIFY(QDir(downloadFolder()).entryList(QDir::Files).isEmpty());
+        QCOMPARE(boxes.requests().size(), 1);
+        QCOMPARE(boxes.requests()[0].kind, MessageBox::Kind::Warning);
+        QVERIFY(boxes.requests()[0].text.contains("latitude and longitude"));
+
+        QJsonObject metadata = DatasetStore().readMetadata(id).value();
+        metadata.insert("lat", 48.1);
+        metadata.insert("lon", 11.5);
+        QVERIFY(writeFileAtomically(DatasetStore().path(id, DatasetFile::Metadata), QJsonDocument(metadata).toJson()));
+        formatAction(tile, "GeoTIFF, readings (UTM)")->trigger();
+        QCOMPARE(boxes.requests().size(), 2);
+        QVERIFY(boxes.requests()[1].text.contains("bearing"));
+
+        metadata.insert("bearing", 30);
+        QVERIFY(writeFileAtomically(DatasetStore().path(id, DatasetFile::Metadata), QJsonDocument(metadata).toJson()));
+        formatAction(tile, "GeoTIFF, readings (UTM)")->trigger();
+        formatAction(tile, "GeoTIFF, colours (UTM)")->trigger();
+        formatAction(tile, "KMZ for Google Earth")->trigger();
+        QCOMPARE(QDir(downloadFolder()).entryList(QDir::Files, QDir::Name),
+                 QStringList({"Field A.kmz", "Field A.rgba.tif", "Field A.tif"}));
+        QCOMPARE(boxes.requests().size(), 5);
+        QCOMPARE(boxes.requests().last().kind, MessageBox::Kind::Information);
     }
 
     void aDatasetThatDoesNotLoadWritesNoGrid()

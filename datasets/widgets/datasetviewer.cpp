@@ -7,6 +7,7 @@
 #include "datasets/datasetstore.h"
 #include "datasets/exportnames.h"
 #include "datasets/familydataset.h"
+#include "datasets/mapexport.h"
 #include "datasets/surveyexportjob.h"
 #include "datasets/vtkexport.h"
 #include "datasets/widgets/bottomwidget.h"
@@ -106,6 +107,7 @@ void DatasetViewer::connectTile(DatasetWidget* tile)
     connect(tile, &DatasetWidget::zipDataset, this, &DatasetViewer::zipDataset);
     connect(tile, &DatasetWidget::exportDatasetToVTK, this, &DatasetViewer::exportDatasetToVTK);
     connect(tile, &DatasetWidget::exportDatasetToGrid, this, &DatasetViewer::exportDatasetToGrid);
+    connect(tile, &DatasetWidget::exportDatasetToMap, this, &DatasetViewer::exportDatasetToMap);
 }
 
 void DatasetViewer::viewButtonPressed(QString name, int probeId)
@@ -271,6 +273,22 @@ void DatasetViewer::exportDatasetToGrid(QString id, QString name, int format)
     if (!written)
         qWarning().noquote() << "Grid export:" << written.failure().reason;
     reportExport(written.ok(), path);
+}
+
+void DatasetViewer::exportDatasetToMap(QString id, QString name, int format)
+{
+    const QString extension = QLatin1String(mapFormatInfo(MapFormat(format)).extension);
+    const QString path = freeExportPath(downloadFolder(), exportBaseName(name, id), extension);
+    const std::unique_ptr<FamilyDataset> dataset = openForExport(id, path);
+    if (!dataset)
+        return;
+    const Outcome written = writeMapExport(*dataset, MapFormat(format), path);
+    if (!written)
+        qWarning().noquote() << "Map export:" << written.failure().reason;
+    if (!written && !written.failure().text.isEmpty())
+        MessageBox::warning(this, tr("Error"), written.failure().text);
+    else
+        reportExport(written.ok(), path);
 }
 
 void DatasetViewer::applyLayoutMode()

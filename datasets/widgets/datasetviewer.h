@@ -50,6 +50,9 @@ public slots:
     void exportDatasetToVTK(QString id, QString name);
     // format: a SurveyFormat (datasets/surveyexport.h).
     void exportDatasetToGrid(QString id, QString name, int format);
+    // format: a MapFormat (datasets/mapexport.h). A dataset without a position or a bearing
+    // is refused with a box that says what to add.
+    void exportDatasetToMap(QString id, QString name, int format);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

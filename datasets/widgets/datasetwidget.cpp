@@ -3,6 +3,7 @@
 #include "app/appsettings.h"
 #include "app/language.h"
 #include "datasets/coordinatetext.h"
+#include "datasets/mapexport.h"
 #include "datasets/surveyexport.h"
 #include "datasets/widgets/imagelabel.h"
 #include "datasets/widgets/separatorwidget.h"
@@ -85,6 +86,12 @@ void DatasetWidget::showGridMenu()
             const int format = int(info.format);
             gridMenu->addAction(QCoreApplication::translate("SurveyFormat", info.title), this,
                                 [this, format] { emit exportDatasetToGrid(data.identifier, data.name, format); });
+        }
+        gridMenu->addSeparator();
+        for (const MapFormatInfo& info : mapFormats) {
+            const int format = int(info.format);
+            gridMenu->addAction(QCoreApplication::translate("SurveyFormat", info.title), this,
+                                [this, format] { emit exportDatasetToMap(data.identifier, data.name, format); });
         }
     }
     gridMenu->popup(gridButton->mapToGlobal(QPoint(0, gridButton->height())));

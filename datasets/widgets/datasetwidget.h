@@ -38,6 +38,8 @@ signals:
     void exportDatasetToVTK(QString id, QString name);
     // format: a SurveyFormat (datasets/surveyexport.h).
     void exportDatasetToGrid(QString id, QString name, int format);
+    // format: a MapFormat (datasets/mapexport.h).
+    void exportDatasetToMap(QString id, QString name, int format);
 
 private:
     QToolButton* iconButton(const QString& icon);
