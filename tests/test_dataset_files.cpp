@@ -180,6 +180,7 @@ private slots:
         saved->setTime(QTime(23, 59, 59));
         saved->setLocation("Behind the church, \"north\"\nside");
         saved->setCoordinate(QGeoCoordinate(-41.2865, 174.7762));
+        saved->setBearing(359);
         QVERIFY(saved->save());
 
         auto loaded = row.make();
@@ -193,6 +194,7 @@ private slots:
         QCOMPARE(loaded->time(), saved->time());
         QCOMPARE(loaded->location(), saved->location());
         QCOMPARE(loaded->coordinate(), saved->coordinate());
+        QCOMPARE(loaded->bearing(), std::optional<int>(359));
         // The value file is the family's header followed by the values.
         const QByteArray valueFile = readAll(pathOf(saved->id(), ".s3d"));
         QVERIFY(valueFile.startsWith(row.header));
@@ -240,6 +242,7 @@ private slots:
         QCOMPARE(brol.date(), QDate(2025, 3, 14));
         QCOMPARE(brol.time(), QTime(9, 5, 7));
         QCOMPARE(brol.coordinate(), QGeoCoordinate(52.5, 13.25));
+        QVERIFY(!brol.bearing());
 
         store("golden-zseries", golden("zseries-2x1.s3d"), golden("zseries-2x1.json"));
         DataSetZSeries zseries;
@@ -253,6 +256,34 @@ private slots:
         QVERIFY(zseries.save());
         QCOMPARE(jsonOf(readAll(pathOf("golden-zseries", ".xml"))), jsonOf(golden("zseries-2x1.json")));
         QCOMPARE(readAll(pathOf("golden-zseries", ".s3d")), golden("zseries-2x1.s3d"));
+    }
+
+    // A stored dataset loaded and saved again keeps its bearing; one that is not a whole
+    // number of degrees from 0 to 359 reads as not known and is not written back.
+    void aDatasetSavedAgainKeepsItsBearing_data()
+    {
+        QTest::addColumn<QJsonValue>("stored");
+        QTest::addColumn<int>("degrees"); // -1: not known
+        QTest::newRow("whole") << QJsonValue(135) << 135;
+        QTest::newRow("north") << QJsonValue(0) << 0;
+        QTest::newRow("fraction") << QJsonValue(12.5) << -1;
+        QTest::newRow("full circle") << QJsonValue(360) << -1;
+        QTest::newRow("text") << QJsonValue("north") << -1;
+    }
+    void aDatasetSavedAgainKeepsItsBearing()
+    {
+        QFETCH(QJsonValue, stored);
+        QFETCH(int, degrees);
+        QJsonObject metadata = jsonOf(golden("zseries-2x1.json"));
+        metadata["bearing"] = stored;
+        store("turned", golden("zseries-2x1.s3d"), QJsonDocument(metadata).toJson());
+        DataSetZSeries zseries;
+        QVERIFY(zseries.load("turned"));
+        QCOMPARE(zseries.bearing(), degrees < 0 ? std::nullopt : std::optional<int>(degrees));
+        QVERIFY(zseries.save());
+        if (degrees < 0)
+            metadata.remove("bearing");
+        QCOMPARE(jsonOf(readAll(pathOf("turned", ".xml"))), metadata);
     }
 
     void trackWidthIsReadBackAsTheFloat()

@@ -28,7 +28,7 @@ void storeDataset(const QString& id, const QString& name, const QByteArray& tag)
         QVERIFY(file.open(QIODevice::WriteOnly));
         if (QByteArray(suffix) == ".xml")
             file.write("{\"name\": \"" + name.toUtf8() + "\", \"date\": \"01.03.2025\", \"time\": \"08:00:00\", "
-                       "\"tag\": \"" + tag + "\"}");
+                       "\"bearing\": 200, \"tag\": \"" + tag + "\"}");
         else
             file.write(tag + suffix);
     }
@@ -68,11 +68,13 @@ private slots:
         QCOMPARE(entries.size(), std::size_t(1));
         QCOMPARE(entries[0].id, alpha);
         QCOMPARE(entries[0].record.name, QString("Field A"));
+        QCOMPARE(entries[0].record.bearing, std::optional<int>(200));
         QCOMPARE(entries[0].deletedAt, deleted);
         QCOMPARE(readAll(entries[0].previewPath), QByteArray("a.png"));
 
         QCOMPARE(DatasetStore().restore(entries[0]).value(), alpha);
         QVERIFY(holdsDataset(alpha, "a"));
+        QVERIFY(readAll(DatasetStore().path(alpha, DatasetFile::Metadata)).contains("\"bearing\": 200"));
         QVERIFY(DatasetStore().trash().empty());
         QVERIFY(libraryDirty);
     }

@@ -102,6 +102,7 @@ private slots:
         const QByteArray metadata = fileContent(stored + ".xml");
         QCOMPARE(QJsonDocument::fromJson(metadata).object(),
                  QJsonDocument::fromJson(fileContent(sent + ".xml")).object());
+        QCOMPARE(QJsonDocument::fromJson(metadata).object().value("bearing").toInt(), 200);
         QCOMPARE(metadata, QJsonDocument::fromJson(metadata).toJson(QJsonDocument::Indented));
         QCOMPARE(QImage(stored + ".png").convertToFormat(QImage::Format_RGB32),
                  QImage(sent + ".png").convertToFormat(QImage::Format_RGB32));

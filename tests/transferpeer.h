@@ -15,7 +15,7 @@
 
 namespace TransferTest {
 
-// A small Brol-sensor dataset saved in the dataset folder; its identifier.
+// A small Brol-sensor dataset with a known bearing saved in the dataset folder; its identifier.
 inline QString storeDataset(const QString& name)
 {
     DataSetBrolSensor dataset;
@@ -24,6 +24,7 @@ inline QString storeDataset(const QString& name)
     dataset.appendTrack({-10, -11, -12, -13});
     dataset.setName(name);
     dataset.setDate(QDate(2025, 5, 1));
+    dataset.setBearing(200);
     if (const Outcome saved = dataset.save(); !saved)
         qFatal("dataset not saved: %s", qPrintable(saved.failure().reason));
     return dataset.id();
