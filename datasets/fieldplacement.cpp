@@ -50,18 +50,18 @@ Result<FieldPlacement> fieldPlacementOf(const Dataset& dataset)
     placement.latitude = start.latitude();
     placement.longitude = start.longitude();
     if (placement.latitude == 0 && placement.longitude == 0)
-        return refused("the dataset has no position",
+        return refused("the dataset has no position: set the latitude and longitude of its start corner in the edit dialog",
                        QT_TRANSLATE_NOOP("FieldPlacement",
                                          "This dataset has no position. Enter the latitude and longitude of the corner "
                                          "where the walk began in the dataset's edit dialog, then export again."));
     if (!(placement.latitude >= southernmostLatitude && placement.latitude <= northernmostLatitude
           && placement.longitude >= -180 && placement.longitude <= 180))
-        return refused("the dataset's position lies beyond the UTM zones",
+        return refused("the dataset's position lies beyond the UTM zones (80° S to 84° N)",
                        QT_TRANSLATE_NOOP("FieldPlacement",
                                          "The dataset's position lies beyond the map projection's reach (80° south to "
                                          "84° north). Check its latitude and longitude in the dataset's edit dialog."));
     if (!dataset.bearing())
-        return refused("the dataset has no bearing",
+        return refused("the dataset has no bearing: set the compass direction of its first track in the edit dialog",
                        QT_TRANSLATE_NOOP("FieldPlacement",
                                          "This dataset has no bearing. Enter the compass direction in which the first "
                                          "track was walked, in degrees from north, in the dataset's edit dialog, then "

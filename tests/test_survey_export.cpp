@@ -1,5 +1,6 @@
 #include "app/appsettings.h"
 #include "datasets/datasetstore.h"
+#include "datasets/atomicwrite.h"
 #include "datasets/surveyexportjob.h"
 #include "exportfield.h"
 #include "testenvironment.h"
@@ -398,6 +399,29 @@ private slots:
         QVERIFY2(errors.startsWith(failure) && errors.count('\n') == 1 && errors.contains("is not a file of"), errors);
         QVERIFY(QFile::exists(target.filePath("One(1).asc")));
         QVERIFY(!QFile::exists(target.filePath("Two(1).asc")));
+    }
+
+    // The map formats write a placed dataset and refuse, by name, one without a bearing.
+    void toolWritesMapFormatsOfPlacedDatasets()
+    {
+        const QString placed = store("Placed");
+        const QString unplaced = store("Unplaced");
+        QJsonObject metadata = DatasetStore().readMetadata(placed).value();
+        metadata.insert("lat", -33.9);
+        metadata.insert("lon", 18.4);
+        metadata.insert("bearing", 200);
+        QVERIFY(writeFileAtomically(DatasetStore().path(placed, DatasetFile::Metadata), QJsonDocument(metadata).toJson()));
+        QTemporaryDir target;
+        QByteArray errors;
+        const QStringList formats{"-f", "geotiff,geotiff-rgba,kmz", "-o", target.path()};
+        QCOMPARE(runTool(formats + QStringList{DatasetStore().path(placed, DatasetFile::Values)}, &errors), 0);
+        QCOMPARE(filesIn(target.path()), QStringList({"Placed.kmz", "Placed.rgba.tif", "Placed.tif"}));
+        QVERIFY(readAll(target.filePath("Placed.tif")).startsWith("II*"));
+        QVERIFY(readAll(target.filePath("Placed.kmz")).startsWith("PK"));
+
+        QCOMPARE(runTool(formats + QStringList{DatasetStore().path(unplaced, DatasetFile::Values)}, &errors), 1);
+        QVERIFY2(errors.contains("has no position"), errors);
+        QCOMPARE(filesIn(target.path()).size(), 3);
     }
 
     void cleaningOptionsCleanTheWrittenGrid()

@@ -3,11 +3,12 @@
 
 #include "app/appsettings.h"
 #include "datasets/exportnames.h"
+#include "datasets/mapexport.h"
 #include "datasets/surveyexportjob.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <vector>
 
@@ -25,24 +26,47 @@ void quietDebug(QtMsgType type, const QMessageLogContext& context, const QString
         standardHandler(type, context, text);
 }
 
+// A grid format or a map format.
+struct OutputFormat
+{
+    bool map = false;
+    int format = 0;
+};
+
+Result<QString> convert(const QString& folder, const QString& id, OutputFormat output, const QString& targetFolder,
+                        const GridCleaning& cleaning)
+{
+    if (output.map)
+        return exportStoredDatasetToMap(folder, id, MapFormat(output.format), targetFolder, {}, cleaning);
+    return exportStoredDataset(folder, id, SurveyFormat(output.format), targetFolder, {}, cleaning);
+}
+
+QString formatLine(const char* key, const char* title, const char* extension)
+{
+    return QStringLiteral("  %1  %2 (%3)").arg(QLatin1String(key), -12).arg(QLatin1String(title), QLatin1String(extension));
+}
+
 QString formatList()
 {
     QStringList keys;
     for (const SurveyFormatInfo& info : surveyFormats)
-        keys << QStringLiteral("  %1  %2 (%3)").arg(QLatin1String(info.key), -5)
-                    .arg(QLatin1String(info.title), QLatin1String(info.extension));
+        keys << formatLine(info.key, info.title, info.extension);
+    for (const MapFormatInfo& info : mapFormats)
+        keys << formatLine(info.key, info.title, info.extension);
     return keys.join(QLatin1Char('\n'));
 }
 
-bool parseFormats(const QStringList& values, std::vector<SurveyFormat>& formats, QString& error)
+bool parseFormats(const QStringList& values, std::vector<OutputFormat>& formats, QString& error)
 {
     for (const QString& value : values) {
         for (const QString& key : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             if (key == QLatin1String("all")) {
                 for (const SurveyFormatInfo& info : surveyFormats)
-                    formats.push_back(info.format);
+                    formats.push_back({false, int(info.format)});
             } else if (const SurveyFormatInfo* info = findSurveyFormat(key)) {
-                formats.push_back(info->format);
+                formats.push_back({false, int(info->format)});
+            } else if (const MapFormatInfo* map = findMapFormat(key)) {
+                formats.push_back({true, int(map->format)});
             } else {
                 error = QStringLiteral("unknown format \"%1\"").arg(key);
                 return false;
@@ -96,7 +120,7 @@ bool parseCleaning(const QCommandLineParser& parser, GridCleaning& cleaning, QSt
 }
 
 // False with the reason when the command line does not say what to convert and how.
-bool parseArguments(const QCommandLineParser& parser, std::vector<SurveyFormat>& formats, GridCleaning& cleaning,
+bool parseArguments(const QCommandLineParser& parser, std::vector<OutputFormat>& formats, GridCleaning& cleaning,
                     QString& error)
 {
     if (!parseFormats(parser.values("format"), formats, error) || !parseCleaning(parser, cleaning, error))
@@ -107,7 +131,7 @@ bool parseArguments(const QCommandLineParser& parser, std::vector<SurveyFormat>&
 }
 
 // Every dataset in every format; false when any conversion failed.
-bool convertAll(const std::vector<DatasetInput>& inputs, const std::vector<SurveyFormat>& formats,
+bool convertAll(const std::vector<DatasetInput>& inputs, const std::vector<OutputFormat>& formats,
                 const GridCleaning& cleaning, const QString& targetFolder)
 {
     const int total = int(inputs.size() * formats.size());
@@ -116,10 +140,9 @@ bool convertAll(const std::vector<DatasetInput>& inputs, const std::vector<Surve
     {
         BatchProgress progress(stderr, total);
         for (const DatasetInput& input : inputs) {
-            for (SurveyFormat format : formats) {
+            for (OutputFormat format : formats) {
                 progress.show(done++, input.id);
-                const Result<QString> outcome =
-                    exportStoredDataset(input.folder, input.id, format, targetFolder, {}, cleaning);
+                const Result<QString> outcome = convert(input.folder, input.id, format, targetFolder, cleaning);
                 if (outcome)
                     ++written;
                 else
@@ -135,7 +158,10 @@ bool convertAll(const std::vector<DatasetInput>& inputs, const std::vector<Surve
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The KMZ legend is drawn with fonts, which need a GUI application; it never opens a window.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("sorvanel-export"));
     standardHandler = qInstallMessageHandler(quietDebug);
 
@@ -147,11 +173,14 @@ int main(int argc, char* argv[])
                        "Files are named after the dataset's name, with (1), (2), ... when taken.\n"
                        "Cleaning runs --destagger, --despike and --clip in that order; without them\n"
                        "the files hold the stored readings as they are.\n"
-                       "Formats (several separated by commas, or all):\n")
+                       "geotiff, geotiff-rgba and kmz lay the field on the map: they need the dataset's\n"
+                       "position (the corner where the walk began) and its bearing (the compass\n"
+                       "direction of the first track), both set in the program's edit dialog.\n"
+                       "Formats (several separated by commas; all: every grid format):\n")
         + formatList());
     parser.addHelpOption();
     parser.addOptions({
-        {{"f", "format"}, "Format(s) to write: xyz, dsaa, asc or all.", "format"},
+        {{"f", "format"}, "Format(s) to write: xyz, dsaa, asc, all, geotiff, geotiff-rgba or kmz.", "format"},
         {{"o", "output"}, "Folder for the files (default: the download folder).", "folder"},
         {"destagger",
          "Zig-zag datasets: move the reverse tracks back by N rows (negative: forward), "
@@ -167,7 +196,7 @@ int main(int argc, char* argv[])
     parser.process(app);
 
     QTextStream errors(stderr);
-    std::vector<SurveyFormat> formats;
+    std::vector<OutputFormat> formats;
     GridCleaning cleaning;
     QString error;
     if (!parseArguments(parser, formats, cleaning, error)) {
