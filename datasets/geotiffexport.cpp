@@ -162,18 +162,25 @@ struct ReadingStrip
 
 struct ColourStrip
 {
+    ColourStrip(const SurveyGrid& grid, const NorthUpRaster& raster, GDALDataset* dataset, ValueRange range,
+                int colormap)
+        : grid(grid), raster(raster), dataset(dataset)
+    {
+        // A cell covers many pixels: each cell's colour is worked out once.
+        for (const auto& column : grid.ground)
+            for (int16_t value : column)
+                cellColours.push_back(colorFromValue(value, float(range.low), float(range.high), colormap));
+    }
     const SurveyGrid& grid;
     const NorthUpRaster& raster;
     GDALDataset* dataset;
-    ValueRange range;
-    int colormap;
-    std::vector<GByte> rgba;  // pixel-interleaved
+    std::vector<Rgb> cellColours;  // column after column
+    std::vector<GByte> rgba;       // pixel-interleaved
 
     void clear(int rows) { rgba.assign(size_t(rows) * size_t(raster.columns) * 4, 0); }
     void set(size_t index, int column, int row)
     {
-        const Rgb colour = colorFromValue(grid.ground[size_t(column)][size_t(row)], float(range.low),
-                                          float(range.high), colormap);
+        const Rgb& colour = cellColours[size_t(column) * size_t(grid.rows) + size_t(row)];
         GByte* pixel = &rgba[index * 4];
         pixel[0] = colour.red;
         pixel[1] = colour.green;
@@ -217,7 +224,7 @@ Result<QByteArray> geoTiffOfColours(const SurveyGrid& grid, const FieldGeorefere
     MemoryTiff tiff(raster, 4, GDT_Byte, where);
     if (!tiff)
         return writeFailure();
-    ColourStrip strip{grid, raster, tiff.operator->(), range, colormap, {}};
+    ColourStrip strip(grid, raster, tiff.operator->(), range, colormap);
     if (!writeStrips(grid, where, raster, strip))
         return writeFailure();
     return tiff.bytes();
