@@ -82,6 +82,13 @@ QPointF startCornerOnPlan(const FieldPlacement& placement)
     return QPointF(right ? placement.width : 0, top ? placement.length : 0);
 }
 
+QPointF planPointOfWalk(const FieldPlacement& placement, double along, double across)
+{
+    const bool right = placement.startIndex == 2 || placement.startIndex == 3;
+    const bool top = placement.startIndex == 0 || placement.startIndex == 3;
+    return startCornerOnPlan(placement) + QPointF(right ? -across : across, top ? -along : along);
+}
+
 double planRotation(const FieldPlacement& placement)
 {
     // From a top corner the first track runs down the plan, from a bottom corner up.

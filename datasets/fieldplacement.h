@@ -42,6 +42,9 @@ QPointF startCornerOnPlan(const FieldPlacement& placement);
 // The angle, counter-clockwise in degrees, by which the plan is turned onto the ground with
 // its y axis first pointing north.
 double planRotation(const FieldPlacement& placement);
+// The plan point `along` metres from the start corner in the first track's direction and
+// `across` metres from it toward the following tracks.
+QPointF planPointOfWalk(const FieldPlacement& placement, double along, double across);
 // Metres east (x) and north (y) of the start corner, on the ground plane there.
 QPointF groundOffset(const FieldPlacement& placement, QPointF plan);
 

@@ -1,6 +1,7 @@
 #include "app/appsettings.h"
 #include "app/colormap.h"
 #include "datasets/familyclasses.h"
+#include "datasets/fieldplacement.h"
 #include "datasets/mapexport.h"
 #include "testenvironment.h"
 
@@ -268,6 +269,27 @@ private slots:
         // Outside the field there is no reading: a turned field leaves the raster's corners empty.
         if (bearing % 90 != 0)
             QCOMPARE(double(raster.values.front()), noData);
+    }
+
+    // The picked point's latitude and longitude: a walk's distances from the start corner.
+    void walkDistancesLandOnTheEarth_data() { addPlacements(); }
+    void walkDistancesLandOnTheEarth()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, longitude);
+        QFETCH(int, bearing);
+        QFETCH(int, startIndex);
+        const Field field{latitude, longitude, bearing, startIndex, false};
+        const FieldPlacement placement{latitude, longitude, bearing, startIndex, tracks * trackWidth, double(fieldLength)};
+        const Result<FieldGeoreference> where = FieldGeoreference::of(placement);
+        QVERIFY(where);
+        const Ground ground(field, "+proj=longlat +datum=WGS84");
+        for (const QPointF walk : {QPointF(0, 0), QPointF(4.5, 0.5), QPointF(1.25, 5.5)}) {
+            const QGeoCoordinate found = where->toGeographic(planPointOfWalk(placement, walk.x(), walk.y()));
+            const QPointF expected = ground.place(walk.x() * ground.heading + walk.y() * ground.side);
+            QVERIFY2(found.distanceTo(QGeoCoordinate(expected.y(), expected.x())) < 0.01,
+                     qPrintable(QString("%1 m along, %2 m across").arg(walk.x()).arg(walk.y())));
+        }
     }
 
     void colourGeoTiffIsTransparentOutsideTheField()

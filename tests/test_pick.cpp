@@ -121,6 +121,9 @@ private slots:
         QFETCH(bool, sliders);
         QFETCH(bool, depth);
         auto dataset = raisedCell();
+        // Placed on the map, the read-out also tells where the reading was taken.
+        dataset->setCoordinate(QGeoCoordinate(48.137154, 11.575));
+        dataset->setBearing(90);
         HeightFieldViewer viewer;
         QVERIFY(opened(viewer, dataset.get()));
         GLWindow& view = *viewer.view();
@@ -156,6 +159,8 @@ private slots:
         QVERIFY(viewer.readout()->isVisibleTo(&viewer));
         QVERIFY2(viewer.readout()->placeText()->text().contains("13"),
                  qPrintable(viewer.readout()->placeText()->text()));
+        QVERIFY2(viewer.readout()->positionText()->text().startsWith("Latitude 48.137"),
+                 qPrintable(viewer.readout()->positionText()->text()));
 
         // The marker: magenta where the point is drawn, in the framebuffer's own pixels.
         const QImage frame = view.grabFramebuffer();
@@ -191,6 +196,7 @@ private slots:
         QCOMPARE(along.profile().readings, trackProfile(*view.terrain(), point).readings);
         QVERIFY(along.profile().readings[along.profile().picked] < unfiltered);
         QVERIFY(viewer.readout()->readingText()->text().contains(QLocale().toString(3000)));
+        QVERIFY(!viewer.readout()->positionText()->isVisibleTo(&viewer));  // no bearing
 
         QTest::mouseClick(&along, Qt::LeftButton);
         auto* large = viewer.findChild<QDialog*>();

@@ -24,6 +24,8 @@ public:
     QLabel* placeText() const { return place; }
     QLabel* readingText() const { return reading; }
     QLabel* distanceText() const { return distance; }
+    // Shown for a dataset with a position and a bearing.
+    QLabel* positionText() const { return position; }
     ProfilePlot* trackPlot() const { return alongTrack; }
     ProfilePlot* rowPlot() const { return acrossField; }
 
@@ -35,6 +37,7 @@ private:
     QLabel* place = nullptr;
     QLabel* reading = nullptr;
     QLabel* distance = nullptr;
+    QLabel* position = nullptr;
     ProfilePlot* alongTrack = nullptr;
     ProfilePlot* acrossField = nullptr;
 };
