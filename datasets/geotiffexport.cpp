@@ -139,6 +139,9 @@ bool writeStrips(const SurveyGrid& grid, const FieldGeoreference& where, const N
             }
         if (!strip.write(top, rows))
             return false;
+        // A strip completes a row of the file's 256-pixel tiles: compressed now, they leave
+        // GDAL's cache, and a large raster never sits in memory whole.
+        strip.flush();
     }
     return true;
 }
@@ -158,6 +161,7 @@ struct ReadingStrip
                               GDT_Float32, 0, 0, nullptr)
                == CE_None;
     }
+    void flush() { band->FlushCache(false); }
 };
 
 struct ColourStrip
@@ -194,6 +198,7 @@ struct ColourStrip
                                  GDT_Byte, 4, bands, 4, GSpacing(4) * raster.columns, 1, nullptr)
                == CE_None;
     }
+    void flush() { dataset->FlushCache(false); }
 };
 
 Failure writeFailure()
