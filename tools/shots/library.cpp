@@ -3,6 +3,11 @@
 #include "app/appsettings.h"
 #include "app/widgets/mainwindow.h"
 #include "datasets/familyclasses.h"
+#include "datasets/widgets/datasetviewer.h"
+#include "datasets/widgets/datasetwidget.h"
+
+#include <QMenu>
+#include <QToolButton>
 
 #include <cmath>
 
@@ -40,4 +45,15 @@ void shootLibrary(const QString& out, const QString& name, const QSize& size,
     window.setViewState();
     settle(800);
     saveScreen(out + "/library-" + name + ".png");
+
+    // The first tile's grid-export menu, with the map exports under the grid formats.
+    DatasetViewer* library = window.datasetLibrary();
+    if (library->tiles().empty())
+        return;
+    QToolButton* gridButton = library->tiles().front()->findChild<QToolButton*>(QStringLiteral("gridExportButton"));
+    emit gridButton->pressed();
+    settle(500);
+    saveScreen(out + "/library-grid-menu-" + name + ".png");
+    if (auto* menu = library->tiles().front()->findChild<QMenu*>())
+        menu->hide();
 }
