@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QXmlStreamWriter>
 #include <algorithm>
 #include <cmath>
@@ -46,13 +47,13 @@ QByteArray pngOf(const QImage& picture)
     return png;
 }
 
-void writeFraction(QXmlStreamWriter& kml, const char* element, double x, double y)
+void writeVector(QXmlStreamWriter& kml, const char* element, double x, double y, const QString& units)
 {
     kml.writeStartElement(QLatin1String(element));
     kml.writeAttribute(QStringLiteral("x"), QString::number(x));
     kml.writeAttribute(QStringLiteral("y"), QString::number(y));
-    kml.writeAttribute(QStringLiteral("xunits"), QStringLiteral("fraction"));
-    kml.writeAttribute(QStringLiteral("yunits"), QStringLiteral("fraction"));
+    kml.writeAttribute(QStringLiteral("xunits"), units);
+    kml.writeAttribute(QStringLiteral("yunits"), units);
     kml.writeEndElement();
 }
 
@@ -80,9 +81,10 @@ void writeLegend(QXmlStreamWriter& kml)
     kml.writeStartElement(QStringLiteral("Icon"));
     kml.writeTextElement(QStringLiteral("href"), QStringLiteral("files/legend.png"));
     kml.writeEndElement();
-    writeFraction(kml, "overlayXY", 0, 0);
-    writeFraction(kml, "screenXY", 0.02, 0.06);
-    writeFraction(kml, "size", 0, 0);  // the picture's own size
+    const QString fraction = QStringLiteral("fraction");
+    writeVector(kml, "overlayXY", 0, 0, fraction);
+    writeVector(kml, "screenXY", 0.02, 0.06, fraction);
+    writeVector(kml, "size", -1, -1, QStringLiteral("pixels"));  // the picture's own size
     kml.writeEndElement();
 }
 
@@ -132,7 +134,10 @@ QByteArray kmlText(const LatLonBox& box, const KmzCaption& caption, const QGeoCo
 bool addEntry(QuaZip& zip, const QString& name, const QByteArray& content)
 {
     QuaZipFile entry(&zip);
-    if (!entry.open(QIODevice::WriteOnly, QuaZipNewInfo(name)))
+    QuaZipNewInfo info(name);
+    // Without permissions an unpacked entry could not be read.
+    info.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (!entry.open(QIODevice::WriteOnly, info))
         return false;
     const bool written = entry.write(content) == content.size();
     entry.close();
