@@ -2,6 +2,7 @@
 
 #include "app/colormap.h"
 
+#include <QBuffer>
 #include <algorithm>
 
 QImage datasetPreview(const std::vector<int16_t>& values, const FieldLayout& layout, int map)
@@ -26,4 +27,13 @@ QImage datasetPreview(const std::vector<int16_t>& values, const FieldLayout& lay
         }
     }
     return field.scaled(previewSize, previewSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QByteArray pngOf(const QImage& picture)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
+        return {};
+    return png;
 }

@@ -2,6 +2,7 @@
 
 #include "datasets/groundposition.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <cstdint>
 #include <vector>
@@ -13,3 +14,6 @@ constexpr int previewSize = 128;
 // coloured with colour map `map` over their range widened to minimumColorRange, scaled to
 // previewSize × previewSize without filtering. Opaque RGB.
 QImage datasetPreview(const std::vector<int16_t>& values, const FieldLayout& layout, int map);
+
+// A picture as PNG bytes; empty when it cannot be encoded.
+QByteArray pngOf(const QImage& picture);

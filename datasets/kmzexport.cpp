@@ -1,5 +1,6 @@
 #include "datasets/kmzexport.h"
 
+#include "datasets/datasetpreview.h"
 #include "datasets/fieldpicture.h"
 #include "datasets/fieldplacement.h"
 
@@ -36,15 +37,6 @@ QImage overlayPicture(const SurveyGrid& grid, ValueRange range, int colormap)
     width = std::max(1.0, std::round(width * scale));
     height = std::max(1.0, std::round(height * scale));
     return cells.scaled(int(width), int(height), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
-QByteArray pngOf(const QImage& picture)
-{
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
-    return png;
 }
 
 void writeVector(QXmlStreamWriter& kml, const char* element, double x, double y, const QString& units)

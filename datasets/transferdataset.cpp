@@ -4,6 +4,7 @@
 #include "app/appsettings.h"
 #include "datasets/datasetidentifier.h"
 #include "datasets/datasetmetadata.h"
+#include "datasets/datasetpreview.h"
 #include "datasets/datasetstore.h"
 #include "datasets/stagedstore.h"
 
@@ -69,14 +70,6 @@ Failure rejected(const QString& reason)
     return {reason, invalidReceivedDatasetText()};
 }
 
-QByteArray pngOf(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 } // namespace
 
 QByteArray binaryJsonOf(const QJsonObject& object)

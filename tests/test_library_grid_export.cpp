@@ -23,6 +23,17 @@ DatasetWidget* onlyTile(DatasetViewer& viewer)
     return viewer.tiles().size() == 1 ? viewer.tiles()[0] : nullptr;
 }
 
+// The only tile, its grid-export menu opened by a press on its button.
+DatasetWidget* tileWithOpenMenu(DatasetViewer& viewer)
+{
+    DatasetWidget* tile = onlyTile(viewer);
+    if (!tile)
+        return nullptr;
+    viewer.show();
+    QTest::mousePress(tile->findChild<QToolButton*>("gridExportButton"), Qt::LeftButton);
+    return QTest::qWaitFor([tile] { return tile->findChild<QMenu*>() != nullptr; }) ? tile : nullptr;
+}
+
 QAction* formatAction(DatasetWidget* tile, const QString& title)
 {
     for (QAction* action : tile->findChild<QMenu*>()->actions())
@@ -94,11 +105,8 @@ private slots:
         const QString id = ExportField::store("Field A");
         TestSupport::MessageBoxSpy boxes;
         DatasetViewer viewer;
-        DatasetWidget* tile = onlyTile(viewer);
+        DatasetWidget* tile = tileWithOpenMenu(viewer);
         QVERIFY(tile);
-        viewer.show();
-        QTest::mousePress(tile->findChild<QToolButton*>("gridExportButton"), Qt::LeftButton);
-        QTRY_VERIFY(tile->findChild<QMenu*>());
         formatAction(tile, "KMZ for Google Earth")->trigger();
         QVERIFY(QDir(downloadFolder()).entryList(QDir::Files).isEmpty());
         QCOMPARE(boxes.requests().size(), 1);
@@ -130,11 +138,8 @@ private slots:
         QFile::resize(documentsFolder() + id + ".s3d", 4);
         TestSupport::MessageBoxSpy boxes;
         DatasetViewer viewer;
-        DatasetWidget* tile = onlyTile(viewer);
+        DatasetWidget* tile = tileWithOpenMenu(viewer);
         QVERIFY(tile);
-        viewer.show();
-        QTest::mousePress(tile->findChild<QToolButton*>("gridExportButton"), Qt::LeftButton);
-        QTRY_VERIFY(tile->findChild<QMenu*>());
         formatAction(tile, "XYZ / CSV")->trigger();
         QVERIFY(QDir(downloadFolder()).entryList(QDir::Files).isEmpty());
         QCOMPARE(boxes.requests().size(), 1);
