@@ -14,6 +14,25 @@
 #include <quazipfile.h>
 
 namespace {
+// The dataset's texts may come from another instance: characters XML cannot hold (control
+// characters, lone surrogates) would make the whole document unreadable, so they are dropped.
+QString xmlText(const QString& text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            kept += c;
+            kept += text[++i];
+        } else if (!c.isSurrogate() && (c.unicode() >= 0x20 || c == '\t' || c == '\n' || c == '\r')
+                   && c.unicode() != 0xfffe && c.unicode() != 0xffff) {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
 QString degrees(double value)
 {
     return QString::number(value, 'f', 9);
@@ -52,7 +71,7 @@ void writeVector(QXmlStreamWriter& kml, const char* element, double x, double y,
 void writeGroundOverlay(QXmlStreamWriter& kml, const LatLonBox& box, const QString& name)
 {
     kml.writeStartElement(QStringLiteral("GroundOverlay"));
-    kml.writeTextElement(QStringLiteral("name"), name);
+    kml.writeTextElement(QStringLiteral("name"), xmlText(name));
     kml.writeStartElement(QStringLiteral("Icon"));
     kml.writeTextElement(QStringLiteral("href"), QStringLiteral("files/field.png"));
     kml.writeEndElement();
@@ -95,8 +114,8 @@ QString placemarkDescription(const KmzCaption& caption)
 void writePlacemark(QXmlStreamWriter& kml, const KmzCaption& caption, const QGeoCoordinate& start)
 {
     kml.writeStartElement(QStringLiteral("Placemark"));
-    kml.writeTextElement(QStringLiteral("name"), caption.name);
-    kml.writeTextElement(QStringLiteral("description"), placemarkDescription(caption));
+    kml.writeTextElement(QStringLiteral("name"), xmlText(caption.name));
+    kml.writeTextElement(QStringLiteral("description"), xmlText(placemarkDescription(caption)));
     kml.writeStartElement(QStringLiteral("Point"));
     kml.writeTextElement(QStringLiteral("coordinates"),
                          degrees(start.longitude()) + QLatin1Char(',') + degrees(start.latitude()) + QStringLiteral(",0"));
@@ -113,7 +132,7 @@ QByteArray kmlText(const LatLonBox& box, const KmzCaption& caption, const QGeoCo
     kml.writeDefaultNamespace(QStringLiteral("http://www.opengis.net/kml/2.2"));
     kml.writeStartElement(QStringLiteral("kml"));
     kml.writeStartElement(QStringLiteral("Document"));
-    kml.writeTextElement(QStringLiteral("name"), caption.name);
+    kml.writeTextElement(QStringLiteral("name"), xmlText(caption.name));
     writeGroundOverlay(kml, box, caption.name);
     writeLegend(kml);
     writePlacemark(kml, caption, start);
