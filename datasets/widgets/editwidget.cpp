@@ -57,12 +57,12 @@ void EditWidget::buildLayout()
     auto* form = new QWidget;
     auto* fields = new QVBoxLayout(form);
     fields->setContentsMargins(0, 0, 0, 0);
-    auto* area = new QScrollArea(this);
-    area->setFrameShape(QFrame::NoFrame);
-    area->setWidgetResizable(true);
-    area->setWidget(form);
+    fieldArea = new QScrollArea(this);
+    fieldArea->setFrameShape(QFrame::NoFrame);
+    fieldArea->setWidgetResizable(true);
+    fieldArea->setWidget(form);
     auto* outer = new QVBoxLayout(this);
-    outer->addWidget(area);
+    outer->addWidget(fieldArea);
     setMaximumSize(QGuiApplication::primaryScreen()->availableGeometry().size());
 
     auto* nameRow = new QHBoxLayout;
@@ -124,7 +124,7 @@ std::optional<double> EditWidget::typedCoordinate(QLineEdit* edit, CoordinateAxi
     MessageBox::warning(this, QString(),
                         text.arg(numbers.toString(-limit), numbers.toString(limit),
                                  coordinateText(latitude ? 48.1372 : 11.5755, numbers)));
-    edit->setFocus();
+    pointAt(edit);
     return std::nullopt;
 }
 
@@ -137,8 +137,14 @@ BearingEntry EditWidget::typedBearing()
                         tr("The bearing must be a whole number of degrees from %1 to %2, or empty "
                            "when it is not known.")
                             .arg(numbers.toString(0), numbers.toString(359)));
-    bearingEdit->setFocus();
+    pointAt(bearingEdit);
     return bearing;
+}
+
+void EditWidget::pointAt(QLineEdit* edit)
+{
+    edit->setFocus();
+    fieldArea->ensureWidgetVisible(edit);
 }
 
 void EditWidget::accept()

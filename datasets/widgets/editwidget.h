@@ -9,6 +9,7 @@
 
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QVBoxLayout;
 
 // The dialog that changes a dataset's name, location, coordinates and bearing. On OK it
@@ -33,8 +34,11 @@ private:
     std::optional<double> typedCoordinate(QLineEdit* edit, CoordinateAxis axis);
     // The typed bearing; one that is not valid has been explained to the operator.
     BearingEntry typedBearing();
+    // Focuses a refused field and scrolls it into view: on a small screen it may lie below.
+    void pointAt(QLineEdit* edit);
 
     DatasetRecord* record;
+    QScrollArea* fieldArea = nullptr;
     QPushButton* okButton = nullptr;
     QPushButton* cancelButton = nullptr;
     QPushButton* mapButton = nullptr;
