@@ -126,7 +126,7 @@ Result<FieldGeoreference> FieldGeoreference::of(const FieldPlacement& placement)
 {
     ensureGdal();
     const Failure noProjection{QStringLiteral("the map projections are not available"),
-                               QCoreApplication::translate(context, "The map projections are not available.")};
+                               QCoreApplication::translate("FieldPlacement", "The map projections are not available.")};
     FieldGeoreference georeference;
     georeference.placed = placement;
 

@@ -165,6 +165,18 @@
         <source>The longitude must be a number from %1 to %2, such as %3.</source>
         <translation>يجب أن يكون خط الطول رقمًا من %1 إلى %2، مثل %3.</translation>
     </message>
+    <message>
+        <source>Bearing: </source>
+        <translation>الاتجاه: </translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from north in which the first track was walked (%1 to %2); empty when not known.</source>
+        <translation>الدرجات باتجاه عقارب الساعة من الشمال التي سُلك فيها المسار الأول (%1 إلى %2)؛ فارغ إذا لم يكن معروفًا.</translation>
+    </message>
+    <message>
+        <source>The bearing must be a whole number of degrees from %1 to %2, or empty when it is not known.</source>
+        <translation>يجب أن يكون الاتجاه عددًا صحيحًا من الدرجات من %1 إلى %2، أو فارغًا إذا لم يكن معروفًا.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -182,6 +194,29 @@
     <message>
         <source>LENGTH</source>
         <translation>الطول</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlacement</name>
+    <message>
+        <source>This dataset has no position. Enter the latitude and longitude of the corner where the walk began in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>لا يحتوي هذا السجل على موقع. أدخل خط العرض وخط الطول للزاوية التي بدأ منها المسح في نافذة تحرير السجل، ثم صدّر مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s position lies beyond the map projection&apos;s reach (80° south to 84° north). Check its latitude and longitude in the dataset&apos;s edit dialog.</source>
+        <translation>يقع موقع السجل خارج نطاق إسقاط الخريطة (من 80° جنوبًا إلى 84° شمالًا). تحقق من خط العرض وخط الطول في نافذة تحرير السجل.</translation>
+    </message>
+    <message>
+        <source>This dataset has no bearing. Enter the compass direction in which the first track was walked, in degrees from north, in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>لا يحتوي هذا السجل على اتجاه. أدخل اتجاه البوصلة الذي سُلك فيه المسار الأول، بالدرجات من الشمال، في نافذة تحرير السجل، ثم صدّر مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The dataset holds no values.</source>
+        <translation>لا يحتوي السجل على أي قيم.</translation>
+    </message>
+    <message>
+        <source>The map projections are not available.</source>
+        <translation>إسقاطات الخريطة غير متاحة.</translation>
     </message>
 </context>
 <context>
@@ -294,6 +329,21 @@
     <message>
         <source>CLOSE</source>
         <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>KmzExport</name>
+    <message>
+        <source>Colour legend</source>
+        <translation>مفتاح الألوان</translation>
+    </message>
+    <message>
+        <source>Start of the first track</source>
+        <translation>بداية المسار الأول</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>القراءة</translation>
     </message>
 </context>
 <context>
@@ -431,6 +481,10 @@
         <source>%1 m along, %2 m across</source>
         <translation>%1 م طولًا، %2 م عرضًا</translation>
     </message>
+    <message>
+        <source>Latitude %1, longitude %2</source>
+        <translation>خط العرض %1، خط الطول %2</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -559,6 +613,18 @@
     <message>
         <source>ESRI ASCII grid</source>
         <translation>شبكة ESRI ASCII</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, readings (UTM)</source>
+        <translation>GeoTIFF، القراءات (UTM)</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, colours (UTM)</source>
+        <translation>GeoTIFF، الألوان (UTM)</translation>
+    </message>
+    <message>
+        <source>KMZ for Google Earth</source>
+        <translation>KMZ لبرنامج Google Earth</translation>
     </message>
 </context>
 <context>

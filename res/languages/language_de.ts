@@ -161,6 +161,18 @@
         <source>The longitude must be a number from %1 to %2, such as %3.</source>
         <translation>Der Längengrad muss eine Zahl von %1 bis %2 sein, zum Beispiel %3.</translation>
     </message>
+    <message>
+        <source>Bearing: </source>
+        <translation>Peilung: </translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from north in which the first track was walked (%1 to %2); empty when not known.</source>
+        <translation>Grad im Uhrzeigersinn ab Norden, in deren Richtung die erste Spur gegangen wurde (%1 bis %2); leer, wenn unbekannt.</translation>
+    </message>
+    <message>
+        <source>The bearing must be a whole number of degrees from %1 to %2, or empty when it is not known.</source>
+        <translation>Die Peilung muss eine ganze Gradzahl von %1 bis %2 sein oder leer, wenn sie unbekannt ist.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -178,6 +190,29 @@
     <message>
         <source>LENGTH</source>
         <translation>LÄNGE</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlacement</name>
+    <message>
+        <source>This dataset has no position. Enter the latitude and longitude of the corner where the walk began in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>Dieser Datensatz hat keine Position. Geben Sie im Bearbeitungsdialog des Datensatzes Breiten- und Längengrad der Ecke ein, an der die Begehung begann, und exportieren Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s position lies beyond the map projection&apos;s reach (80° south to 84° north). Check its latitude and longitude in the dataset&apos;s edit dialog.</source>
+        <translation>Die Position des Datensatzes liegt außerhalb der Kartenprojektion (80° Süd bis 84° Nord). Prüfen Sie Breiten- und Längengrad im Bearbeitungsdialog des Datensatzes.</translation>
+    </message>
+    <message>
+        <source>This dataset has no bearing. Enter the compass direction in which the first track was walked, in degrees from north, in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>Dieser Datensatz hat keine Peilung. Geben Sie im Bearbeitungsdialog des Datensatzes die Kompassrichtung der ersten Spur in Grad ab Norden ein und exportieren Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The dataset holds no values.</source>
+        <translation>Der Datensatz enthält keine Werte.</translation>
+    </message>
+    <message>
+        <source>The map projections are not available.</source>
+        <translation>Die Kartenprojektionen sind nicht verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -290,6 +325,21 @@
     <message>
         <source>CLOSE</source>
         <translation>SCHLIESSEN</translation>
+    </message>
+</context>
+<context>
+    <name>KmzExport</name>
+    <message>
+        <source>Colour legend</source>
+        <translation>Farblegende</translation>
+    </message>
+    <message>
+        <source>Start of the first track</source>
+        <translation>Beginn der ersten Spur</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Messwert</translation>
     </message>
 </context>
 <context>
@@ -427,6 +477,10 @@
         <source>%1 m along, %2 m across</source>
         <translation>%1 m längs, %2 m quer</translation>
     </message>
+    <message>
+        <source>Latitude %1, longitude %2</source>
+        <translation>Breite %1, Länge %2</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -555,6 +609,18 @@
     <message>
         <source>ESRI ASCII grid</source>
         <translation>ESRI-ASCII-Raster</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, readings (UTM)</source>
+        <translation>GeoTIFF, Messwerte (UTM)</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, colours (UTM)</source>
+        <translation>GeoTIFF, Farben (UTM)</translation>
+    </message>
+    <message>
+        <source>KMZ for Google Earth</source>
+        <translation>KMZ für Google Earth</translation>
     </message>
 </context>
 <context>

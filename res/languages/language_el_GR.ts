@@ -161,6 +161,18 @@
         <source>The longitude must be a number from %1 to %2, such as %3.</source>
         <translation>Το γεωγραφικό μήκος πρέπει να είναι αριθμός από %1 έως %2, για παράδειγμα %3.</translation>
     </message>
+    <message>
+        <source>Bearing: </source>
+        <translation>Αζιμούθιο: </translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from north in which the first track was walked (%1 to %2); empty when not known.</source>
+        <translation>Μοίρες δεξιόστροφα από τον βορρά προς τις οποίες περπατήθηκε το πρώτο ίχνος (%1 έως %2)· κενό αν δεν είναι γνωστό.</translation>
+    </message>
+    <message>
+        <source>The bearing must be a whole number of degrees from %1 to %2, or empty when it is not known.</source>
+        <translation>Το αζιμούθιο πρέπει να είναι ακέραιος αριθμός μοιρών από %1 έως %2 ή κενό αν δεν είναι γνωστό.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -178,6 +190,29 @@
     <message>
         <source>LENGTH</source>
         <translation>ΜΗΚΟΣ</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlacement</name>
+    <message>
+        <source>This dataset has no position. Enter the latitude and longitude of the corner where the walk began in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>Αυτό το σύνολο δεδομένων δεν έχει θέση. Εισαγάγετε το γεωγραφικό πλάτος και μήκος της γωνίας όπου ξεκίνησε η διαδρομή στο παράθυρο επεξεργασίας του συνόλου δεδομένων και κάντε ξανά εξαγωγή.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s position lies beyond the map projection&apos;s reach (80° south to 84° north). Check its latitude and longitude in the dataset&apos;s edit dialog.</source>
+        <translation>Η θέση του συνόλου δεδομένων βρίσκεται εκτός της εμβέλειας της χαρτογραφικής προβολής (80° νότια έως 84° βόρεια). Ελέγξτε το γεωγραφικό πλάτος και μήκος στο παράθυρο επεξεργασίας.</translation>
+    </message>
+    <message>
+        <source>This dataset has no bearing. Enter the compass direction in which the first track was walked, in degrees from north, in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>Αυτό το σύνολο δεδομένων δεν έχει αζιμούθιο. Εισαγάγετε την κατεύθυνση πυξίδας του πρώτου ίχνους, σε μοίρες από τον βορρά, στο παράθυρο επεξεργασίας και κάντε ξανά εξαγωγή.</translation>
+    </message>
+    <message>
+        <source>The dataset holds no values.</source>
+        <translation>Το σύνολο δεδομένων δεν περιέχει τιμές.</translation>
+    </message>
+    <message>
+        <source>The map projections are not available.</source>
+        <translation>Οι χαρτογραφικές προβολές δεν είναι διαθέσιμες.</translation>
     </message>
 </context>
 <context>
@@ -290,6 +325,21 @@
     <message>
         <source>CLOSE</source>
         <translation>ΚΛΕΙΣΙΜΟ</translation>
+    </message>
+</context>
+<context>
+    <name>KmzExport</name>
+    <message>
+        <source>Colour legend</source>
+        <translation>Υπόμνημα χρωμάτων</translation>
+    </message>
+    <message>
+        <source>Start of the first track</source>
+        <translation>Αρχή του πρώτου ίχνους</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Μέτρηση</translation>
     </message>
 </context>
 <context>
@@ -427,6 +477,10 @@
         <source>%1 m along, %2 m across</source>
         <translation>%1 m κατά μήκος, %2 m εγκάρσια</translation>
     </message>
+    <message>
+        <source>Latitude %1, longitude %2</source>
+        <translation>Πλάτος %1, μήκος %2</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -555,6 +609,18 @@
     <message>
         <source>ESRI ASCII grid</source>
         <translation>Πλέγμα ESRI ASCII</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, readings (UTM)</source>
+        <translation>GeoTIFF, μετρήσεις (UTM)</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, colours (UTM)</source>
+        <translation>GeoTIFF, χρώματα (UTM)</translation>
+    </message>
+    <message>
+        <source>KMZ for Google Earth</source>
+        <translation>KMZ για το Google Earth</translation>
     </message>
 </context>
 <context>

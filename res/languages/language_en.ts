@@ -161,6 +161,18 @@
         <source>The longitude must be a number from %1 to %2, such as %3.</source>
         <translation>The longitude must be a number from %1 to %2, such as %3.</translation>
     </message>
+    <message>
+        <source>Bearing: </source>
+        <translation>Bearing: </translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from north in which the first track was walked (%1 to %2); empty when not known.</source>
+        <translation>Degrees clockwise from north in which the first track was walked (%1 to %2); empty when not known.</translation>
+    </message>
+    <message>
+        <source>The bearing must be a whole number of degrees from %1 to %2, or empty when it is not known.</source>
+        <translation>The bearing must be a whole number of degrees from %1 to %2, or empty when it is not known.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -178,6 +190,29 @@
     <message>
         <source>LENGTH</source>
         <translation>LENGTH</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlacement</name>
+    <message>
+        <source>This dataset has no position. Enter the latitude and longitude of the corner where the walk began in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>This dataset has no position. Enter the latitude and longitude of the corner where the walk began in the dataset&apos;s edit dialog, then export again.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s position lies beyond the map projection&apos;s reach (80° south to 84° north). Check its latitude and longitude in the dataset&apos;s edit dialog.</source>
+        <translation>The dataset&apos;s position lies beyond the map projection&apos;s reach (80° south to 84° north). Check its latitude and longitude in the dataset&apos;s edit dialog.</translation>
+    </message>
+    <message>
+        <source>This dataset has no bearing. Enter the compass direction in which the first track was walked, in degrees from north, in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>This dataset has no bearing. Enter the compass direction in which the first track was walked, in degrees from north, in the dataset&apos;s edit dialog, then export again.</translation>
+    </message>
+    <message>
+        <source>The dataset holds no values.</source>
+        <translation>The dataset holds no values.</translation>
+    </message>
+    <message>
+        <source>The map projections are not available.</source>
+        <translation>The map projections are not available.</translation>
     </message>
 </context>
 <context>
@@ -290,6 +325,21 @@
     <message>
         <source>CLOSE</source>
         <translation>CLOSE</translation>
+    </message>
+</context>
+<context>
+    <name>KmzExport</name>
+    <message>
+        <source>Colour legend</source>
+        <translation>Colour legend</translation>
+    </message>
+    <message>
+        <source>Start of the first track</source>
+        <translation>Start of the first track</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Reading</translation>
     </message>
 </context>
 <context>
@@ -427,6 +477,10 @@
         <source>%1 m along, %2 m across</source>
         <translation>%1 m along, %2 m across</translation>
     </message>
+    <message>
+        <source>Latitude %1, longitude %2</source>
+        <translation>Latitude %1, longitude %2</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -555,6 +609,18 @@
     <message>
         <source>ESRI ASCII grid</source>
         <translation>ESRI ASCII grid</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, readings (UTM)</source>
+        <translation>GeoTIFF, readings (UTM)</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, colours (UTM)</source>
+        <translation>GeoTIFF, colours (UTM)</translation>
+    </message>
+    <message>
+        <source>KMZ for Google Earth</source>
+        <translation>KMZ for Google Earth</translation>
     </message>
 </context>
 <context>

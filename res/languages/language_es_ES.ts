@@ -161,6 +161,18 @@
         <source>The longitude must be a number from %1 to %2, such as %3.</source>
         <translation>La longitud debe ser un número de %1 a %2, por ejemplo %3.</translation>
     </message>
+    <message>
+        <source>Bearing: </source>
+        <translation>Rumbo: </translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from north in which the first track was walked (%1 to %2); empty when not known.</source>
+        <translation>Grados en sentido horario desde el norte en que se recorrió la primera pasada (%1 a %2); vacío si no se conoce.</translation>
+    </message>
+    <message>
+        <source>The bearing must be a whole number of degrees from %1 to %2, or empty when it is not known.</source>
+        <translation>El rumbo debe ser un número entero de grados de %1 a %2, o estar vacío si no se conoce.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -178,6 +190,29 @@
     <message>
         <source>LENGTH</source>
         <translation>LARGO</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlacement</name>
+    <message>
+        <source>This dataset has no position. Enter the latitude and longitude of the corner where the walk began in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>Este conjunto de datos no tiene posición. Introduzca la latitud y la longitud de la esquina donde empezó el recorrido en el diálogo de edición del conjunto de datos y vuelva a exportar.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s position lies beyond the map projection&apos;s reach (80° south to 84° north). Check its latitude and longitude in the dataset&apos;s edit dialog.</source>
+        <translation>La posición del conjunto de datos queda fuera del alcance de la proyección del mapa (80° sur a 84° norte). Compruebe su latitud y longitud en el diálogo de edición.</translation>
+    </message>
+    <message>
+        <source>This dataset has no bearing. Enter the compass direction in which the first track was walked, in degrees from north, in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>Este conjunto de datos no tiene rumbo. Introduzca la dirección de brújula en que se recorrió la primera pasada, en grados desde el norte, en el diálogo de edición y vuelva a exportar.</translation>
+    </message>
+    <message>
+        <source>The dataset holds no values.</source>
+        <translation>El conjunto de datos no contiene valores.</translation>
+    </message>
+    <message>
+        <source>The map projections are not available.</source>
+        <translation>Las proyecciones cartográficas no están disponibles.</translation>
     </message>
 </context>
 <context>
@@ -290,6 +325,21 @@
     <message>
         <source>CLOSE</source>
         <translation>CERRAR</translation>
+    </message>
+</context>
+<context>
+    <name>KmzExport</name>
+    <message>
+        <source>Colour legend</source>
+        <translation>Leyenda de colores</translation>
+    </message>
+    <message>
+        <source>Start of the first track</source>
+        <translation>Inicio de la primera pasada</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lectura</translation>
     </message>
 </context>
 <context>
@@ -427,6 +477,10 @@
         <source>%1 m along, %2 m across</source>
         <translation>%1 m a lo largo, %2 m a través</translation>
     </message>
+    <message>
+        <source>Latitude %1, longitude %2</source>
+        <translation>Latitud %1, longitud %2</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -555,6 +609,18 @@
     <message>
         <source>ESRI ASCII grid</source>
         <translation>Cuadrícula ESRI ASCII</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, readings (UTM)</source>
+        <translation>GeoTIFF, lecturas (UTM)</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, colours (UTM)</source>
+        <translation>GeoTIFF, colores (UTM)</translation>
+    </message>
+    <message>
+        <source>KMZ for Google Earth</source>
+        <translation>KMZ para Google Earth</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,18 @@
         <source>The longitude must be a number from %1 to %2, such as %3.</source>
         <translation>La longitude doit être un nombre de %1 à %2, par exemple %3.</translation>
     </message>
+    <message>
+        <source>Bearing: </source>
+        <translation>Cap : </translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from north in which the first track was walked (%1 to %2); empty when not known.</source>
+        <translation>Degrés dans le sens horaire depuis le nord dans lesquels la première trace a été parcourue (%1 à %2) ; vide s’il est inconnu.</translation>
+    </message>
+    <message>
+        <source>The bearing must be a whole number of degrees from %1 to %2, or empty when it is not known.</source>
+        <translation>Le cap doit être un nombre entier de degrés de %1 à %2, ou vide s’il est inconnu.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -178,6 +190,29 @@
     <message>
         <source>LENGTH</source>
         <translation>LONGUEUR</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlacement</name>
+    <message>
+        <source>This dataset has no position. Enter the latitude and longitude of the corner where the walk began in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>Ce jeu de données n’a pas de position. Saisissez la latitude et la longitude du coin où le parcours a commencé dans la fenêtre de modification du jeu de données, puis exportez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s position lies beyond the map projection&apos;s reach (80° south to 84° north). Check its latitude and longitude in the dataset&apos;s edit dialog.</source>
+        <translation>La position du jeu de données est hors de portée de la projection cartographique (80° sud à 84° nord). Vérifiez sa latitude et sa longitude dans la fenêtre de modification.</translation>
+    </message>
+    <message>
+        <source>This dataset has no bearing. Enter the compass direction in which the first track was walked, in degrees from north, in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>Ce jeu de données n’a pas de cap. Saisissez la direction au compas dans laquelle la première trace a été parcourue, en degrés depuis le nord, dans la fenêtre de modification, puis exportez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The dataset holds no values.</source>
+        <translation>Le jeu de données ne contient aucune valeur.</translation>
+    </message>
+    <message>
+        <source>The map projections are not available.</source>
+        <translation>Les projections cartographiques ne sont pas disponibles.</translation>
     </message>
 </context>
 <context>
@@ -290,6 +325,21 @@
     <message>
         <source>CLOSE</source>
         <translation>FERMER</translation>
+    </message>
+</context>
+<context>
+    <name>KmzExport</name>
+    <message>
+        <source>Colour legend</source>
+        <translation>Légende des couleurs</translation>
+    </message>
+    <message>
+        <source>Start of the first track</source>
+        <translation>Début de la première trace</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Mesure</translation>
     </message>
 </context>
 <context>
@@ -427,6 +477,10 @@
         <source>%1 m along, %2 m across</source>
         <translation>%1 m en long, %2 m en travers</translation>
     </message>
+    <message>
+        <source>Latitude %1, longitude %2</source>
+        <translation>Latitude %1, longitude %2</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -555,6 +609,18 @@
     <message>
         <source>ESRI ASCII grid</source>
         <translation>Grille ESRI ASCII</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, readings (UTM)</source>
+        <translation>GeoTIFF, mesures (UTM)</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, colours (UTM)</source>
+        <translation>GeoTIFF, couleurs (UTM)</translation>
+    </message>
+    <message>
+        <source>KMZ for Google Earth</source>
+        <translation>KMZ pour Google Earth</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,18 @@
         <source>The longitude must be a number from %1 to %2, such as %3.</source>
         <translation>La longitudine deve essere un numero da %1 a %2, ad esempio %3.</translation>
     </message>
+    <message>
+        <source>Bearing: </source>
+        <translation>Direzione: </translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from north in which the first track was walked (%1 to %2); empty when not known.</source>
+        <translation>Gradi in senso orario dal nord in cui è stata percorsa la prima traccia (da %1 a %2); vuoto se non noto.</translation>
+    </message>
+    <message>
+        <source>The bearing must be a whole number of degrees from %1 to %2, or empty when it is not known.</source>
+        <translation>La direzione deve essere un numero intero di gradi da %1 a %2, oppure vuota se non è nota.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -178,6 +190,29 @@
     <message>
         <source>LENGTH</source>
         <translation>LUNGHEZZA</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlacement</name>
+    <message>
+        <source>This dataset has no position. Enter the latitude and longitude of the corner where the walk began in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>Questo set di dati non ha una posizione. Inserisci la latitudine e la longitudine dell’angolo da cui è iniziato il percorso nella finestra di modifica del set di dati, poi esporta di nuovo.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s position lies beyond the map projection&apos;s reach (80° south to 84° north). Check its latitude and longitude in the dataset&apos;s edit dialog.</source>
+        <translation>La posizione del set di dati è fuori dalla portata della proiezione cartografica (da 80° sud a 84° nord). Controlla latitudine e longitudine nella finestra di modifica.</translation>
+    </message>
+    <message>
+        <source>This dataset has no bearing. Enter the compass direction in which the first track was walked, in degrees from north, in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>Questo set di dati non ha una direzione. Inserisci la direzione della bussola in cui è stata percorsa la prima traccia, in gradi dal nord, nella finestra di modifica, poi esporta di nuovo.</translation>
+    </message>
+    <message>
+        <source>The dataset holds no values.</source>
+        <translation>Il set di dati non contiene valori.</translation>
+    </message>
+    <message>
+        <source>The map projections are not available.</source>
+        <translation>Le proiezioni cartografiche non sono disponibili.</translation>
     </message>
 </context>
 <context>
@@ -290,6 +325,21 @@
     <message>
         <source>CLOSE</source>
         <translation>CHIUDI</translation>
+    </message>
+</context>
+<context>
+    <name>KmzExport</name>
+    <message>
+        <source>Colour legend</source>
+        <translation>Legenda dei colori</translation>
+    </message>
+    <message>
+        <source>Start of the first track</source>
+        <translation>Inizio della prima traccia</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lettura</translation>
     </message>
 </context>
 <context>
@@ -427,6 +477,10 @@
         <source>%1 m along, %2 m across</source>
         <translation>%1 m in lunghezza, %2 m in larghezza</translation>
     </message>
+    <message>
+        <source>Latitude %1, longitude %2</source>
+        <translation>Latitudine %1, longitudine %2</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -555,6 +609,18 @@
     <message>
         <source>ESRI ASCII grid</source>
         <translation>Griglia ESRI ASCII</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, readings (UTM)</source>
+        <translation>GeoTIFF, letture (UTM)</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, colours (UTM)</source>
+        <translation>GeoTIFF, colori (UTM)</translation>
+    </message>
+    <message>
+        <source>KMZ for Google Earth</source>
+        <translation>KMZ per Google Earth</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,18 @@
         <source>The longitude must be a number from %1 to %2, such as %3.</source>
         <translation>De lengtegraad moet een getal van %1 tot %2 zijn, bijvoorbeeld %3.</translation>
     </message>
+    <message>
+        <source>Bearing: </source>
+        <translation>Koers: </translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from north in which the first track was walked (%1 to %2); empty when not known.</source>
+        <translation>Graden met de klok mee vanaf het noorden waarin het eerste spoor is gelopen (%1 tot %2); leeg als onbekend.</translation>
+    </message>
+    <message>
+        <source>The bearing must be a whole number of degrees from %1 to %2, or empty when it is not known.</source>
+        <translation>De koers moet een geheel aantal graden van %1 tot %2 zijn, of leeg als die onbekend is.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -178,6 +190,29 @@
     <message>
         <source>LENGTH</source>
         <translation>LENGTE</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlacement</name>
+    <message>
+        <source>This dataset has no position. Enter the latitude and longitude of the corner where the walk began in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>Deze dataset heeft geen positie. Voer in het bewerkvenster van de dataset de breedte- en lengtegraad in van de hoek waar de meting begon en exporteer daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s position lies beyond the map projection&apos;s reach (80° south to 84° north). Check its latitude and longitude in the dataset&apos;s edit dialog.</source>
+        <translation>De positie van de dataset ligt buiten het bereik van de kaartprojectie (80° zuid tot 84° noord). Controleer de breedte- en lengtegraad in het bewerkvenster.</translation>
+    </message>
+    <message>
+        <source>This dataset has no bearing. Enter the compass direction in which the first track was walked, in degrees from north, in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>Deze dataset heeft geen koers. Voer in het bewerkvenster de kompasrichting in waarin het eerste spoor is gelopen, in graden vanaf het noorden, en exporteer daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>The dataset holds no values.</source>
+        <translation>De dataset bevat geen waarden.</translation>
+    </message>
+    <message>
+        <source>The map projections are not available.</source>
+        <translation>De kaartprojecties zijn niet beschikbaar.</translation>
     </message>
 </context>
 <context>
@@ -290,6 +325,21 @@
     <message>
         <source>CLOSE</source>
         <translation>SLUITEN</translation>
+    </message>
+</context>
+<context>
+    <name>KmzExport</name>
+    <message>
+        <source>Colour legend</source>
+        <translation>Kleurenlegenda</translation>
+    </message>
+    <message>
+        <source>Start of the first track</source>
+        <translation>Begin van het eerste spoor</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Meetwaarde</translation>
     </message>
 </context>
 <context>
@@ -427,6 +477,10 @@
         <source>%1 m along, %2 m across</source>
         <translation>%1 m langs, %2 m dwars</translation>
     </message>
+    <message>
+        <source>Latitude %1, longitude %2</source>
+        <translation>Breedte %1, lengte %2</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -555,6 +609,18 @@
     <message>
         <source>ESRI ASCII grid</source>
         <translation>ESRI ASCII-raster</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, readings (UTM)</source>
+        <translation>GeoTIFF, meetwaarden (UTM)</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, colours (UTM)</source>
+        <translation>GeoTIFF, kleuren (UTM)</translation>
+    </message>
+    <message>
+        <source>KMZ for Google Earth</source>
+        <translation>KMZ voor Google Earth</translation>
     </message>
 </context>
 <context>

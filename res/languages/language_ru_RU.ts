@@ -162,6 +162,18 @@
         <source>The longitude must be a number from %1 to %2, such as %3.</source>
         <translation>Долгота должна быть числом от %1 до %2, например %3.</translation>
     </message>
+    <message>
+        <source>Bearing: </source>
+        <translation>Азимут: </translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from north in which the first track was walked (%1 to %2); empty when not known.</source>
+        <translation>Градусы по часовой стрелке от севера, в направлении которых пройден первый галс (от %1 до %2); пусто, если неизвестно.</translation>
+    </message>
+    <message>
+        <source>The bearing must be a whole number of degrees from %1 to %2, or empty when it is not known.</source>
+        <translation>Азимут должен быть целым числом градусов от %1 до %2 или пустым, если он неизвестен.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -179,6 +191,29 @@
     <message>
         <source>LENGTH</source>
         <translation>ДЛИНА</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlacement</name>
+    <message>
+        <source>This dataset has no position. Enter the latitude and longitude of the corner where the walk began in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>У этого набора данных нет координат. Введите широту и долготу угла, с которого начался обход, в окне редактирования набора данных и повторите экспорт.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s position lies beyond the map projection&apos;s reach (80° south to 84° north). Check its latitude and longitude in the dataset&apos;s edit dialog.</source>
+        <translation>Координаты набора данных лежат вне области картографической проекции (от 80° ю. ш. до 84° с. ш.). Проверьте широту и долготу в окне редактирования.</translation>
+    </message>
+    <message>
+        <source>This dataset has no bearing. Enter the compass direction in which the first track was walked, in degrees from north, in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>У этого набора данных нет азимута. Введите в окне редактирования направление по компасу, в котором пройден первый галс, в градусах от севера, и повторите экспорт.</translation>
+    </message>
+    <message>
+        <source>The dataset holds no values.</source>
+        <translation>Набор данных не содержит значений.</translation>
+    </message>
+    <message>
+        <source>The map projections are not available.</source>
+        <translation>Картографические проекции недоступны.</translation>
     </message>
 </context>
 <context>
@@ -291,6 +326,21 @@
     <message>
         <source>CLOSE</source>
         <translation>ЗАКРЫТЬ</translation>
+    </message>
+</context>
+<context>
+    <name>KmzExport</name>
+    <message>
+        <source>Colour legend</source>
+        <translation>Цветовая шкала</translation>
+    </message>
+    <message>
+        <source>Start of the first track</source>
+        <translation>Начало первого галса</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Показание</translation>
     </message>
 </context>
 <context>
@@ -428,6 +478,10 @@
         <source>%1 m along, %2 m across</source>
         <translation>%1 м вдоль, %2 м поперёк</translation>
     </message>
+    <message>
+        <source>Latitude %1, longitude %2</source>
+        <translation>Широта %1, долгота %2</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -556,6 +610,18 @@
     <message>
         <source>ESRI ASCII grid</source>
         <translation>Сетка ESRI ASCII</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, readings (UTM)</source>
+        <translation>GeoTIFF, показания (UTM)</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, colours (UTM)</source>
+        <translation>GeoTIFF, цвета (UTM)</translation>
+    </message>
+    <message>
+        <source>KMZ for Google Earth</source>
+        <translation>KMZ для Google Earth</translation>
     </message>
 </context>
 <context>

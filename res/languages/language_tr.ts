@@ -160,6 +160,18 @@
         <source>The longitude must be a number from %1 to %2, such as %3.</source>
         <translation>Boylam %1 ile %2 arasında bir sayı olmalıdır, örneğin %3.</translation>
     </message>
+    <message>
+        <source>Bearing: </source>
+        <translation>Yön açısı: </translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from north in which the first track was walked (%1 to %2); empty when not known.</source>
+        <translation>İlk izin yüründüğü, kuzeyden saat yönünde derece (%1 ile %2 arası); bilinmiyorsa boş.</translation>
+    </message>
+    <message>
+        <source>The bearing must be a whole number of degrees from %1 to %2, or empty when it is not known.</source>
+        <translation>Yön açısı %1 ile %2 arasında tam sayı derece olmalı ya da bilinmiyorsa boş bırakılmalıdır.</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -177,6 +189,29 @@
     <message>
         <source>LENGTH</source>
         <translation>UZUNLUK</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlacement</name>
+    <message>
+        <source>This dataset has no position. Enter the latitude and longitude of the corner where the walk began in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>Bu veri kümesinin konumu yok. Yürüyüşün başladığı köşenin enlem ve boylamını veri kümesinin düzenleme penceresine girin, sonra yeniden dışa aktarın.</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s position lies beyond the map projection&apos;s reach (80° south to 84° north). Check its latitude and longitude in the dataset&apos;s edit dialog.</source>
+        <translation>Veri kümesinin konumu harita izdüşümünün kapsamı dışında (80° güney ile 84° kuzey arası). Enlem ve boylamı düzenleme penceresinde denetleyin.</translation>
+    </message>
+    <message>
+        <source>This dataset has no bearing. Enter the compass direction in which the first track was walked, in degrees from north, in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>Bu veri kümesinin yön açısı yok. İlk izin yüründüğü pusula yönünü, kuzeyden derece olarak, düzenleme penceresine girin, sonra yeniden dışa aktarın.</translation>
+    </message>
+    <message>
+        <source>The dataset holds no values.</source>
+        <translation>Veri kümesi değer içermiyor.</translation>
+    </message>
+    <message>
+        <source>The map projections are not available.</source>
+        <translation>Harita izdüşümleri kullanılamıyor.</translation>
     </message>
 </context>
 <context>
@@ -289,6 +324,21 @@
     <message>
         <source>CLOSE</source>
         <translation>KAPAT</translation>
+    </message>
+</context>
+<context>
+    <name>KmzExport</name>
+    <message>
+        <source>Colour legend</source>
+        <translation>Renk açıklaması</translation>
+    </message>
+    <message>
+        <source>Start of the first track</source>
+        <translation>İlk izin başlangıcı</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Ölçüm</translation>
     </message>
 </context>
 <context>
@@ -426,6 +476,10 @@
         <source>%1 m along, %2 m across</source>
         <translation>%1 m boyuna, %2 m enine</translation>
     </message>
+    <message>
+        <source>Latitude %1, longitude %2</source>
+        <translation>Enlem %1, boylam %2</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -554,6 +608,18 @@
     <message>
         <source>ESRI ASCII grid</source>
         <translation>ESRI ASCII ızgarası</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, readings (UTM)</source>
+        <translation>GeoTIFF, ölçümler (UTM)</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, colours (UTM)</source>
+        <translation>GeoTIFF, renkler (UTM)</translation>
+    </message>
+    <message>
+        <source>KMZ for Google Earth</source>
+        <translation>Google Earth için KMZ</translation>
     </message>
 </context>
 <context>

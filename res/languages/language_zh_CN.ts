@@ -160,6 +160,18 @@
         <source>The longitude must be a number from %1 to %2, such as %3.</source>
         <translation>经度必须是 %1 到 %2 之间的数字，例如 %3。</translation>
     </message>
+    <message>
+        <source>Bearing: </source>
+        <translation>方位角： </translation>
+    </message>
+    <message>
+        <source>Degrees clockwise from north in which the first track was walked (%1 to %2); empty when not known.</source>
+        <translation>第一条测线行走方向，自正北顺时针的度数（%1 至 %2）；未知时留空。</translation>
+    </message>
+    <message>
+        <source>The bearing must be a whole number of degrees from %1 to %2, or empty when it is not known.</source>
+        <translation>方位角必须是 %1 至 %2 之间的整数度数，未知时留空。</translation>
+    </message>
 </context>
 <context>
     <name>FamilyDataset</name>
@@ -177,6 +189,29 @@
     <message>
         <source>LENGTH</source>
         <translation>长度</translation>
+    </message>
+</context>
+<context>
+    <name>FieldPlacement</name>
+    <message>
+        <source>This dataset has no position. Enter the latitude and longitude of the corner where the walk began in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>此数据集没有位置。请在数据集的编辑对话框中输入开始行走的角点的纬度和经度，然后重新导出。</translation>
+    </message>
+    <message>
+        <source>The dataset&apos;s position lies beyond the map projection&apos;s reach (80° south to 84° north). Check its latitude and longitude in the dataset&apos;s edit dialog.</source>
+        <translation>数据集的位置超出了地图投影的范围（南纬 80° 至北纬 84°）。请在编辑对话框中检查其纬度和经度。</translation>
+    </message>
+    <message>
+        <source>This dataset has no bearing. Enter the compass direction in which the first track was walked, in degrees from north, in the dataset&apos;s edit dialog, then export again.</source>
+        <translation>此数据集没有方位角。请在编辑对话框中输入第一条测线行走的罗盘方向（自正北起的度数），然后重新导出。</translation>
+    </message>
+    <message>
+        <source>The dataset holds no values.</source>
+        <translation>数据集不包含任何数值。</translation>
+    </message>
+    <message>
+        <source>The map projections are not available.</source>
+        <translation>地图投影不可用。</translation>
     </message>
 </context>
 <context>
@@ -289,6 +324,21 @@
     <message>
         <source>CLOSE</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>KmzExport</name>
+    <message>
+        <source>Colour legend</source>
+        <translation>颜色图例</translation>
+    </message>
+    <message>
+        <source>Start of the first track</source>
+        <translation>第一条测线的起点</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>读数</translation>
     </message>
 </context>
 <context>
@@ -426,6 +476,10 @@
         <source>%1 m along, %2 m across</source>
         <translation>纵向 %1 米，横向 %2 米</translation>
     </message>
+    <message>
+        <source>Latitude %1, longitude %2</source>
+        <translation>纬度 %1，经度 %2</translation>
+    </message>
 </context>
 <context>
     <name>PositionTracker</name>
@@ -554,6 +608,18 @@
     <message>
         <source>ESRI ASCII grid</source>
         <translation>ESRI ASCII 网格</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, readings (UTM)</source>
+        <translation>GeoTIFF，读数（UTM）</translation>
+    </message>
+    <message>
+        <source>GeoTIFF, colours (UTM)</source>
+        <translation>GeoTIFF，颜色（UTM）</translation>
+    </message>
+    <message>
+        <source>KMZ for Google Earth</source>
+        <translation>适用于 Google Earth 的 KMZ</translation>
     </message>
 </context>
 <context>
