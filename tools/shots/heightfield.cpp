@@ -38,6 +38,9 @@ QString storeField()
         field.appendTrack(track);
     }
     field.setName(QStringLiteral("Hill field"));
+    // Placed on the map: the picked point's read-out tells its latitude and longitude.
+    field.setCoordinate(QGeoCoordinate(48.137154, 11.575));
+    field.setBearing(75);
     field.setProperty("width", 6.0f);
     field.setProperty("length", 12);
     return field.save() ? field.id() : QString();
