@@ -101,6 +101,13 @@ void FamilyDataset::appendTrack(std::vector<int16_t> track)
 }
 
 QString FamilyDataset::id() const { return content.identifier; }
+
+void FamilyDataset::setIdentifier(const QString& id)
+{
+    if (isDatasetIdentifier(id))
+        content.identifier = id;
+}
+
 QString FamilyDataset::name() const { return content.metadata.name; }
 QDate FamilyDataset::date() const { return content.metadata.date; }
 QTime FamilyDataset::time() const { return content.metadata.time; }

@@ -51,6 +51,10 @@ public:
     std::optional<int> bearing() const override;
     void setBearing(std::optional<int> degrees) override;
 
+    // Names the dataset's files; anything but a dataset identifier is ignored. For tools that
+    // must write the same files for the same input.
+    void setIdentifier(const QString& id);
+
     // Commits a finished track. The first track fixes "rows"; later ones are resampled to it.
     void appendTrack(std::vector<int16_t> track);
 
