@@ -1,5 +1,6 @@
 #include "surveyfield.h"
 
+#include <QRandomGenerator>
 #include <algorithm>
 #include <cmath>
 
@@ -9,6 +10,21 @@ SurveyField::SurveyField()
                {1.5, 0.6, 0.45, -3500.0},
                {2.6, 1.4, 0.25, 7000.0}}
 {
+}
+
+SurveyField::SurveyField(quint32 seed, int count, double width, double length)
+{
+    QRandomGenerator random(seed);
+    const auto between = [&random](double low, double high) { return low + random.generateDouble() * (high - low); };
+    for (int i = 0; i < count; ++i) {
+        BuriedObject object;
+        object.across = between(0.1, 0.9) * width;
+        object.along = between(0.05, 0.95) * length;
+        object.radius = between(0.3, 1.2);
+        // Mostly metal; every fourth one a cavity, weaker than the metal.
+        object.strength = i % 4 == 3 ? -between(1500, 3500) : between(2500, 6000);
+        objects_.push_back(object);
+    }
 }
 
 void SurveyField::setPace(double trackSeconds, double stopSeconds)

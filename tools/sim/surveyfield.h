@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QtGlobal>
 #include <vector>
 
 // A synthetic field with a few buried objects, walked track after track in zig-zag order
-// with a short stop after every track. Gives the probe's reading at any time of the walk.
+// with a short stop after every track. Gives the probe's reading at any time of the walk, or
+// at any place of the field (the sample surveys walk it that way).
 class SurveyField
 {
 public:
@@ -25,6 +27,8 @@ public:
     };
 
     SurveyField();
+    // `count` objects scattered by `seed` over a field `width` across and `length` along (metres).
+    SurveyField(quint32 seed, int count, double width, double length);
     // Seconds to walk one track and to stand still after it.
     void setPace(double trackSeconds, double stopSeconds);
 
