@@ -11,6 +11,8 @@ build="${BUILD_DIR:-$root/build}"
 demo_home="$build/demo-home"
 mkdir -p "$demo_home/Documents/Sorvanel3D/config" "$demo_home/.config" "$demo_home/runtime"
 chmod 700 "$demo_home/runtime"
+# On the first run only: sample surveys in the demo's library, beside the user's own recordings.
+"$root/scripts/demo-samples.sh" "$demo_home" "$build/tools/sorvanel-sample-survey"
 ini="$demo_home/Documents/Sorvanel3D/config/options.ini"
 # The scanner's address must point at the simulator before the program starts.
 if [ -f "$ini" ] && grep -q '^\[network\]' "$ini"; then
