@@ -5,6 +5,7 @@
 #include "datasets/gridcleaning.h"
 #include "samplerecording.h"
 #include "testenvironment.h"
+#include "visualization/terrain.h"
 
 #include <QLoggingCategory>
 #include <QProcess>
@@ -159,7 +160,11 @@ private slots:
         QCOMPARE(listed.size(), std::size_t(6));
         QSet<int> families;
         for (const ListedDataset& entry : listed) {
-            QVERIFY2(store.open(entry.record.identifier).ok(), qPrintable(entry.record.name));
+            Result<std::unique_ptr<FamilyDataset>> opened = store.open(entry.record.identifier);
+            QVERIFY2(opened.ok(), qPrintable(entry.record.name));
+            // What the 3D view builds when the sample is opened.
+            const Terrain terrain(opened.value().get());
+            QVERIFY2(terrain.lastBuild().ok(), qPrintable(entry.record.name));
             QVERIFY(entry.record.bearing.has_value() && entry.record.coordinate.isValid());
             QVERIFY(!entry.record.location.isEmpty());
             families.insert(entry.record.probeId);
