@@ -5,7 +5,8 @@
 # --dpi sets the density the screen reports, as a tablet's system does (default 96); --size
 # the landscape size (default 1280x800; portrait is the same turned). LANGUAGE is the code of
 # an embedded translation (de, ar_EG, zh_CN, ...); without one the program starts as on a
-# first start in English. BUILD_DIR chooses the build tree.
+# first start in English. BUILD_DIR chooses the build tree. SORVANEL_SHOTS_DATASETS=FOLDER
+# adds the library and the 3D view of each dataset in that folder (e.g. the demo home's samples).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"

@@ -19,6 +19,7 @@
 #include "scannersimulator.h"
 #include "liveanalyses.h"
 #include "libraryselection.h"
+#include "storedsamples.h"
 #include "heightfield.h"
 #include "library.h"
 #include "deleteddatasets.h"
@@ -147,5 +148,6 @@ int main(int argc, char* argv[])
     shootHeightField(out, name, screen, settle, saveScreen);
     shootLibrary(out, name, screen, settle, saveScreen);
     shootDeletedDatasets(out, name, screen, settle, saveScreen);
+    shootStoredDatasets(out, name, screen, settle, saveScreen);
     return 0;
 }
